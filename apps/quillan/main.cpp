@@ -1,0 +1,21 @@
+#include <QCoreApplication>
+
+#include "app/program.h"
+#include "app/quillan_application.h"
+
+int main(int argc, char** argv) {
+    quillan::QuillanApplication app(argc, argv);
+    app.setApplicationName("Quillan - Business English");
+    quillan::SetUpFonts();
+
+    // An optional first argument names the installation directory; without it the program
+    // runs from the installation it was installed into.
+    const QStringList args = QCoreApplication::arguments();
+    const std::string argument = args.size() > 1 ? args.at(1).toStdString() : std::string();
+    const std::string programDir =
+        quillan::Program::ProgramDirFor(argument, QCoreApplication::applicationDirPath().toStdString());
+
+    quillan::Program program(app);
+    if (!program.Start(programDir)) return 1;
+    return app.exec();
+}

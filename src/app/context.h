@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/startup_state.h"
+#include "course/course.h"
+#include "platform/clock.h"
+#include "platform/messages.h"
+#include "platform/random.h"
+
+namespace quillan {
+
+// The services a model reaches the world through. The program fills them with the Qt
+// implementations; tests with fakes.
+struct Services {
+    Messages* messages = nullptr;
+    Clock* clock = nullptr;
+    Random* random = nullptr;
+};
+
+// Everything the running program shares: the start-up state, the loaded course and the
+// services. One instance in the program, passed by reference; tests make as many as they like.
+struct AppContext {
+    StartupState startup;
+    Course course;
+    Services services;
+};
+
+}  // namespace quillan

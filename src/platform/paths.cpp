@@ -1,0 +1,126 @@
+#include "platform/paths.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/cp1250.h"
+#include "platform/errors.h"
+
+namespace fs = std::filesystem;
+
+namespace quillan {
+namespace {
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+bool HasDriveTag(std::string_view path) {
+    return path.size() >= 2 && path[1] == ':' &&
+           ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+}
+
+// The entry of `dir` whose name equals `name` ignoring letter case, or empty.
+std::string FindIgnoringCase(const fs::path& dir, const std::string& name) {
+    std::error_code ec;
+    fs::directory_iterator it(dir.empty() ? fs::path(".") : dir, ec);
+    if (ec) return {};
+    std::string best;
+    for (const auto& entry : it) {
+        std::string candidate = entry.path().filename().string();
+        if (SameIgnoringCase(candidate, name) && (best.empty() || candidate < best)) best = candidate;
+    }
+    return best;
+}
+
+}  // namespace
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+}
+
+std::string NativePath(std::string_view windowsPath) {
+    std::string_view rest = windowsPath;
+    fs::path result;
+    if (HasDriveTag(rest)) {
+        rest.remove_prefix(2);
+        result = "/";
+    } else if (!rest.empty() && IsSeparator(rest.front())) {
+        result = "/";
+    }
+    bool endsWithSeparator = !rest.empty() && IsSeparator(rest.back());
+    std::error_code ec;
+    while (!rest.empty()) {
+        size_t cut = 0;
+        while (cut < rest.size() && !IsSeparator(rest[cut])) ++cut;
+        const std::string component = Cp1250ToUtf8(rest.substr(0, cut));
+        rest.remove_prefix(std::min(rest.size(), cut + 1));
+        if (component.empty() || component == ".") continue;
+        fs::path exact = result / component;
+        if (component == ".." || fs::exists(fs::symlink_status(exact, ec))) {
+            result = std::move(exact);
+            continue;
+        }
+        std::string found = FindIgnoringCase(result, component);
+        result /= found.empty() ? component : found;
+    }
+    std::string out = result.empty() ? std::string(".") : result.string();
+    if (endsWithSeparator && out.back() != '/') out += '/';
+    return out;
+}
+
+bool FileExists(std::string_view windowsPath) {
+    std::error_code ec;
+    return fs::is_regular_file(NativePath(windowsPath), ec);
+}
+
+bool DirectoryExists(std::string_view windowsPath) {
+    std::error_code ec;
+    return fs::is_directory(NativePath(windowsPath), ec);
+}
+
+void MakeDirectories(std::string_view windowsPath) {
+    std::error_code ec;
+    const std::string native = NativePath(windowsPath);
+    fs::create_directories(native, ec);
+    if (ec || !fs::is_directory(native)) throw FileError("Cannot create directory \"" + native + "\": " + ec.message());
+}
+
+std::vector<std::string> ListFiles(std::string_view windowsDir, std::string_view suffix) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    fs::directory_iterator it(NativePath(windowsDir), ec);
+    if (ec) return names;
+    for (const auto& entry : it) {
+        if (!entry.is_regular_file(ec)) continue;
+        std::string name = Utf8ToCp1250(entry.path().filename().string());
+        if (name.size() >= suffix.size() && SameIgnoringCase(std::string_view(name).substr(name.size() - suffix.size()), suffix))
+            names.push_back(std::move(name));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool ChangeDirectory(std::string_view windowsPath) {
+    std::error_code ec;
+    fs::current_path(NativePath(windowsPath), ec);
+    return !ec;
+}
+
+bool IsAbsolutePath(std::string_view windowsPath) {
+    return HasDriveTag(windowsPath) || (!windowsPath.empty() && IsSeparator(windowsPath.front()));
+}
+
+std::string DirectoryOf(std::string_view path) {
+    const size_t cut = path.find_last_of("\\/");
+    return cut == std::string_view::npos ? std::string() : std::string(path.substr(0, cut + 1));
+}
+
+std::string WithTrailingSeparator(std::string path) {
+    if (!path.empty() && !IsSeparator(path.back())) path += '\\';
+    return path;
+}
+
+}  // namespace quillan

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillan {
+
+// Paths inside the program are Windows paths in Windows-1250 ("Htm_r\h_index.html",
+// ProgramDir + "cw_r\" + name + ".bc4"). NativePath turns one into the path of a real file:
+//  - "\" and "/" both separate components; a leading drive tag ("D:") stands for the root;
+//  - the components are turned into UTF-8;
+//  - each component is taken as written when it exists, otherwise the entry of that
+//    directory that matches it without regard to letter case (the first in name order when
+//    several do), so "Gfx_r" finds "gfx_r" and a write to "tmp1.Wav" replaces "tmp1.wav";
+//  - a component that matches nothing is kept as written (a file about to be created).
+// A relative path is relative to the current directory.
+std::string NativePath(std::string_view windowsPath);
+
+bool FileExists(std::string_view windowsPath);       // a regular file (or a link to one)
+bool DirectoryExists(std::string_view windowsPath);
+
+// Creates the directory and any missing parents. Throws FileError when that fails.
+void MakeDirectories(std::string_view windowsPath);
+
+// Names (Windows-1250) of the regular files in a directory whose names end in `suffix`
+// without regard to letter case ("*.bc4" is ListFiles(dir, ".bc4")), sorted by name.
+// A missing directory gives no names.
+std::vector<std::string> ListFiles(std::string_view windowsDir, std::string_view suffix);
+
+// The directory part of a Windows or native path, with its trailing separator
+// ("C:\a\b.exe" -> "C:\a\", "/opt/q/quillan" -> "/opt/q/"); empty when there is none.
+std::string DirectoryOf(std::string_view path);
+
+// Adds a backslash unless the text already ends in "\" or "/". An empty text stays empty.
+std::string WithTrailingSeparator(std::string path);
+
+// Makes the directory the current one; false when it cannot.
+bool ChangeDirectory(std::string_view windowsPath);
+
+// True for "\a", "/a" and "D:\a"; false for "a\b".
+bool IsAbsolutePath(std::string_view windowsPath);
+
+// ASCII letter-case-insensitive equality, as file names and tags are compared.
+bool SameIgnoringCase(std::string_view a, std::string_view b);
+
+}  // namespace quillan

@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include "app/main_form.h"
+#include "app/program.h"
+#include "app/quillan_application.h"
+#include "app/installation.h"
+#include "support/fakes.h"
+#include "support/temp_dir.h"
+
+namespace quillan {
+namespace {
+
+QuillanApplication& App() { return *static_cast<QuillanApplication*>(QCoreApplication::instance()); }
+
+TEST(Program, StartsOnAnInstallationAndShowsTheMainWindow) {
+    test::TempDir dir;
+    dir.Write("pr55.ini", "[x]\r\nMD=media\\\r\n");
+    dir.Write("prof_r.txt", "Quillan - Business English\r\n1\r\n0\r\n");
+    test::FakeMessages messages;
+    Program program(App(), &messages);
+    ASSERT_TRUE(program.Start(dir.Path()));
+    ASSERT_NE(program.MainForm(), nullptr);
+    EXPECT_TRUE(program.MainForm()->isVisible());
+    EXPECT_EQ(program.MainForm()->windowTitle(), "Quillan - Business English");
+    EXPECT_EQ(program.MainForm()->size(), QSize(1024, 768));
+    EXPECT_TRUE(program.MainForm()->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(program.Context().startup.ClassroomMode, -1);
+    EXPECT_TRUE(messages.shown.empty());
+    program.MainForm()->close();
+}
+
+TEST(Program, MissingInstallationFilesEndStartUp) {
+    test::TempDir dir;
+    test::FakeMessages messages;
+    Program program(App(), &messages);
+    EXPECT_FALSE(program.Start(dir.Path()));
+    EXPECT_EQ(messages.shown, std::vector<std::string>{MissingPr55Message()});
+    EXPECT_EQ(program.MainForm(), nullptr);
+}
+
+TEST(Program, BadNumberInTheProfileIsReportedAndStartUpGoesOn) {
+    test::TempDir dir;
+    dir.Write("pr55.ini", "MD=media\\");
+    dir.Write("prof_r.txt", "Title\r\n1\r\nabc\r\n");
+    test::FakeMessages messages;
+    Program program(App(), &messages);
+    EXPECT_TRUE(program.Start(dir.Path()));
+    EXPECT_EQ(messages.errors, std::vector<std::string>{"'abc' is not a valid integer value"});
+    program.MainForm()->close();
+}
+
+TEST(Program, EscapingErrorsAreShownAndTheProgramGoesOn) {
+    test::FakeMessages messages;
+    App().SetMessages(&messages);
+    struct Thrower : QObject {
+        bool event(QEvent*) override { throw std::runtime_error("'x' is not a valid integer value"); }
+    } thrower;
+    QEvent event(QEvent::User);
+    EXPECT_FALSE(App().notify(&thrower, &event));
+    EXPECT_EQ(messages.errors, std::vector<std::string>{"'x' is not a valid integer value"});
+    App().SetMessages(nullptr);
+}
+
+TEST(Program, ProgramDirectory) {
+    EXPECT_EQ(Program::ProgramDirFor("", "/opt/quillan"), "/opt/quillan\\");
+    EXPECT_EQ(Program::ProgramDirFor("/home/ola/kurs/", "/opt/quillan"), "/home/ola/kurs/");
+}
+
+}  // namespace
+}  // namespace quillan

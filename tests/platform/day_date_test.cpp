@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include "platform/day_date.h"
+
+namespace quillan {
+namespace {
+
+TEST(DayDate, KnownDaysAndTextForms) {
+    struct Case {
+        DateTimeParts parts;
+        DayNumber day;
+        const char* text;
+    };
+    const Case cases[] = {
+        {{1899, 12, 30}, 0.0, "1899-12-30 00-00-00"},
+        {{1900, 1, 1}, 2.0, "1900-01-01 00-00-00"},
+        {{2024, 3, 5, 12, 0, 0}, 45356.5, "2024-03-05 12-00-00"},
+        {{2000, 2, 29, 6, 30, 15}, 36585.0 + (6 * 3600 + 30 * 60 + 15) / 86400.0, "2000-02-29 06-30-15"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_DOUBLE_EQ(ToDayNumber(c.parts), c.day) << c.text;
+        EXPECT_EQ(FormatDateTime(c.day), c.text);
+    }
+    EXPECT_EQ(FormatDate(45356.75), "2024-03-05");
+    EXPECT_EQ(FormatTime(45356.75), "18-00-00");
+    EXPECT_DOUBLE_EQ(DateOnly(45356.75), 45356.0);
+}
+
+TEST(DayDate, TimeJustBeforeMidnightStaysOnItsDay) {
+    const DayNumber value = ToDayNumber({2024, 3, 5, 23, 59, 59, 999});
+    EXPECT_EQ(FormatDateTime(value), "2024-03-05 23-59-59");
+}
+
+TEST(DayDate, DatesAsTextCompareInDateOrder) {
+    EXPECT_LT(FormatDate(ToDayNumber({2024, 9, 30})), FormatDate(ToDayNumber({2024, 10, 1})));
+}
+
+TEST(DayDate, ParsesTheTextForms) {
+    DayNumber value = 0;
+    ASSERT_TRUE(ParseDateTime("2024-03-05 18:00:00", value));
+    EXPECT_DOUBLE_EQ(value, 45356.75);
+    ASSERT_TRUE(ParseDateTime("2024-03-05 18-00", value));
+    EXPECT_DOUBLE_EQ(value, 45356.75);
+    ASSERT_TRUE(ParseDateTime("2024-03-05", value));
+    EXPECT_DOUBLE_EQ(value, 45356.0);
+    for (const char* bad : {"", "2024-3-5", "2023-02-29", "2024-13-01", "2024-03-05 24:00", "tomorrow"})
+        EXPECT_FALSE(ParseDateTime(bad, value)) << bad;
+}
+
+}  // namespace
+}  // namespace quillan
