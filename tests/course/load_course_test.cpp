@@ -5,44 +5,11 @@
 
 #include "course/data_errors.h"
 #include "course/load_course.h"
+#include "installation_fixture.h"
 #include "support/fakes.h"
-#include "support/temp_dir.h"
 
 namespace quillan {
 namespace {
-
-// A small installation with one entry in every table.
-class Installation {
-public:
-    Installation() {
-        state.ProgramDir = dir.Path();
-        Write("Lang_r/0/infa_r.txt", "1=a=Witaj=\n");
-        Write("Lang_r/0/nazwy_r.txt", "S0001=S\xB3owa\n");
-        Write("Lang_r/0/gra.txt", "1=x=Powitania=D01=\n");
-        Write("Lang_r/1/infa_r.txt", "1=a=Welcome=\n2=b=Two=\n");
-        Write("Lang_r/1/nazwy_r.txt", "S0001=Words\n");
-        Write("Lang_r/1/gra.txt", "1=x=Greetings=D01=\n");
-        Write("ss_r.t", " I am= I'm=\n");
-        Write("rozumienie_a.txt", "/ texts\n12=1=1=Meeting=\n");
-        Write("zda_rozum.txt", "1AB01xxxxxxxxxxxI am late.=====s1.wav==Sp\xF3\x9Fniony.=\n");
-        Write("kurs_cwicz.vrk", "AB01110101\na\nb\nc\n-\n");
-        Write("kurs_cwicz2.vrk", "CD01530161\na\nb\nc\n-\n");
-        Write("rozum_pig.txt", "k=s=p=e=a=b=c=\n");
-        Write("kurs.zdn", "AB001 s=Text=\n");
-        Write("kurs.zdd", "DD001 a <b c>=b=\n");
-        Write("Listy_r/index.txt", "list1=1=2=3=\n");
-        Write("slowniczek.txt", "3=Glossary text\n");
-        Write("St_a.txt", "x#12#\nMC#q\n0=\n");
-        Write("otwarte.txt", "1=1=1=a=b=\n");
-        Write("kom_c_gr.txt", "anything\n");
-        Write("dialogi.txt", "D1=Title===1=1=TT===\na=1=A: Hi.=Cze\x9c\xe6.=\n*\n");
-    }
-    void Write(const std::string& file, const std::string& lf) const { dir.Write(file, test::Crlf(lf)); }
-    void Remove(const std::string& file) const { std::remove((dir.Path() + file).c_str()); }
-
-    test::TempDir dir;
-    StartupState state;
-};
 
 size_t Count(const Course& c, std::string_view table) {
     if (table == "ui-texts") return c.interfaceTexts.size();
@@ -73,7 +40,7 @@ TEST(LoadCourse, EveryTableInStartUpOrder) {
                                                      "dragdrop", "letters", "glossary", "text-exercises", "open-tasks",
                                                      "dialogues"}));
 
-    Installation install;
+    test::Installation install;
     Course course;
     Problems problems;
     test::FakeMessages messages;
@@ -92,7 +59,7 @@ TEST(LoadCourse, EveryTableInStartUpOrder) {
 }
 
 TEST(LoadCourse, LanguageResourcesFollowLangDir) {
-    Installation install;
+    test::Installation install;
     Course course;
     Problems problems;
     LoadCourseData(install.state, course, problems, nullptr);
@@ -106,7 +73,7 @@ TEST(LoadCourse, LanguageResourcesFollowLangDir) {
 
 TEST(LoadCourse, RequiredAndOptionalFiles) {
     // Optional files may be missing; "kom_c_gr.txt" leaves nothing behind either way.
-    Installation install;
+    test::Installation install;
     for (const char* file : {"ss_r.t", "zda_rozum.txt", "rozum_pig.txt", "kurs.zdn", "kurs.zdd", "Listy_r/index.txt",
                              "slowniczek.txt", "otwarte.txt", "kom_c_gr.txt", "dialogi.txt"})
         install.Remove(file);
@@ -120,7 +87,7 @@ TEST(LoadCourse, RequiredAndOptionalFiles) {
 
     // A missing required file stops the load with a file error naming it.
     for (const char* file : {"Lang_r/0/infa_r.txt", "Lang_r/0/nazwy_r.txt", "Lang_r/0/gra.txt", "rozumienie_a.txt", "St_a.txt"}) {
-        Installation without;
+        test::Installation without;
         without.Remove(file);
         Course partial;
         try {
@@ -137,7 +104,7 @@ TEST(LoadCourse, RequiredAndOptionalFiles) {
 }
 
 TEST(LoadCourse, TheCheckGoesOnPastErrorsAndNotesThem) {
-    Installation install;
+    test::Installation install;
     install.Remove("Lang_r/0/gra.txt");
     install.Remove("kurs_cwicz2.vrk");
     install.Write("kurs.zdd", "");
@@ -167,7 +134,7 @@ TEST(LoadCourse, TheCheckGoesOnPastErrorsAndNotesThem) {
 }
 
 TEST(LoadCourse, TheProgramStopsAtTheFirstError) {
-    Installation install;
+    test::Installation install;
     install.Write("otwarte.txt", "1=1=1=a=b=\n\n");  // an empty line is an open task too
     Course course;
     Problems problems;
