@@ -1,5 +1,7 @@
 #include "course/catalog.h"
 
+#include <algorithm>
+
 #include "course/data_file.h"
 #include "platform/cp1250.h"
 #include "platform/paths.h"
@@ -33,14 +35,15 @@ void ReadCatalog(LineReader& reader, Catalog& catalog, Problems& problems) {
 
 void LoadCatalog(const std::string& programDir, const std::string& fileName, Catalog& catalog, Problems& problems,
                  Messages* messages) {
-    auto reader = OpenOptionalFile(programDir, fileName);
-    if (!reader) {
+    auto file = OpenOptionalFile(programDir, fileName);
+    if (!file) {
         const std::string message = "Nie znaleziono pliku " + Utf8ToCp1250(NativePath(programDir + fileName));
         if (messages) messages->Show(message);
         problems.Add(fileName, 0, message);
         return;
     }
-    ReadCatalog(*reader, catalog, problems);
+    catalog.reserve(std::min(kCatalogLimit, catalog.size() + file->LineCount / 5 + 1));
+    ReadCatalog(file->Reader, catalog, problems);
 }
 
 }  // namespace quillan

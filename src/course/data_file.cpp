@@ -1,26 +1,38 @@
 #include "course/data_file.h"
 
+#include <cstring>
+
 #include "platform/cp1250.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 
 namespace quillan {
 
-LineReader OpenRequiredFile(const std::string& programDir, const std::string& relative) {
-    auto reader = OpenOptionalFile(programDir, relative);
-    if (!reader)
+DataFile OpenRequiredFile(const std::string& programDir, const std::string& relative) {
+    auto file = OpenOptionalFile(programDir, relative);
+    if (!file)
         throw DataFileError(DataPlace{relative, 0, "Cannot open file \"" + Utf8ToCp1250(NativePath(programDir + relative)) + "\": the file is missing"});
-    return std::move(*reader);
+    return std::move(*file);
 }
 
-std::optional<LineReader> OpenOptionalFile(const std::string& programDir, const std::string& relative) {
+std::optional<DataFile> OpenOptionalFile(const std::string& programDir, const std::string& relative) {
     try {
         auto bytes = ReadFileIfExists(programDir + relative);
         if (!bytes) return std::nullopt;
-        return LineReader(std::move(*bytes), relative);
+        const size_t lines = CountLines(*bytes);
+        return DataFile{LineReader(std::move(*bytes), relative), lines};
     } catch (const FileError& error) {
         throw DataFileError(DataPlace{relative, 0, error.what()});
     }
+}
+
+size_t CountLines(std::string_view bytes) {
+    size_t lines = 0;
+    for (const char* at = bytes.data(); const void* lf = std::memchr(at, '\n', static_cast<size_t>(bytes.data() + bytes.size() - at));
+         at = static_cast<const char*>(lf) + 1)
+        ++lines;
+    if (!bytes.empty() && bytes.back() != '\n') ++lines;
+    return lines;
 }
 
 bool SlashComment(std::string_view line) { return !line.empty() && line.front() == '/'; }

@@ -13,12 +13,20 @@
 namespace quillan {
 
 // Opening the course files of an installation. The reader carries the file's name relative to
-// ProgramDir ("Listy_r\index.txt"), which errors and problems quote.
+// ProgramDir ("Listy_r\index.txt"), which errors and problems quote; the line count lets a
+// table be sized once.
+struct DataFile {
+    LineReader Reader;
+    size_t LineCount;
+};
 
 // A file start-up cannot do without. Throws DataFileError when it is missing or unreadable.
-LineReader OpenRequiredFile(const std::string& programDir, const std::string& relative);
+DataFile OpenRequiredFile(const std::string& programDir, const std::string& relative);
 // Nothing when the file does not exist; DataFileError when it exists but cannot be read.
-std::optional<LineReader> OpenOptionalFile(const std::string& programDir, const std::string& relative);
+std::optional<DataFile> OpenOptionalFile(const std::string& programDir, const std::string& relative);
+
+// The number of lines of a file's bytes (a last line without its line end counts).
+size_t CountLines(std::string_view bytes);
 
 // The line loop every reader runs: hands each line to `handle` until the end of the file or
 // until `handle` returns false. A ConversionError from a line comes out as a DataLineError

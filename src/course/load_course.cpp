@@ -1,5 +1,7 @@
 #include "course/load_course.h"
 
+#include <algorithm>
+
 #include "course/data_file.h"
 
 namespace quillan {
@@ -9,29 +11,37 @@ namespace {
 // File names that follow the course letter and the interface language.
 std::string LangFile(const StartupState& state, const std::string& name) { return state.LangDir + name; }
 
+// Empties the table and reads the file into it, the table sized once for the file's lines.
 template <class Table, class Read>
-void LoadRequired(const StartupState& state, const std::string& file, Table& table, Problems& problems, Read read) {
+void ReadInto(DataFile& file, Table& table, size_t limit, Problems& problems, Read read) {
     table.clear();
-    LineReader reader = OpenRequiredFile(state.ProgramDir, file);
-    read(reader, table, problems);
+    table.reserve(std::min(file.LineCount, limit));
+    read(file.Reader, table, problems);
 }
 
 template <class Table, class Read>
-void LoadOptional(const StartupState& state, const std::string& file, Table& table, Problems& problems, Read read) {
+void LoadRequired(const StartupState& state, const std::string& name, Table& table, size_t limit, Problems& problems, Read read) {
     table.clear();
-    if (auto reader = OpenOptionalFile(state.ProgramDir, file)) read(*reader, table, problems);
+    DataFile file = OpenRequiredFile(state.ProgramDir, name);
+    ReadInto(file, table, limit, problems, read);
+}
+
+template <class Table, class Read>
+void LoadOptional(const StartupState& state, const std::string& name, Table& table, size_t limit, Problems& problems, Read read) {
+    table.clear();
+    if (auto file = OpenOptionalFile(state.ProgramDir, name)) ReadInto(*file, table, limit, problems, read);
 }
 
 void LoadInterfaceTexts(const StartupState& state, Course& course, Problems& problems, Messages*) {
-    LoadRequired(state, LangFile(state, "infa_r.txt"), course.interfaceTexts, problems, ReadInterfaceTexts);
+    LoadRequired(state, LangFile(state, "infa_r.txt"), course.interfaceTexts, kInterfaceTextLimit, problems, ReadInterfaceTexts);
 }
 
 void LoadDisplayNames(const StartupState& state, Course& course, Problems& problems, Messages*) {
-    LoadRequired(state, LangFile(state, "nazwy_r.txt"), course.displayNames, problems, ReadDisplayNames);
+    LoadRequired(state, LangFile(state, "nazwy_r.txt"), course.displayNames, kDisplayNameLimit, problems, ReadDisplayNames);
 }
 
 void LoadSections(const StartupState& state, Course& course, Problems& problems, Messages*) {
-    LoadRequired(state, LangFile(state, "gr" + state.CourseLetter + ".txt"), course.sections, problems, ReadSections);
+    LoadRequired(state, LangFile(state, "gr" + state.CourseLetter + ".txt"), course.sections, kSectionLimit, problems, ReadSections);
 }
 
 void LoadContractionTable(const StartupState& state, Course& course, Problems& problems, Messages*) {
@@ -39,13 +49,13 @@ void LoadContractionTable(const StartupState& state, Course& course, Problems& p
 }
 
 void LoadTexts(const StartupState& state, Course& course, Problems& problems, Messages*) {
-    LoadRequired(state, "rozumienie_" + state.CourseLetter + ".txt", course.texts, problems, ReadCourseTexts);
+    LoadRequired(state, "rozumienie_" + state.CourseLetter + ".txt", course.texts, kCourseTextLimit, problems, ReadCourseTexts);
 }
 
 void LoadSentences(const StartupState& state, Course& course, Problems& problems, Messages*) {
     const std::string file = "zd" + state.CourseLetter + "_rozum.txt";
     course.packages.clear();
-    LoadOptional(state, file, course.sentences, problems, ReadSentences);
+    LoadOptional(state, file, course.sentences, kSentenceLimit, problems, ReadSentences);
     course.packages = BuildPackages(course.sentences, file, problems);
 }
 
@@ -56,32 +66,32 @@ void LoadCatalogs(const StartupState& state, Course& course, Problems& problems,
 }
 
 void LoadComprehensionSentences(const StartupState& state, Course& course, Problems& problems, Messages*) {
-    LoadOptional(state, "rozum_pig.txt", course.comprehension, problems, ReadComprehensionSentences);
+    LoadOptional(state, "rozum_pig.txt", course.comprehension, kComprehensionLimit, problems, ReadComprehensionSentences);
 }
 
 void LoadRecordingSentences(const StartupState& state, Course& course, Problems& problems, Messages*) {
-    LoadOptional(state, "kurs.zdn", course.recording, problems, ReadRecordingSentences);
+    LoadOptional(state, "kurs.zdn", course.recording, kRecordingLimit, problems, ReadRecordingSentences);
 }
 
 void LoadDragDropSentences(const StartupState& state, Course& course, Problems& problems, Messages*) {
-    LoadOptional(state, "kurs.zdd", course.dragDrop, problems, ReadDragDropSentences);
+    LoadOptional(state, "kurs.zdd", course.dragDrop, kDragDropLimit, problems, ReadDragDropSentences);
 }
 
 void LoadLetters(const StartupState& state, Course& course, Problems& problems, Messages*) {
-    LoadOptional(state, "Listy_r\\index.txt", course.letters, problems, ReadLetters);
+    LoadOptional(state, "Listy_r\\index.txt", course.letters, kLetterLimit, problems, ReadLetters);
 }
 
 void LoadGlossary(const StartupState& state, Course& course, Problems& problems, Messages*) {
-    LoadOptional(state, "slowniczek.txt", course.glossary, problems,
+    LoadOptional(state, "slowniczek.txt", course.glossary, kGlossaryLimit, problems,
                  [](LineReader& reader, Glossary& glossary, Problems&) { ReadGlossary(reader, glossary); });
 }
 
 void LoadTextExerciseList(const StartupState& state, Course& course, Problems& problems, Messages*) {
-    LoadRequired(state, "St_" + state.CourseLetter + ".txt", course.textExercises, problems, ReadTextExerciseList);
+    LoadRequired(state, "St_" + state.CourseLetter + ".txt", course.textExercises, kTextExerciseLimit, problems, ReadTextExerciseList);
 }
 
 void LoadOpenTasks(const StartupState& state, Course& course, Problems& problems, Messages*) {
-    LoadOptional(state, "otwarte.txt", course.openTasks, problems, ReadOpenTasks);
+    LoadOptional(state, "otwarte.txt", course.openTasks, kOpenTaskLimit, problems, ReadOpenTasks);
 }
 
 // "kom_c_gr.txt" is read at this point of start-up; the program keeps nothing of it.
@@ -90,7 +100,7 @@ void ReadKomCGr(const StartupState& state, Course&, Problems&, Messages*) {
 }
 
 void LoadDialogues(const StartupState& state, Course& course, Problems& problems, Messages*) {
-    LoadOptional(state, "dialogi.txt", course.dialogues, problems, ReadDialogues);
+    LoadOptional(state, "dialogi.txt", course.dialogues, kDialogueLimit, problems, ReadDialogues);
 }
 
 constexpr size_t kLanguageSteps = 3;

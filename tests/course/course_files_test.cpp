@@ -5,6 +5,7 @@
 #include "course/catalog.h"
 #include "course/course_texts.h"
 #include "course/data_errors.h"
+#include "course/data_file.h"
 #include "course/language_tables.h"
 #include "course/reference_tables.h"
 #include "course/sentence_sets.h"
@@ -436,6 +437,12 @@ TEST(TextExercises, TheListHolds300) {
     ASSERT_EQ(problems.List().size(), 1u);
     EXPECT_EQ(problems.List()[0].Line, 901);
     EXPECT_EQ(problems.List()[0].Message, "the table holds 300 text exercises: lines 901 to 903 are left out");
+}
+
+TEST(DataFile, CountLines) {
+    for (const auto& [bytes, lines] : std::vector<std::pair<std::string, size_t>>{
+             {"", 0}, {"a", 1}, {"a\r\n", 1}, {"a\r\nb", 2}, {"\n\n", 2}, {"\r", 1}})
+        EXPECT_EQ(CountLines(bytes), lines) << ::testing::PrintToString(bytes);
 }
 
 // Hostile bytes through every line reader: each reads them by its rules or stops with an error

@@ -30,7 +30,7 @@ void ReadContractions(LineReader& reader, ContractionTable& table, Problems& pro
 
 void LoadContractions(const std::string& directory, ContractionTable& table, Problems& problems) {
     table.clear();
-    if (auto reader = OpenOptionalFile(directory, "ss_r.t")) ReadContractions(*reader, table, problems);
+    if (auto file = OpenOptionalFile(directory, "ss_r.t")) ReadContractions(file->Reader, table, problems);
 }
 
 std::string NormalizeSentence(std::string_view text) {

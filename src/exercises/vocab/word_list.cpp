@@ -115,6 +115,9 @@ void LoadWordList(const std::string& path, VocabStore& store, Problems& problems
         if (messages) messages->Show("Brak pliku: " + path);
         throw FileError("Cannot open file \"" + path + "\": the file is missing");
     }
+    const size_t lines = CountLines(*bytes);
+    store.Entries.clear();
+    store.Entries.reserve(std::min(lines, kVocabEntryLimit));
     LineReader reader(std::move(*bytes), path);
     ReadWordList(reader, store, problems);
 }
