@@ -21,6 +21,7 @@
 #include "platform/paths.h"
 #include "platform/system_clock.h"
 #include "app/settings.h"
+#include "progress/exercise_table.h"
 #include "progress/learner_session.h"
 #include "progress/results_json.h"
 #include "text/text_utils.h"
@@ -142,12 +143,29 @@ int Record(const std::vector<std::string>& args) {
     return RecordForLearner(ctx, report);
 }
 
+// Builds the exercise table of a new learner of the installation and saves it in the learner's
+// directory (made when missing). A learner who has a results file keeps it.
+int NewLearner(const std::string& installDir, const std::string& learnerDir) {
+    const std::string path = ResultsPath(WithTrailingSeparator(learnerDir), StartupState{}.CourseFileId);
+    if (FileExists(path) || DirectoryExists(path))
+        throw std::runtime_error(Cp1250ToUtf8(NativePath(path)) + " exists already; it is left as it is");
+    ToolMessages messages;
+    SystemClock clock;
+    ResultsTable table = InstallationExerciseTable(installDir, clock.Now(), messages);
+    MakeDirectories(learnerDir);
+    table.file.path = path;
+    SaveResults(table);
+    std::cout << Cp1250ToUtf8(NativePath(path)) << ": " << table.records.size() << " records\n";
+    return 0;
+}
+
 int Run(const std::vector<std::string>& args) {
     const std::string command = args.size() > 1 ? args[1] : "";
     if (command == "dump" && args.size() == 3)
         return Dump(Utf8ToCp1250(args[2]), kCwInfoSize, DecodeResults, CwInfoJson);
     if (command == "repetitions" && args.size() == 3)
         return Dump(Utf8ToCp1250(args[2]), kRepetitionSize, DecodeRepetitions, RepetitionJson);
+    if (command == "new" && args.size() == 4) return NewLearner(Utf8ToCp1250(args[2]), Utf8ToCp1250(args[3]));
     if (command == "record" && args.size() >= 3) return Record(args);
     throw UsageError("");
 }

@@ -1,6 +1,8 @@
 #include "progress/learner_session.h"
 
 #include "course/load_course.h"
+#include "platform/paths.h"
+#include "progress/exercise_table.h"
 #include "platform/cp1250.h"
 
 namespace quillan {
@@ -26,6 +28,20 @@ std::string RepetitionsPath(const AppContext& ctx) {
 
 std::string SettingsPath(const AppContext& ctx) {
     return SettingsPath(ctx.startup.ResultsDirectory, ctx.startup.CourseFileId);
+}
+
+bool OpenLearnerFiles(AppContext& ctx, int newLearnerLanguage) {
+    if (!DirectoryExists(ctx.startup.ResultsDirectory)) MakeDirectories(ctx.startup.ResultsDirectory);
+    LoadResults(ctx);
+    ResultsTable& results = ctx.learner.results;
+    if (!results.file.SaveAllowed()) return false;
+    if (results.records.empty()) {
+        BuildExerciseTable(results, ctx.course, ctx.startup, Now(ctx));
+        SaveResults(results);
+    }
+    LoadRepetitions(ctx);
+    LoadSettings(ctx, newLearnerLanguage);
+    return true;
 }
 
 void LoadResults(AppContext& ctx) {

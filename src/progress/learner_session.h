@@ -13,6 +13,13 @@ std::string ResultsPath(const AppContext& ctx);
 std::string RepetitionsPath(const AppContext& ctx);
 std::string SettingsPath(const AppContext& ctx);
 
+// The learner's part of signing in, once ResultsDirectory is set: the directory is made when
+// missing; the results are loaded, or, when there are none yet, the exercise table is built from
+// the course and saved at once; then the repetitions and the settings are loaded. Returns false
+// when the learner's results cannot be read (he has been told): nothing is built or written
+// over them then, and the sign-in does not go on.
+bool OpenLearnerFiles(AppContext& ctx, int newLearnerLanguage);
+
 // Loads the results file into the learner's table. A file that could not be taken whole is
 // told to the learner (which file was kept as a copy, or that the file stays untouched).
 void LoadResults(AppContext& ctx);

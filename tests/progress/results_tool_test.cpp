@@ -89,5 +89,28 @@ TEST_F(ResultsTool, RefusesWhatItCannotDoWithoutWritingAnything) {
     EXPECT_EQ(std::count(dump.out.begin(), dump.out.end(), '\n'), 2) << "the whole records are still shown";
 }
 
+TEST(ResultsToolNew, BuildsANewLearnersTableOnceFromTheInstallation) {
+    test::TempDir dir;
+    dir.Write("kurs/prof_r.txt", test::Crlf("Quillan\n1\n0\n"));
+    for (const char* file : {"infa_r.txt", "nazwy_r.txt"}) dir.Write(std::string("kurs/Lang_r/0/") + file, "");
+    dir.Write("kurs/Lang_r/0/gra.txt", test::Crlf("1=x=Spotkania=D01=\n"));
+    dir.Write("kurs/rozumienie_a.txt", test::Crlf("5=2=1=Meeting=\n"));
+    dir.Write("kurs/St_a.txt", test::Crlf("x#5#clip#\nMC#question\n0=0=0=0=0=0=0=0=0=0=\n"));
+    dir.Write("kurs/cw_r/a.bc4", test::Crlf("header\nV001xx0260\n"));
+    dir.Write("kurs/otwarte.txt", test::Crlf("1=1=2=a=b=\n"));
+
+    const ToolRun created = Tool("new " + dir.Path() + "kurs " + dir.Path() + "kurs/3");
+    ASSERT_EQ(created.status, 0) << created.out;
+    const ToolRun dump = Tool("dump " + dir.Path() + "kurs/3/qlr2_55");
+    EXPECT_EQ(std::count(dump.out.begin(), dump.out.end(), '\n'), 7) << dump.out;  // tek_5, slo_1 five times, otw_1
+    EXPECT_EQ(dump.out.rfind("{\"Id\":\"tek_5\",\"Title\":\"Meeting\",\"Kind\":40,\"Key\":1,\"Level\":2,", 0), 0u)
+        << dump.out;
+    EXPECT_NE(dump.out.find("\"LessonCode\":\"D01\",\"Reserved1\":\"\""), std::string::npos);
+
+    const std::string before = dir.Read("kurs/3/qlr2_55");
+    EXPECT_EQ(Tool("new " + dir.Path() + "kurs " + dir.Path() + "kurs/3").status, 1);
+    EXPECT_EQ(dir.Read("kurs/3/qlr2_55"), before) << "an existing learner keeps his table";
+}
+
 }  // namespace
 }  // namespace quillan
