@@ -7,20 +7,19 @@
 //                   --index I [--now "yyyy-mm-dd hh:nn:ss"]
 //                                             what an exercise window does when it closes
 
-#include <cstdio>
 #include <iostream>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "app/settings.h"
 #include "platform/cp1250.h"
 #include "platform/day_date.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/system_clock.h"
-#include "app/settings.h"
 #include "progress/exercise_table.h"
 #include "progress/learner_session.h"
 #include "progress/results_json.h"

@@ -1,5 +1,6 @@
 #include "progress/learner_file.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "platform/cp1250.h"

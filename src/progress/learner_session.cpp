@@ -3,7 +3,6 @@
 #include "course/load_course.h"
 #include "platform/paths.h"
 #include "progress/exercise_table.h"
-#include "platform/cp1250.h"
 
 namespace quillan {
 namespace {
