@@ -1,6 +1,8 @@
 #include "course/catalog.h"
 
 #include "course/data_file.h"
+#include "platform/cp1250.h"
+#include "platform/paths.h"
 #include "text/text_utils.h"
 
 namespace quillan {
@@ -33,7 +35,7 @@ void LoadCatalog(const std::string& programDir, const std::string& fileName, Cat
                  Messages* messages) {
     auto reader = OpenOptionalFile(programDir, fileName);
     if (!reader) {
-        const std::string message = "Nie znaleziono pliku " + programDir + fileName;
+        const std::string message = "Nie znaleziono pliku " + Utf8ToCp1250(NativePath(programDir + fileName));
         if (messages) messages->Show(message);
         problems.Add(fileName, 0, message);
         return;

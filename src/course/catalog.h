@@ -35,7 +35,7 @@ std::string CatalogCode(std::string_view codeLine);
 void ReadCatalog(LineReader& reader, Catalog& catalog, Problems& problems);
 
 // Appends the entries of ProgramDir + fileName. A missing file shows "Nie znaleziono pliku "
-// + its path (when `messages` is given; always noted in `problems`) and adds nothing.
+// + its full path (when `messages` is given; always noted in `problems`) and adds nothing.
 void LoadCatalog(const std::string& programDir, const std::string& fileName, Catalog& catalog, Problems& problems,
                  Messages* messages);
 

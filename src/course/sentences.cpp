@@ -38,6 +38,7 @@ Packages BuildPackages(const Sentences& sentences, const std::string& file, Prob
     // A sentence can match one package only: a new package is opened only when none matches.
     Packages packages;
     std::map<std::tuple<int, std::string_view, int>, size_t> byKey;
+    std::vector<bool> overflowed;  // per package: its surplus was reported
     for (size_t i = 0; i < sentences.size(); ++i) {
         const Sentence& sentence = sentences[i];
         const int number = static_cast<int>(i) + 1;
@@ -45,8 +46,10 @@ Packages BuildPackages(const Sentences& sentences, const std::string& file, Prob
         if (const auto found = byKey.find(key); found != byKey.end()) {
             Package& package = packages[found->second];
             if (package.Sentences.size() >= kPackageSentenceLimit) {
-                problems.Add(file, number, "the package holds " + std::to_string(kPackageSentenceLimit) +
-                                               " sentences: this sentence is left out of it");
+                if (!overflowed[found->second])
+                    problems.Add(file, number, "the package holds " + std::to_string(kPackageSentenceLimit) +
+                                                   " sentences: this sentence and the later ones of its package are left out");
+                overflowed[found->second] = true;
                 continue;
             }
             package.Sentences.push_back(number);
@@ -59,6 +62,7 @@ Packages BuildPackages(const Sentences& sentences, const std::string& file, Prob
             continue;
         }
         byKey.emplace(key, packages.size());
+        overflowed.push_back(false);
         packages.push_back(Package{sentence.Section, sentence.Level, sentence.GroupCode, 1, {number}});
     }
     return packages;
