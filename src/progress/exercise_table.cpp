@@ -139,13 +139,14 @@ void AddOpenTasks(TableBuilder& b, const Course& course) {
 
 }  // namespace
 
-ResultsTable InstallationExerciseTable(const std::string& programDir, DayNumber now, Messages& messages) {
+ResultsTable InstallationExerciseTable(const std::string& programDir, DayNumber now, Messages& messages, int lang) {
     StartupState state;
     state.ProgramDir = WithTrailingSeparator(programDir);
     std::optional<LineReader> profile = LineReader::OpenIfExists(state.ProgramDir + "prof_r.txt");
     if (!profile) throw FileError(MissingProfileMessage());
     ReadProfile(*profile, state);
     ChooseInterfaceLanguage(state);
+    if (lang >= 0) SetLanguage(state, lang);
     Course course;
     Problems problems;
     LoadCourseData(state, course, problems, &messages);

@@ -22,10 +22,11 @@ namespace quillan {
 void BuildExerciseTable(ResultsTable& table, const Course& course, const StartupState& state, DayNumber now);
 
 // The table a new learner of the installation in `programDir` gets, as the program builds it:
-// "prof_r.txt" read, the course loaded in the installation's interface language (what loading
-// tells the learner goes to `messages`). Throws what loading and building throw; a missing
-// "prof_r.txt" throws FileError.
-ResultsTable InstallationExerciseTable(const std::string& programDir, DayNumber now, Messages& messages);
+// "prof_r.txt" read, the course loaded with the sections of interface language `lang` (-1: the
+// installation's own, 1 with "be.ini", else 0); what loading tells the learner goes to
+// `messages`. Throws what loading and building throw; a missing "prof_r.txt" throws FileError.
+ResultsTable InstallationExerciseTable(const std::string& programDir, DayNumber now, Messages& messages,
+                                       int lang = -1);
 
 // The word lists of an installation ("cw_r\*.bc4"), in the order that numbers them: by file
 // name, so that every learner of an installation has the same "slo_" numbers.
