@@ -6,6 +6,7 @@
 #include "course/data_errors.h"
 #include "course/load_course.h"
 #include "course_tables.h"
+#include "exercise_table_command.h"
 #include "exercises/vocab/word_list.h"
 #include "json_lines.h"
 #include "platform/cp1250.h"
@@ -22,6 +23,7 @@ const char* const kUsageText =
     "usage: quillan-course check DIR [--lang N]\n"
     "       quillan-course dump DIR TABLE [--lang N]\n"
     "       quillan-course words FILE\n"
+    "       quillan-course exercise-table DIR [--lang N]\n"
     "Checks and shows the course data of a Quillan installation with the program's own loaders.\n"
     "Run 'quillan-course COMMAND --help' for one command.\n";
 
@@ -233,6 +235,7 @@ int RunCourseTool(const std::vector<std::string>& args, std::ostream& out, std::
     if (command == "check") return Check(rest, out, err);
     if (command == "dump") return Dump(rest, out, err);
     if (command == "words") return Words(rest, out, err);
+    if (command == "exercise-table") return ExerciseTableCommand(rest, out, err);
     err << "quillan-course: unknown command '" << command << "'\n" << kUsageText;
     return kUsage;
 }

@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/random.h"
+#include "progress/learner.h"
 
 namespace quillan {
 
@@ -21,6 +22,7 @@ struct Services {
 struct AppContext {
     StartupState startup;
     Course course;
+    Learner learner;  // the signed-in learner
     Services services;
 };
 

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/startup_state.h"
+#include "course/course.h"
+#include "platform/messages.h"
+#include "progress/results_store.h"
+
+namespace quillan {
+
+// The exercise table of a learner who has none yet: the table is emptied and gets one fresh
+// record per exercise of the course, family by family: texts (tek_), letters (lst_), the
+// catalog (rpg_, zdn_, zdd_, cie_), sentence packages (zda_), dialogues (dia_), word lists
+// (slo_) and open tasks (otw_). Every record is stamped with `now` and carries the code and
+// name of its section.
+//
+// A level or section that is no number throws ConversionError (naming the file and line where
+// it can); more than 2000 exercises throw TableFullError. The table then holds what was
+// appended before.
+void BuildExerciseTable(ResultsTable& table, const Course& course, const StartupState& state, DayNumber now);
+
+// The table a new learner of the installation in `programDir` gets, as the program builds it:
+// "prof_r.txt" read, the course loaded with the sections of interface language `lang` (-1: the
+// installation's own, 1 with "be.ini", else 0); what loading tells the learner goes to
+// `messages`. Throws what loading and building throw; a missing "prof_r.txt" throws FileError.
+ResultsTable InstallationExerciseTable(const std::string& programDir, DayNumber now, Messages& messages,
+                                       int lang = -1);
+
+// The word lists of an installation ("cw_r\*.bc4"), in the order that numbers them: by file
+// name, so that every learner of an installation has the same "slo_" numbers.
+std::vector<std::string> VocabularyFiles(const std::string& programDir);
+
+}  // namespace quillan

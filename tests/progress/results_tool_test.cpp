@@ -1,0 +1,116 @@
+// The quillan-results tool run as scripts run it.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <sys/wait.h>
+
+#include "progress/results_store.h"
+#include "support/temp_dir.h"
+
+namespace quillan {
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    std::string out;
+};
+
+ToolRun Tool(const std::string& arguments) {
+    const std::string command =
+        std::string(QUILLAN_BINARY_DIR) + "/apps/quillan-results/quillan-results " + arguments + " 2>/dev/null";
+    ToolRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return run;
+    std::array<char, 4096> buffer;
+    size_t n;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+class ResultsTool : public ::testing::Test {
+protected:
+    test::TempDir dir;
+
+    void SetUp() override {
+        ResultsTable table;
+        table.file.path = dir.Path() + "7/qlr2_55";
+        std::filesystem::create_directory(dir.Path() + "7");
+        AppendRecord(table, 46000.25, "slo_1", "S0101", 61, 2).LessonCode = "D01";
+        AppendRecord(table, 46000.25, "tek_3", "T", 40, 1).Key = 2;
+        SaveResults(table);
+    }
+
+    ToolRun Record(const std::string& id, int percent, const std::string& now) {
+        return Tool("record " + dir.Path() + "7 --percent " + std::to_string(percent) + " --id " + id +
+                    " --kind 61 --completed 1 --key 0 --index 2 --now '" + now + "'");
+    }
+};
+
+TEST_F(ResultsTool, RecordsAClosedExerciseRepeatablyAndDumpsTheResult) {
+    ASSERT_EQ(Record("SLO_1", 50, "2026-12-09 10:00:00").status, 0);
+    const ToolRun second = Record("SLO_1", 40, "2026-12-12 08:30:00");
+    ASSERT_EQ(second.status, 0);
+    EXPECT_NE(second.out.find("\"DoneCount\":2"), std::string::npos) << second.out;
+    EXPECT_NE(second.out.find("\"LastDoneText\":\"2026-12-12 08-30-00\""), std::string::npos) << second.out;
+    EXPECT_NE(second.out.find("\"Interval\":6,\"Due\":46374,\"DueText\":\"2026-12-18 00-00-00\""), std::string::npos)
+        << second.out;
+
+    const ToolRun dump = Tool("dump " + dir.Path() + "7/qlr2_55");
+    EXPECT_EQ(dump.status, 0);
+    EXPECT_EQ(std::count(dump.out.begin(), dump.out.end(), '\n'), 2);
+    EXPECT_EQ(dump.out.rfind("{\"Id\":\"slo_1\",\"Title\":\"S0101\",\"Kind\":61,\"Key\":0,\"Level\":2,", 0), 0u)
+        << dump.out;
+    EXPECT_NE(dump.out.find("\"Result\":40,\"DoneCount\":2,\"Completed\":1,\"LessonCode\":\"D01\""),
+              std::string::npos);
+
+    const ToolRun repetitions = Tool("repetitions " + dir.Path() + "7/powt_qlr2_55");
+    EXPECT_EQ(repetitions.status, 0);
+    EXPECT_EQ(repetitions.out.rfind("{\"Id\":\"slo_1\",\"Kind\":61,\"Key\":0,\"Interval\":6,", 0), 0u)
+        << repetitions.out;
+}
+
+TEST_F(ResultsTool, RefusesWhatItCannotDoWithoutWritingAnything) {
+    EXPECT_EQ(Record("slo_9", 50, "2026-12-09 10:00:00").status, 1) << "no such record";
+    EXPECT_EQ(Tool("record " + dir.Path() + "8 --percent 5 --id slo_1 --kind 61 --completed 1 --key 0 --index 2")
+                  .status,
+              1);
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() + "8")) << "no learner directory is made up";
+    EXPECT_EQ(Tool("record " + dir.Path() + "7 --percent 5").status, 2);
+    EXPECT_EQ(Tool("record " + dir.Path() + "7 --percent x --id a --kind 1 --completed 1 --key 0 --index 0").status, 1);
+
+    dir.Write("7/qlr2_55", dir.Read("7/qlr2_55") + "tail");
+    const ToolRun dump = Tool("dump " + dir.Path() + "7/qlr2_55");
+    EXPECT_EQ(dump.status, 1) << "a trailing part record is reported";
+    EXPECT_EQ(std::count(dump.out.begin(), dump.out.end(), '\n'), 2) << "the whole records are still shown";
+}
+
+TEST(ResultsToolNew, BuildsANewLearnersTableOnceFromTheInstallation) {
+    test::TempDir dir;
+    dir.Write("kurs/prof_r.txt", test::Crlf("Quillan\n1\n0\n"));
+    for (const char* file : {"infa_r.txt", "nazwy_r.txt"}) dir.Write(std::string("kurs/Lang_r/0/") + file, "");
+    dir.Write("kurs/Lang_r/0/gra.txt", test::Crlf("1=x=Spotkania=D01=\n"));
+    dir.Write("kurs/rozumienie_a.txt", test::Crlf("5=2=1=Meeting=\n"));
+    dir.Write("kurs/St_a.txt", test::Crlf("x#5#clip#\nMC#question\n0=0=0=0=0=0=0=0=0=0=\n"));
+    dir.Write("kurs/cw_r/a.bc4", test::Crlf("header\nV001xx0260\n"));
+    dir.Write("kurs/otwarte.txt", test::Crlf("1=1=2=a=b=\n"));
+
+    const ToolRun created = Tool("new " + dir.Path() + "kurs " + dir.Path() + "kurs/3");
+    ASSERT_EQ(created.status, 0) << created.out;
+    const ToolRun dump = Tool("dump " + dir.Path() + "kurs/3/qlr2_55");
+    EXPECT_EQ(std::count(dump.out.begin(), dump.out.end(), '\n'), 7) << dump.out;  // tek_5, slo_1 five times, otw_1
+    EXPECT_EQ(dump.out.rfind("{\"Id\":\"tek_5\",\"Title\":\"Meeting\",\"Kind\":40,\"Key\":1,\"Level\":2,", 0), 0u)
+        << dump.out;
+    EXPECT_NE(dump.out.find("\"LessonCode\":\"D01\",\"Reserved1\":\"\""), std::string::npos);
+
+    const std::string before = dir.Read("kurs/3/qlr2_55");
+    EXPECT_EQ(Tool("new " + dir.Path() + "kurs " + dir.Path() + "kurs/3").status, 1);
+    EXPECT_EQ(dir.Read("kurs/3/qlr2_55"), before) << "an existing learner keeps his table";
+}
+
+}  // namespace
+}  // namespace quillan
