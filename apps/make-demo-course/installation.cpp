@@ -1,0 +1,77 @@
+#include "installation.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <stdexcept>
+
+#include "platform/cp1250.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+
+namespace demo {
+
+std::string WithCrLf(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (char c : text) {
+        if (c == '\r') continue;
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+Installation::Installation(std::string rootUtf8) : root_(std::move(rootUtf8)) {
+    quillan::MakeDirectories(quillan::Utf8ToCp1250(root_));
+}
+
+std::string Installation::WindowsPath(const std::string& path) const {
+    return quillan::Utf8ToCp1250(root_) + "\\" + path;
+}
+
+void Installation::WriteBytes(const std::string& path, std::string_view bytes) {
+    const std::string windows = WindowsPath(path);
+    quillan::MakeDirectories(quillan::DirectoryOf(windows));
+    quillan::WriteFileAtomically(windows, bytes);
+}
+
+void Installation::WriteText(const std::string& path, std::string_view utf8) {
+    WriteBytes(path, WithCrLf(quillan::Utf8ToCp1250(utf8)));
+    Count("text");
+}
+
+void Installation::WriteHtml(const std::string& path, std::string_view utf8) {
+    WriteBytes(path, WithCrLf(utf8));
+    Count("html");
+}
+
+void Installation::WriteImage(const std::string& path, const QImage& image) {
+    std::string ext = path.substr(path.rfind('.') + 1);
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    // BMP and JPEG pictures carry no alpha (button strips mark their transparent parts with a
+    // key colour); PNG icons keep theirs.
+    const QImage opaque = image.convertToFormat(QImage::Format_RGB32);
+    bool ok = false;
+    if (ext == "bmp")
+        ok = opaque.save(&buffer, "BMP");
+    else if (ext == "jpg" || ext == "jpeg")
+        ok = opaque.save(&buffer, "JPG", 92);
+    else if (ext == "png")
+        ok = image.convertToFormat(QImage::Format_ARGB32).save(&buffer, "PNG");
+    if (!ok) throw std::runtime_error("cannot encode the picture " + path);
+    WriteBytes(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    Count("picture");
+}
+
+std::string Installation::NativeFile(const std::string& path) {
+    const std::string windows = WindowsPath(path);
+    quillan::MakeDirectories(quillan::DirectoryOf(windows));
+    return quillan::NativePath(windows);
+}
+
+bool Installation::Exists(const std::string& path) const { return quillan::FileExists(WindowsPath(path)); }
+
+}  // namespace demo

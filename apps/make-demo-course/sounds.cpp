@@ -1,0 +1,2 @@
+#include "sounds.h"
+namespace demo { SoundReport WriteSounds(Installation&, const CourseSources&) { return {}; } }
