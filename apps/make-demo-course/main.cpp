@@ -27,6 +27,13 @@ int Usage(std::ostream& out, int status) {
     return status;
 }
 
+// Qt's notes about the session (no runtime directory and the like) mean nothing to a tool that
+// only paints pictures; warnings about the work itself still go to stderr.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtDebugMsg || type == QtInfoMsg || message.contains("XDG_RUNTIME_DIR")) return;
+    std::cerr << message.toStdString() << "\n";
+}
+
 struct Options {
     std::string outDir;
     std::string sourceDir = QUILLAN_DEMO_DIR;
@@ -58,6 +65,7 @@ int main(int argc, char** argv) {
 
     // The pictures are painted off screen; no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietMessages);
     QGuiApplication app(argc, argv);
 
     QElapsedTimer clock;
@@ -65,6 +73,9 @@ int main(int argc, char** argv) {
     try {
         demo::Installation installation(options.outDir);
         demo::CourseSources sources = demo::ReadSources(std::filesystem::path(options.sourceDir));
+        // The recordings are made for the demo course only; the bulk of a large installation
+        // exists to be loaded, not listened to.
+        const demo::CourseSources spoken = sources;
         if (options.large) demo::AddLargeCourse(sources);
         demo::WriteSources(installation, sources);
         demo::WriteButtonStrips(installation);
@@ -72,12 +83,12 @@ int main(int argc, char** argv) {
         demo::WriteMainMenuPictures(installation);
         demo::WriteDesignPictures(installation);
         demo::WriteMediaPictures(installation);
-        const demo::SoundReport sounds = demo::WriteSounds(installation, sources);
+        const demo::SoundReport sounds = demo::WriteSounds(installation, spoken);
 
         std::cout << "Demo installation written to " << options.outDir << " in " << clock.elapsed() << " ms:";
         for (const auto& [kind, count] : installation.Counts()) std::cout << " " << count << " " << kind;
         std::cout << "\n";
-        std::cout << "Recordings: " << sounds.spoken << " spoken";
+        std::cout << "Sounds: " << sounds.tones << " tones, " << sounds.spoken << " recordings spoken";
         if (sounds.standIns > 0) std::cout << ", " << sounds.standIns << " tones standing in (espeak-ng " << sounds.why << ")";
         std::cout << "\n";
     } catch (const std::exception& error) {
