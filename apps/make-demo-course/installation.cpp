@@ -2,10 +2,11 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
 
 #include "platform/cp1250.h"
-#include "platform/files.h"
 #include "platform/paths.h"
 
 namespace demo {
@@ -30,9 +31,19 @@ std::string Installation::WindowsPath(const std::string& path) const {
 }
 
 void Installation::WriteBytes(const std::string& path, std::string_view bytes) {
-    const std::string windows = WindowsPath(path);
-    quillan::MakeDirectories(quillan::DirectoryOf(windows));
-    quillan::WriteFileAtomically(windows, bytes);
+    // Each file is written beside its place and renamed over it, so a file is either whole or
+    // absent. It is not forced to the disk one by one: the installation is made in one go and
+    // can always be made again, and a sync per file would make it many times slower.
+    const std::string native = NativeFile(path);
+    const std::string temp = native + ".part";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (!out.flush()) throw std::runtime_error("cannot write " + native);
+    }
+    std::error_code error;
+    std::filesystem::rename(temp, native, error);
+    if (error) throw std::runtime_error("cannot write " + native + ": " + error.message());
 }
 
 void Installation::WriteText(const std::string& path, std::string_view utf8) {

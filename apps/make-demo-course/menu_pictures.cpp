@@ -123,7 +123,6 @@ QImage MainMenu(const Language& t) {
     // button (shown only when a repetition is due) with a word about it.
     PaintCard(p, QRectF(30, 606, 540, 61), 14, QColor(255, 255, 255, 240));
     PaintText(p, QRectF(kExercises.x() + 40, 606, 84, 61), t("Ćwiczenia", "Exercises"), Face(14, true), palette::kInk);
-    p.fillRect(QRect(164, 618, 1, 37), palette::kMist);
     PaintText(p, QRectF(214, 606, 350, 61),
               t("Tu pojawi się przycisk powtórek, gdy nadejdzie\nczas powtórzenia ćwiczeń.",
                 "The reviews button appears here when it is\ntime to review your exercises."),
