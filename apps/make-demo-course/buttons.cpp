@@ -222,15 +222,11 @@ QImage Tab(int number, bool active) {
     }
     p.drawRoundedRect(r, 6, 6);
     const QColor ink = active ? palette::kWhite : palette::kBlue;
-    // A small dot row at the left marks it as a tab of the exercise; the number says which.
-    for (int i = 0; i < 3; ++i) {
-        QColor dot = ink;
-        dot.setAlpha(active ? 200 : 110);
-        p.setPen(Qt::NoPen);
-        p.setBrush(dot);
-        p.drawEllipse(QPointF(10 + i * 5, h / 2.0), 1.5, 1.5);
-    }
-    PaintText(p, QRectF(26, 0, w - 32, h), QString::number(number), Face(14, true), ink, Qt::AlignCenter);
+    // A short accent at the left edge marks the tab; the number says which exercise it opens.
+    p.setPen(Qt::NoPen);
+    p.setBrush(active ? palette::kAmber : QColor(163, 199, 220));
+    p.drawRoundedRect(QRectF(5, 6, 3, h - 12), 1.5, 1.5);
+    PaintText(p, QRectF(0, 0, w, h), QString::number(number), Face(14, true), ink, Qt::AlignCenter);
     return image;
 }
 

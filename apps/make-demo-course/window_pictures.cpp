@@ -294,10 +294,6 @@ void PaintRightPanel(QPainter& p, int stats) {
             DrawGlyph(p, glyphs[i], QRectF(19, y + 3, 12, 12), palette::kWhite, 1.2);
         }
     }
-    // A quiet dot column near the bottom.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(1, 153, 202, 40));
-    for (int i = 0; i < 6; ++i) p.drawEllipse(QPointF(50, 712 + i * 9), 1.6, 1.6);
 }
 
 void WriteWindowPictures(Installation& installation) {
