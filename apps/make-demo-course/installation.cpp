@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "platform/cp1250.h"
+#include "platform/files.h"
 #include "platform/paths.h"
 
 namespace demo {
@@ -78,11 +79,36 @@ void Installation::WriteImage(const std::string& path, const QImage& image) {
 }
 
 std::string Installation::NativeFile(const std::string& path) {
+    written_.insert(path);
     const std::string windows = WindowsPath(path);
     quillan::MakeDirectories(quillan::DirectoryOf(windows));
     return quillan::NativePath(windows);
 }
 
 bool Installation::Exists(const std::string& path) const { return quillan::FileExists(WindowsPath(path)); }
+
+namespace {
+const char kManifest[] = ".make-demo-course";  // the files of the last run, one per line
+}
+
+void Installation::Finish() {
+    std::string previous;
+    if (auto bytes = quillan::ReadFileIfExists(WindowsPath(kManifest))) previous = *bytes;
+    size_t start = 0;
+    while (start < previous.size()) {
+        size_t end = previous.find('\n', start);
+        if (end == std::string::npos) end = previous.size();
+        const std::string path = previous.substr(start, end - start);
+        start = end + 1;
+        if (!path.empty() && !written_.count(path)) {
+            std::error_code ignored;
+            std::filesystem::remove(quillan::NativePath(WindowsPath(path)), ignored);
+        }
+    }
+    std::string manifest;
+    for (const std::string& path : written_) manifest += path + "\n";
+    const std::string native = quillan::NativePath(WindowsPath(kManifest));
+    std::ofstream(native, std::ios::binary | std::ios::trunc) << manifest;
+}
 
 }  // namespace demo

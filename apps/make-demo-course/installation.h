@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,11 @@ public:
 
     bool Exists(const std::string& path) const;
 
+    // Ends the writing: files that an earlier run wrote here and this run did not (an earlier
+    // large installation's word list, say) are removed, and the list of this run's files is
+    // kept for the next. Files the generator never wrote, such as learners' data, stay.
+    void Finish();
+
     // Files written so far, by kind ("text", "html", "picture", "sound", "other").
     void Count(const std::string& kind) { ++counts_[kind]; }
     const std::map<std::string, int>& Counts() const { return counts_; }
@@ -39,6 +45,7 @@ private:
 
     std::string root_;
     std::map<std::string, int> counts_;
+    std::set<std::string> written_;  // installation paths, Windows style
 };
 
 // UTF-8 with LF line ends -> CR LF (any CR already there is dropped first).

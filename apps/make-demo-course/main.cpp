@@ -84,6 +84,7 @@ int main(int argc, char** argv) {
         demo::WriteDesignPictures(installation);
         demo::WriteMediaPictures(installation);
         const demo::SoundReport sounds = demo::WriteSounds(installation, spoken);
+        installation.Finish();
 
         std::cout << "Demo installation written to " << options.outDir << " in " << clock.elapsed() << " ms:";
         for (const auto& [kind, count] : installation.Counts()) std::cout << " " << count << " " << kind;

@@ -352,5 +352,23 @@ TEST(LargeDemoInstallationTest, FillsTheCourseTablesToTheirLimits) {
     EXPECT_EQ(store.ItemCount, kVocabItemLimit);
 }
 
+// Making the demo course over an earlier large installation leaves none of the large course
+// behind, but keeps what the program wrote there (learners and their results).
+TEST(LargeDemoInstallationTest, GivesWayToTheDemoCourseWhenMadeAgainInTheSameDirectory) {
+    test::TempDir dir;
+    ASSERT_EQ(RunTool(MakeDemo(), {QString::fromStdString(dir.Path()), "--large"}).status, 0);
+    dir.Write("usr.t", "1=Anna\r\n");
+    dir.Write("1/qlr2_55", std::string(548, '\0'));
+    ASSERT_EQ(RunTool(MakeDemo(), {QString::fromStdString(dir.Path())}).status, 0);
+
+    EXPECT_FALSE(FileExists(Utf8ToCp1250(dir.Path()) + "cw_r\\9001.bc4"));
+    EXPECT_TRUE(FileExists(Utf8ToCp1250(dir.Path()) + "cw_r\\0101.bc4"));
+    EXPECT_EQ(dir.Read("usr.t"), "1=Anna\r\n");
+    EXPECT_EQ(dir.Read("1/qlr2_55").size(), 548u);
+    const Result check = RunTool(CourseTool(), {"check", QString::fromStdString(dir.Path())});
+    EXPECT_EQ(check.status, 0) << check.output;
+    EXPECT_NE(check.output.find("sentences 6\n"), std::string::npos) << check.output;
+}
+
 }  // namespace
 }  // namespace quillan
