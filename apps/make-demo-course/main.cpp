@@ -6,7 +6,6 @@
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <string>
