@@ -1,86 +1,99 @@
-// Builds the demo installation: the readable sources under demo/files (UTF-8, LF line ends)
-// become the files the program reads (Windows-1250, CR LF).
+// make-demo-course OUTDIR [--large] [--source DIR]
+//
+// Writes the demo installation of Quillan - Business English: the readable course and
+// interface sources under demo/files (UTF-8, LF) become the files the program reads
+// (Windows-1250, CR LF), and the pictures, button strips and sounds are made here.
 
+#include <QElapsedTimer>
+#include <QGuiApplication>
 #include <filesystem>
 #include <iostream>
-#include <set>
 #include <string>
 
-#include "platform/cp1250.h"
-#include "platform/files.h"
-#include "platform/paths.h"
-
-namespace fs = std::filesystem;
+#include "installation.h"
+#include "large_course.h"
+#include "pictures.h"
+#include "sounds.h"
+#include "sources.h"
 
 namespace {
 
-// Text files of the installation, by extension; everything else is copied as it is.
-bool IsTextFile(const fs::path& path) {
-    static const std::set<std::string> text = {".txt", ".ini", ".t", ".vrk", ".zdn", ".zdd", ".fre", ".fcs", ".htm", ".html", ".css"};
-    std::string ext = path.extension().string();
-    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text.count(ext) > 0;
-}
-
-// UTF-8 with LF line ends -> Windows-1250 with CR LF. HTML pages keep UTF-8: they say so in
-// their own header and the help windows read them as such.
-std::string ToInstallationText(const fs::path& path, const std::string& utf8) {
-    std::string ext = path.extension().string();
-    const bool html = ext == ".htm" || ext == ".html" || ext == ".css";
-    std::string text = html ? utf8 : quillan::Utf8ToCp1250(utf8);
-    std::string out;
-    out.reserve(text.size() + text.size() / 16);
-    for (char c : text) {
-        if (c == '\n') out += '\r';
-        if (c != '\r') out += c;
-    }
-    return out;
-}
-
 int Usage(std::ostream& out, int status) {
-    out << "usage: make-demo-course OUTDIR [--source DIR]\n"
-           "Writes the demo installation of Quillan - Business English into OUTDIR.\n";
+    out << "usage: make-demo-course OUTDIR [--large] [--source DIR]\n"
+           "Writes the demo installation of Quillan - Business English into OUTDIR.\n"
+           "  --large       fill the course tables to the limits of the data model (for benchmarks)\n"
+           "  --source DIR  read the demo sources from DIR instead of the project's demo/\n";
     return status;
+}
+
+// Qt's notes about the session (no runtime directory and the like) mean nothing to a tool that
+// only paints pictures; warnings about the work itself still go to stderr.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtDebugMsg || type == QtInfoMsg || message.contains("XDG_RUNTIME_DIR")) return;
+    std::cerr << message.toStdString() << "\n";
+}
+
+struct Options {
+    std::string outDir;
+    std::string sourceDir = QUILLAN_DEMO_DIR;
+    bool large = false;
+};
+
+bool ParseOptions(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--large")
+            options.large = true;
+        else if (arg == "--source" && i + 1 < argc)
+            options.sourceDir = argv[++i];
+        else if (!arg.empty() && arg[0] != '-' && options.outDir.empty())
+            options.outDir = arg;
+        else
+            return false;
+    }
+    return !options.outDir.empty();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string outDir, sourceDir = QUILLAN_DEMO_DIR;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h") return Usage(std::cout, 0);
-        if (arg == "--source" && i + 1 < argc)
-            sourceDir = argv[++i];
-        else if (!arg.empty() && arg[0] != '-' && outDir.empty())
-            outDir = arg;
-        else
-            return Usage(std::cerr, 2);
-    }
-    if (outDir.empty()) return Usage(std::cerr, 2);
+    for (int i = 1; i < argc; ++i)
+        if (std::string(argv[i]) == "--help" || std::string(argv[i]) == "-h") return Usage(std::cout, 0);
+    Options options;
+    if (!ParseOptions(argc, argv, options)) return Usage(std::cerr, 2);
 
-    const fs::path source = fs::path(sourceDir) / "files";
-    if (!fs::is_directory(source)) {
-        std::cerr << "make-demo-course: no demo sources in " << source << "\n";
-        return 1;
-    }
+    // The pictures are painted off screen; no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietMessages);
+    QGuiApplication app(argc, argv);
+
+    QElapsedTimer clock;
+    clock.start();
     try {
-        fs::create_directories(outDir);
-        for (const auto& entry : fs::recursive_directory_iterator(source)) {
-            const fs::path target = fs::path(outDir) / fs::relative(entry.path(), source);
-            if (entry.is_directory()) {
-                fs::create_directories(target);
-                continue;
-            }
-            // The platform layer takes the program's own Windows-1250 paths.
-            const std::string bytes = quillan::ReadWholeFile(quillan::Utf8ToCp1250(entry.path().string()));
-            quillan::WriteFileAtomically(quillan::Utf8ToCp1250(target.string()),
-                                         IsTextFile(entry.path()) ? ToInstallationText(entry.path(), bytes) : bytes);
-        }
+        demo::Installation installation(options.outDir);
+        demo::CourseSources sources = demo::ReadSources(std::filesystem::path(options.sourceDir));
+        // The recordings are made for the demo course only; the bulk of a large installation
+        // exists to be loaded, not listened to.
+        const demo::CourseSources spoken = sources;
+        if (options.large) demo::AddLargeCourse(sources);
+        demo::WriteSources(installation, sources);
+        demo::WriteButtonStrips(installation);
+        demo::WriteWindowPictures(installation);
+        demo::WriteMainMenuPictures(installation);
+        demo::WriteDesignPictures(installation);
+        demo::WriteMediaPictures(installation);
+        const demo::SoundReport sounds = demo::WriteSounds(installation, spoken);
+        installation.Finish();
+
+        std::cout << "Demo installation written to " << options.outDir << " in " << clock.elapsed() << " ms:";
+        for (const auto& [kind, count] : installation.Counts()) std::cout << " " << count << " " << kind;
+        std::cout << "\n";
+        std::cout << "Sounds: " << sounds.tones << " tones, " << sounds.spoken << " recordings spoken";
+        if (sounds.standIns > 0) std::cout << ", " << sounds.standIns << " tones standing in (espeak-ng " << sounds.why << ")";
+        std::cout << "\n";
     } catch (const std::exception& error) {
         std::cerr << "make-demo-course: " << error.what() << "\n";
         return 1;
     }
-    std::cout << "Demo installation written to " << outDir << "\n";
     return 0;
 }

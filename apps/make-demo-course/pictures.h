@@ -1,0 +1,44 @@
+#pragma once
+
+// The picture groups of the installation; each writes its files with the shared style.
+
+#include <QImage>
+#include <QString>
+
+#include "glyphs.h"
+
+namespace demo {
+
+class Installation;
+
+// The two interface languages: Lang_r\0 (Polish) and Lang_r\1 (English).
+struct Language {
+    int index;
+    const char* dir;  // "Lang_r\0\" or "Lang_r\1\"
+    bool polish() const { return index == 0; }
+    // Picks the text of this language.
+    QString operator()(const char* pl, const char* en) const { return QString::fromUtf8(polish() ? pl : en); }
+};
+inline constexpr Language kLanguages[] = {{0, "Lang_r\\0\\"}, {1, "Lang_r\\1\\"}};
+
+void WriteButtonStrips(Installation& installation);     // but_r strips, tabs, flags
+void WriteWindowPictures(Installation& installation);   // gfx_r of both languages and the panels
+void WriteMainMenuPictures(Installation& installation); // gfx_r\Main_rozum.jpg, menu_video.jpg
+void WriteDesignPictures(Installation& installation);   // gfx_r\ikony, printout icons under htm_r
+void WriteMediaPictures(Installation& installation);    // backgrounds and pictures of the exercises
+
+// Shared by several groups: a small icon tile (rounded square of a family colour with a white
+// glyph) and the badge of a dialogue speaker (letter A..E in a coloured circle).
+void PaintIconTile(QPainter& painter, const QRectF& box, Glyph glyph, const QColor& colour);
+void PaintSpeakerBadge(QPainter& painter, const QRectF& box, int speaker);
+QColor SpeakerColour(int speaker);
+
+// The light right-hand panel (100 x 768) of the exercise windows; with `stats` it also shows
+// the four counter icons of the sentence exercise.
+void PaintRightPanel(QPainter& painter, int stats);
+
+// Turns a picture drawn on a transparent ground into one whose transparent parts carry the key
+// colour: half-covered edge pixels are blended with a light surface, the rest is keyed out.
+QImage KeyedOnLight(const QImage& argb);
+
+}  // namespace demo
