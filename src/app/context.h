@@ -4,7 +4,9 @@
 #include "course/course.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
+#include "platform/printer.h"
 #include "platform/random.h"
+#include "platform/sound_player.h"
 
 namespace quillan {
 
@@ -14,6 +16,8 @@ struct Services {
     Messages* messages = nullptr;
     Clock* clock = nullptr;
     Random* random = nullptr;
+    SoundPlayer* soundPlayer = nullptr;
+    Printer* printer = nullptr;
 };
 
 // Everything the running program shares: the start-up state, the loaded course and the
