@@ -46,20 +46,20 @@ std::vector<std::string> TokenizePanelText(std::string_view input) {
     size_t p = 0;
     while (p < text.size()) {
         const char c = text[p];
-        bool tag = false;
+        std::string_view tag;
         if (c == '<' || c == '>' || c == '@') {
-            if (!current.empty()) emit(std::exchange(current, {}));
             const std::string ahead = LowerAscii(text.substr(p, 5));
-            for (std::string_view candidate : kTags) {
+            for (std::string_view candidate : kTags)
                 if (ahead.compare(0, candidate.size(), candidate) == 0) {
-                    emit(std::string(candidate));
-                    p += candidate.size();
-                    tag = true;
+                    tag = candidate;
                     break;
                 }
-            }
         }
-        if (!tag) {
+        if (!tag.empty()) {
+            if (!current.empty()) emit(std::exchange(current, {}));
+            emit(std::string(tag));
+            p += tag.size();
+        } else {
             current += c;
             ++p;
         }
