@@ -7,7 +7,8 @@ namespace quillan {
 // Where a printout went.
 struct PrintOutcome {
     bool printed = false;     // false: nothing was printed, `error` tells why
-    std::string pdfPath;      // the PDF file written instead of paper (Windows-1250), or empty
+    std::string pdfPath;      // the real path of the PDF file written instead of paper, as a
+                              // Windows-1250 text to show the learner; empty for paper
     std::string error;
 };
 

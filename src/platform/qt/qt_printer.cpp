@@ -53,8 +53,8 @@ PrintOutcome QtPrinter::PrintDocument(const QTextDocument& document) {
     QString partial;
     QString target;
     if (!toPaper) {
-        outcome.pdfPath = PdfPath();
-        target = QString::fromStdString(NativePath(outcome.pdfPath));
+        target = QString::fromStdString(NativePath(PdfPath()));
+        outcome.pdfPath = FromQt(target);
         // Written under a temporary name and renamed when whole.
         partial = target + ".part";
         printer->setOutputFormat(QPrinter::PdfFormat);
@@ -69,7 +69,7 @@ PrintOutcome QtPrinter::PrintDocument(const QTextDocument& document) {
         if (!ok) outcome.error = "Nie udało się wydrukować strony.";
     } else if (!ok || !QFile::exists(partial) || !QFile::rename(partial, target)) {
         QFile::remove(partial);
-        outcome.error = "Nie udało się zapisać pliku " + Cp1250ToUtf8(outcome.pdfPath) + ".";
+        outcome.error = "Nie udało się zapisać pliku " + target.toStdString() + ".";
         outcome.pdfPath.clear();
     } else {
         outcome.printed = true;
