@@ -90,10 +90,12 @@ PanelLayout LayOutPanel(const std::vector<std::string>& tokens, int scrollLine, 
         const std::string& token = tokens[i];
         if (TrimView(token).empty()) continue;
         const std::string lower = LowerAscii(token);
-        // "(<b>word" shows the word right after the parenthesis; "</b>" two tokens before a ")"
-        // takes back its blank as well.
+        // "(<b>word" shows the word right after the parenthesis, and "word</b>)" the parenthesis
+        // right after the word: the tag takes back the blank drawn after the previous word. A
+        // ")" two tokens on ("word</b> )") counts as well.
         if (lower == "<b>" && i >= 1 && tokens[i - 1] == "(") x -= metrics.TextWidth(" ", style);
-        if (lower == "</b>" && i + 2 < count && tokens[i + 2] == ")") x -= metrics.TextWidth(" ", style);
+        if (lower == "</b>" && ((i + 1 < count && tokens[i + 1] == ")") || (i + 2 < count && tokens[i + 2] == ")")))
+            x -= metrics.TextWidth(" ", style);
 
         if (lower == "<br>" || lower == "@") {
             y += kPanelLineHeight;

@@ -68,8 +68,8 @@ struct PanelLayout {
 };
 
 // Lays the tokens out in an area `areaWidth` wide, scrolled down by `scrollLine` lines of 20
-// pixels: words wrap to a new line when they would pass the right edge; after a "(" the bold
-// tag takes back one blank, as does the end of bold two tokens before a ")".
+// pixels: words wrap to a new line when they would pass the right edge; a bold tag right after
+// a "(" takes back one blank, as does the end of bold before a ")".
 PanelLayout LayOutPanel(const std::vector<std::string>& tokens, int scrollLine, int areaWidth, const PanelMetrics& metrics);
 
 // Scrolling by whole lines, with which of the two scroll buttons show.

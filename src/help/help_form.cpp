@@ -112,6 +112,13 @@ void THelpForm::GoBack() {
 void THelpForm::UpdateButtons() {
     btn_back->setVisible(navigation_.BackShown());
     btn_spis->setVisible(HelpNavigation::ContentsShown(FromQt(FrameViewer1->source().toLocalFile())));
+    // The buttons shown stand side by side from the left of the bar.
+    int x = 12;
+    for (TTransparentButton* button : {btn_back, btn_spis, Button2}) {
+        if (button->isHidden()) continue;
+        button->move(x, (kBarHeight - button->height()) / 2);
+        x += button->width() + 8;
+    }
 }
 
 void THelpForm::PrintPage() { PrintShownPage(*FrameViewer1, context_, printer_, messageWindow_); }
@@ -122,11 +129,6 @@ void THelpForm::showEvent(QShowEvent* event) {
     btn_back->setToolTip(Hint(context_, 53, "Powrót"));
     Button2->setToolTip(Hint(context_, 54, "Drukuj"));
     btn_spis->setToolTip(Hint(context_, 55, "Spis treści"));
-    int x = 12;
-    for (TTransparentButton* button : {btn_back, btn_spis, Button2}) {
-        button->move(x, (kBarHeight - button->height()) / 2);
-        x += button->width() + 8;
-    }
     btn_exit->move(kWidth - btn_exit->width() - 10, (kBarHeight - btn_exit->height()) / 2);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - QPoint(kWidth / 2, kHeight / 2));

@@ -4,7 +4,7 @@
 
 namespace quillan {
 
-HtmlView::HtmlView(QWidget* parent) : QTextBrowser(parent) {}
+HtmlView::HtmlView(QWidget* parent) : QTextBrowser(parent) { document()->setDocumentMargin(10); }
 
 QVariant HtmlView::loadResource(int type, const QUrl& name) {
     QUrl url = name;

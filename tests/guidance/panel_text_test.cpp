@@ -85,12 +85,12 @@ TEST(PanelLayout, WordsWrapAtTheRightEdge) {
               (std::vector<PanelPiece>{Word(1, 1, "abcd "), Word(31, 1, "abcd "), Word(1, 21, "abcd ")}));
 }
 
-TEST(PanelLayout, BoldRightAfterAParenthesis) {
+TEST(PanelLayout, BoldTightInParentheses) {
     const PanelLayout layout = Lay("(<b>word</b>)");
     ASSERT_EQ(layout.pieces.size(), 3u);
     EXPECT_EQ(layout.pieces[0], Word(1, 1, "( "));
     EXPECT_EQ(layout.pieces[1], Word(7, 1, "word ", true));  // 1 + "( " (12) - blank (6)
-    EXPECT_EQ(layout.pieces[2], Word(42, 1, ") "));
+    EXPECT_EQ(layout.pieces[2], Word(35, 1, ") "));        // and the parenthesis right after it
     // "</b>" two tokens before ")" takes back a bold blank as well.
     const PanelLayout spaced = Lay("<b>w</b> )");
     ASSERT_EQ(spaced.pieces.size(), 2u);
