@@ -138,10 +138,10 @@ int main(int argc, char** argv) {
     form6.hide();
 
     TForm25& form25 = *forms.form25;
-    form25.l_Stat1->setText(ToQt(Text("Dobre odpowiedzi: 7")));
-    form25.L_Stat2->setText(ToQt(Text("Złe odpowiedzi: 1")));
-    form25.L_Stat3->setText(ToQt(Text("Wynik: 88%")));
-    form25.L_stat4->setText(ToQt(Text("Zdań: 8")));
+    form25.l_Stat1->setText("7");
+    form25.L_Stat2->setText("1");
+    form25.L_Stat3->setText("88");
+    form25.L_stat4->setText("8");
     form25.show();
     Save(form25, out, "TForm25");
     form25.hide();

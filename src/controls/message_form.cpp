@@ -13,7 +13,7 @@ TForm20::TForm20(AppContext& context, TMyImageList& images, QWidget* parent)
     : PictureDialog(context, QSize(440, 120), "info.bmp", parent) {
     setObjectName("TForm20");
     Label1 = new QLabel(this);
-    Label1->setGeometry(24, 14, 392, 62);
+    Label1->setGeometry(70, 30, 350, 46);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignCenter);
     QFont font("Verdana");

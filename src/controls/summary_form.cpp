@@ -18,12 +18,14 @@ TForm25::TForm25(AppContext& context, TMyImageList& images, TInformacjaForm* pan
     QFont font("Verdana");
     font.setPointSize(10);
     font.setBold(true);
-    int top = 48;
+    // The values stand at the right end of the four rows whose captions the background gives.
+    int top = 49;
     for (QLabel** line : {&l_Stat1, &L_Stat2, &L_Stat3, &L_stat4}) {
         *line = new QLabel(this);
-        (*line)->setGeometry(28, top, 244, 22);
+        (*line)->setGeometry(190, top, 84, 22);
+        (*line)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         (*line)->setFont(font);
-        top += 26;
+        top += 30;
     }
     B_OK = new TTransparentButton(this, &images, pictures::OkBig);
     K_wroc = new TTransparentButton(this, &images, pictures::ExerciseBack);

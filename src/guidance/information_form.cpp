@@ -97,8 +97,10 @@ void TInformacjaForm::showEvent(QShowEvent* event) {
     btn_up->setPixmap(images_.FramePixmap(pictures::ArrowUp, 0));
     btn_dn->setPixmap(images_.FramePixmap(pictures::ArrowDown, 0));
     for (TFCSImage1* arrow : {btn_up, btn_dn}) arrow->adjustSize();
-    btn_up->move(Pb1->geometry().right() + 6, Pb1->y());
-    btn_dn->move(Pb1->geometry().right() + 6, Pb1->geometry().bottom() + 1 - btn_dn->height());
+    // The arrows stand in the column right of the text area.
+    const int column = (Pb1->geometry().right() + 1 + width()) / 2;
+    btn_up->move(column - btn_up->width() / 2, Pb1->y());
+    btn_dn->move(column - btn_dn->width() / 2, Pb1->geometry().bottom() + 1 - btn_dn->height());
     B_OK->move(width() - B_OK->width() - 6, 6);
     QDialog::showEvent(event);
 }

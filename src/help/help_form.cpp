@@ -11,7 +11,6 @@
 #include "audio/multimedia_form.h"
 #include "controls/pictures.h"
 #include "controls/transparent_button.h"
-#include "controls/window_dragger.h"
 #include "help/html_view.h"
 #include "help/page_printing.h"
 #include "platform/paths.h"
@@ -21,9 +20,12 @@
 namespace quillan {
 namespace {
 
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
-constexpr int kBarHeight = 48;
+// The help window covers the program's screen; its button bar is the picture
+// "pod_pasek_help.bmp", standing at the left when it is taller than wide, otherwise at the top.
+constexpr int kWidth = 1024;
+constexpr int kHeight = 768;
+constexpr int kBarSize = 100;  // without the picture: a bar at the left this wide
+constexpr int kGap = 10;
 
 QUrl PageUrl(const std::string& path) {
     const HelpTarget target = SplitHelpPath(path);
@@ -53,12 +55,8 @@ THelpForm::THelpForm(AppContext& context, TMyImageList& images, Printer& printer
     setAutoFillBackground(true);
 
     img_tlo = new QLabel(this);
-    img_tlo->setGeometry(0, 0, kWidth, kBarHeight);
-    img_tlo->setCursor(Qt::SizeAllCursor);
-    new WindowDragger(img_tlo, this);
-
     FrameViewer1 = new HtmlView(this);
-    FrameViewer1->setGeometry(0, kBarHeight, kWidth, kHeight - kBarHeight);
+    FrameViewer1->setFrameShape(QFrame::NoFrame);
     FrameViewer1->setOpenLinks(false);
     connect(FrameViewer1, &QTextBrowser::anchorClicked, this, &THelpForm::FollowLink);
     connect(FrameViewer1, &QTextBrowser::historyChanged, this, &THelpForm::UpdateButtons);
@@ -112,24 +110,44 @@ void THelpForm::GoBack() {
 void THelpForm::UpdateButtons() {
     btn_back->setVisible(navigation_.BackShown());
     btn_spis->setVisible(HelpNavigation::ContentsShown(FromQt(FrameViewer1->source().toLocalFile())));
-    // The buttons shown stand side by side from the left of the bar.
-    int x = 12;
+    // The buttons shown follow each other down (or along) the bar, the exit at its far end.
+    const QRect bar = img_tlo->geometry();
+    int along = vertical_ ? 64 : 12;
     for (TTransparentButton* button : {btn_back, btn_spis, Button2}) {
         if (button->isHidden()) continue;
-        button->move(x, (kBarHeight - button->height()) / 2);
-        x += button->width() + 8;
+        if (vertical_) {
+            button->move(bar.left() + (bar.width() - button->width()) / 2, along);
+            along += button->height() + kGap;
+        } else {
+            button->move(along, bar.top() + (bar.height() - button->height()) / 2);
+            along += button->width() + kGap;
+        }
     }
+    if (vertical_)
+        btn_exit->move(bar.left() + (bar.width() - btn_exit->width()) / 2, bar.bottom() - btn_exit->height() - 16);
+    else
+        btn_exit->move(bar.right() - btn_exit->width() - 12, bar.top() + (bar.height() - btn_exit->height()) / 2);
 }
 
 void THelpForm::PrintPage() { PrintShownPage(*FrameViewer1, context_, printer_, messageWindow_); }
 
 void THelpForm::showEvent(QShowEvent* event) {
     const StartupState& s = context_.startup;
-    img_tlo->setPixmap(LoadPicture(s.ProgramDir + s.LangDir + "gfx_r\\pod_pasek_help.bmp"));
+    const QPixmap bar = LoadPicture(s.ProgramDir + s.LangDir + "gfx_r\\pod_pasek_help.bmp");
+    vertical_ = bar.isNull() || bar.height() > bar.width();
+    if (vertical_) {
+        const int width = bar.isNull() ? kBarSize : bar.width();
+        img_tlo->setGeometry(0, 0, width, kHeight);
+        FrameViewer1->setGeometry(width, 0, kWidth - width, kHeight);
+    } else {
+        img_tlo->setGeometry(0, 0, kWidth, bar.height());
+        FrameViewer1->setGeometry(0, bar.height(), kWidth, kHeight - bar.height());
+    }
+    img_tlo->setPixmap(bar);
     btn_back->setToolTip(Hint(context_, 53, "Powrót"));
     Button2->setToolTip(Hint(context_, 54, "Drukuj"));
     btn_spis->setToolTip(Hint(context_, 55, "Spis treści"));
-    btn_exit->move(kWidth - btn_exit->width() - 10, (kBarHeight - btn_exit->height()) / 2);
+    UpdateButtons();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - QPoint(kWidth / 2, kHeight / 2));
     if (media_ && media_->isVisible()) media_->hide();

@@ -20,7 +20,7 @@ class TMultimediaForm;
 class HtmlView;
 
 // The help window: one help page at a time from ProgramDir + "Htm_r\", with back, contents and
-// print buttons. Shown without blocking the window it was opened from; while it shows, the
+// print buttons on its bar. Shown without blocking the window it was opened from; while it shows, the
 // media window is put away.
 class THelpForm : public QWidget {
     Q_OBJECT
@@ -61,6 +61,7 @@ private:
     TForm20& messageWindow_;
     QPointer<TMultimediaForm> media_;
     HelpNavigation navigation_;
+    bool vertical_ = true;  // the button bar stands at the left
 };
 
 }  // namespace quillan

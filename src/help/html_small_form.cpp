@@ -42,6 +42,7 @@ THtml_SmallForm::THtml_SmallForm(AppContext& context, TMyImageList& images, Prin
     new WindowDragger(Label1, this);
     Html = new HtmlView(this);
     Html->setOpenExternalLinks(true);
+    Html->setFrameShape(QFrame::NoFrame);
     btn_print = new TTransparentButton(this, &images, pictures::PrintSmall);
     btn_exit = new TTransparentButton(this, &images, pictures::ClosePanel);
     for (TTransparentButton* button : {btn_print, btn_exit}) button->setCursor(Qt::PointingHandCursor);

@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <QEnterEvent>
 #include <QLabel>
 
 #include "app/context.h"
 #include "controls/answer_form.h"
 #include "controls/image_list.h"
 #include "controls/message_form.h"
+#include "controls/picture_controls.h"
 #include "controls/summary_form.h"
 #include "controls/transparent_button.h"
+#include "guidance/information_form.h"
 #include "support/bitmaps.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
@@ -89,6 +92,61 @@ TEST_F(SmallWindowsTest, AnswerWindowGoesWhenTheExerciseIsClickedAgain) {
     ASSERT_TRUE(test::WaitFor([&] { return form.isActiveWindow(); }, 2000));
     test::Press(form, Qt::Key_Return);
     EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(SmallWindowsTest, SummaryHelpOpensThePanelOnItsTopic) {
+    context.course.interfaceTexts = {"a", "b", "c", "d", "e", "f", "Podsumowanie ćwiczenia"};
+    TInformacjaForm panel(context, list);
+    TForm25 form(context, list, &panel, nullptr);
+    std::string key;
+    bool panelWasUp = false;
+    test::WhileModal([&] { form.exec(); },
+                     [&] {
+                         test::WhileModal([&] { test::Click(*form.btn_help); },
+                                          [&] {
+                                              panelWasUp = panel.isVisible();
+                                              key = panel.PanelKey;
+                                              panel.accept();
+                                          });
+                         form.close();
+                     });
+    EXPECT_TRUE(panelWasUp);
+    EXPECT_EQ(key, "HH_Podsumowanie ćwiczenia");
+}
+
+TEST_F(SmallWindowsTest, TopStripDragsTheWindow) {
+    TForm6 form(context, list, nullptr);
+    form.ShowAnswer("x");
+    const QPoint start = form.pos();
+    auto mouse = [&](QEvent::Type type, QPoint global, Qt::MouseButtons buttons) {
+        const QPoint local = form.Label1->mapFromGlobal(global);
+        QMouseEvent event(type, local, global, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(form.Label1, &event);
+    };
+    const QPoint grip = form.Label1->mapToGlobal(QPoint(10, 10));
+    mouse(QEvent::MouseButtonPress, grip, Qt::LeftButton);
+    mouse(QEvent::MouseMove, grip + QPoint(30, 20), Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, grip + QPoint(30, 20), Qt::NoButton);
+    EXPECT_EQ(form.pos(), start + QPoint(30, 20));
+    mouse(QEvent::MouseMove, grip + QPoint(80, 80), Qt::NoButton);  // released: no more dragging
+    EXPECT_EQ(form.pos(), start + QPoint(30, 20));
+    form.close();
+}
+
+TEST(PictureControls, ReportTheMouse) {
+    TMLabel label;
+    label.resize(40, 20);
+    std::vector<std::string> heard;
+    QObject::connect(&label, &TMImage::mouseEnter, [&] { heard.push_back("enter"); });
+    QObject::connect(&label, &TMImage::mouseLeave, [&] { heard.push_back("leave"); });
+    QObject::connect(&label, &TMImage::clicked, [&] { heard.push_back("click"); });
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(&label, &enter);
+    test::Click(label);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&label, &leave);
+    EXPECT_EQ(heard, (std::vector<std::string>{"enter", "click", "leave"}));
 }
 
 }  // namespace

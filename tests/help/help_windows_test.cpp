@@ -49,7 +49,7 @@ protected:
         context.course.interfaceTexts.resize(130);
         context.course.interfaceTexts[127] = "Wydrukowano.";
         test::WriteButtonStrips(dir);
-        for (const std::string& path : {"but_r\\podr_back2.bmp", "but_r\\podr_druk2.bmp", "but_r\\podr_spis2.bmp",
+        for (const char* path : {"but_r\\podr_back2.bmp", "but_r\\podr_druk2.bmp", "but_r\\podr_spis2.bmp",
                                         "but_r\\close_panel.bmp", "but_r\\ok2.bmp"})
             list.AddStrip(dir.Path() + path, 2, 0, 0);
         dir.Write("1/.keep", "");
