@@ -195,11 +195,19 @@ void TMultimediaForm::LayOut(const MediaLayout& layout) {
     Label1->setVisible(layout.titleShown);
     btn_zamknij->move(layout.close.left, layout.close.top);
     btn_zamknij->setVisible(layout.titleShown);
-    btn_play->move(layout.play.left, layout.play.top);
-    btn_pause->move(layout.pause.left, layout.pause.top);
-    btn_stop->move(layout.stop.left, layout.stop.top);
-    SetBox(shape1, layout.bar);
-    SetBox(sHAPE2, layout.knob);
+    // The three buttons side by side as wide as their pictures are, the bar after them.
+    int x = layout.play.left;
+    for (TTransparentButton* button : {btn_play, btn_pause, btn_stop}) {
+        button->move(x, layout.play.top);
+        x += button->width() + 2;
+    }
+    Box bar = layout.bar;
+    if (x + 4 > bar.left) {
+        bar.width -= x + 4 - bar.left;
+        bar.left = x + 4;
+    }
+    SetBox(shape1, bar);
+    SetBox(sHAPE2, {bar.left, layout.knob.top, layout.knob.width, layout.knob.height});
     for (int k = 0; k < 4; ++k) Mark(k)->move(layout.marks[k].left, layout.marks[k].top);
     sHAPE2->raise();
 }

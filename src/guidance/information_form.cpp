@@ -26,12 +26,19 @@ QFont PanelFont(PanelStyle style) {
     return font;
 }
 
+// Widths in the panel's four font styles.
 class QtPanelMetrics : public PanelMetrics {
 public:
+    QtPanelMetrics()
+        : fonts_{QFontMetrics(PanelFont({false, false})), QFontMetrics(PanelFont({false, true})),
+                 QFontMetrics(PanelFont({true, false})), QFontMetrics(PanelFont({true, true}))} {}
     int TextWidth(std::string_view text, PanelStyle style) const override {
-        return QFontMetrics(PanelFont(style)).horizontalAdvance(ToQt(text));
+        return fonts_[(style.bold ? 2 : 0) + (style.italic ? 1 : 0)].horizontalAdvance(ToQt(text));
     }
     int IconWidth(PanelIcon icon) const override { return PanelIconPicture(icon).width(); }
+
+private:
+    QFontMetrics fonts_[4];
 };
 
 }  // namespace
