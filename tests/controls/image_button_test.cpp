@@ -177,6 +177,16 @@ TEST_F(ImageButtonTest, PressedStyleShowsFrameOneWhileHeld) {
     EXPECT_EQ(clicks, 1);
 }
 
+TEST_F(ImageButtonTest, HighlightingPressedButtonStaysInsideItsStrip) {
+    TTransparentButton button(&parent, &list, 0);
+    button.SetStyle({true, true, false});
+    parent.show();
+    Enter(button);
+    Mouse(button, QEvent::MouseButtonPress);
+    EXPECT_EQ(button.ShownFrame(), 2);
+    ExpectFrame(Shown(parent, button), 1);  // a two-frame strip shows its last frame
+}
+
 TEST_F(ImageButtonTest, ButtonFollowsTheListAndItsPlace) {
     TTransparentButton beyond(&parent, &list, 5);
     EXPECT_EQ(beyond.size(), QSize(33, 33));
