@@ -4,8 +4,10 @@
 #include "course/course.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
+#include "platform/printer.h"
 #include "platform/random.h"
 #include "progress/learner.h"
+#include "platform/sound_player.h"
 
 namespace quillan {
 
@@ -15,6 +17,8 @@ struct Services {
     Messages* messages = nullptr;
     Clock* clock = nullptr;
     Random* random = nullptr;
+    SoundPlayer* soundPlayer = nullptr;
+    Printer* printer = nullptr;
 };
 
 // Everything the running program shares: the start-up state, the loaded course and the

@@ -9,6 +9,8 @@
 #include "app/main_form.h"
 #include "app/quillan_application.h"
 #include "course/data_errors.h"
+#include "app/shared_forms.h"
+#include "audio/resource_form.h"
 #include "course/load_course.h"
 #include "platform/cp1250.h"
 #include "platform/errors.h"
@@ -21,14 +23,20 @@ void SetUpFonts() {
     QFont::insertSubstitution("Arial", "Liberation Sans");
 }
 
-Program::Program(QuillanApplication& app, Messages* messages) : app_(app), messages_(messages ? *messages : boxes_) {
+Program::Program(QuillanApplication& app, Messages* messages)
+    : app_(app),
+      messages_(messages ? *messages : boxes_),
+      printer_([this] { return context_.startup.ResultsDirectory; }) {
     context_.services.messages = &messages_;
     context_.services.clock = &clock_;
     context_.services.random = &random_;
     app_.SetMessages(&messages_);
 }
 
-Program::~Program() { app_.SetMessages(nullptr); }
+Program::~Program() {
+    forms_.reset();
+    app_.SetMessages(nullptr);
+}
 
 std::string Program::ProgramDirFor(const std::string& argument, const std::string& executableDir) {
     return WithTrailingSeparator(Utf8ToCp1250(argument.empty() ? executableDir : argument));
@@ -45,6 +53,7 @@ bool Program::Start(const std::string& programDir) {
     if (!state.AppTitle.empty()) boxes_.SetTitle(state.AppTitle);
     ChooseInterfaceLanguage(state);
 
+    forms_ = std::make_unique<SharedForms>(context_, printer_);
     try {
         // Surplus lines and similar reports are for the course check tool; the program goes on.
         Problems problems;
@@ -55,6 +64,12 @@ bool Program::Start(const std::string& programDir) {
     } catch (const std::exception& error) {
         app_.ReportError(error);
         return false;
+    }
+    try {
+        // A missing button picture is reported; the program goes on with the pictures it has.
+        forms_->form5->LoadButtonPictures();
+    } catch (const std::exception& error) {
+        app_.ReportError(error);
     }
 
     const QSize screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize();
@@ -68,6 +83,7 @@ bool Program::Start(const std::string& programDir) {
     state.ClassroomMode = ReadClassroomConfig(state);
 
     mainForm_ = std::make_unique<TMainForm>(context_);
+    forms_->SetMainWindow(mainForm_.get());
     mainForm_->show();
     mainForm_->activateWindow();
     return true;

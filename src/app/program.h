@@ -6,12 +6,14 @@
 #include "app/context.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_messages.h"
+#include "platform/qt/qt_printer.h"
 
 namespace quillan {
 
 class QuillanApplication;
 class TMainForm;
 class TPodkladForm;
+class SharedForms;
 
 // The running program: its context, services and windows, and the start-up sequence that
 // brings them up.
@@ -27,6 +29,8 @@ public:
 
     AppContext& Context() { return context_; }
     TMainForm* MainForm() { return mainForm_.get(); }
+    // The windows shared by every exercise window; null before Start.
+    SharedForms* Forms() { return forms_.get(); }
 
     // The installation directory: `argument` when given (a directory), otherwise the directory
     // of the program file. Windows-1250, ending in a separator.
@@ -39,6 +43,8 @@ private:
     QtClock clock_;
     SystemRandom random_;
     AppContext context_;
+    QtPrinter printer_;
+    std::unique_ptr<SharedForms> forms_;
     std::unique_ptr<TMainForm> mainForm_;
     std::unique_ptr<TPodkladForm> backdrop_;
 };

@@ -4,6 +4,7 @@
 #include "app/program.h"
 #include "app/quillan_application.h"
 #include "app/installation.h"
+#include "support/bitmaps.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
 
@@ -24,6 +25,7 @@ TEST(Program, StartsOnAnInstallationAndShowsTheMainWindow) {
     dir.Write("pr55.ini", "[x]\r\nMD=media\\\r\n");
     dir.Write("prof_r.txt", "Quillan - Business English\r\n1\r\n0\r\n");
     WriteCourseFiles(dir);
+    test::WriteButtonStrips(dir);
     test::FakeMessages messages;
     Program program(App(), &messages);
     ASSERT_TRUE(program.Start(dir.Path()));
@@ -51,6 +53,7 @@ TEST(Program, BadNumberInTheProfileIsReportedAndStartUpGoesOn) {
     dir.Write("pr55.ini", "MD=media\\");
     dir.Write("prof_r.txt", "Title\r\n1\r\nabc\r\n");
     WriteCourseFiles(dir);
+    test::WriteButtonStrips(dir);
     test::FakeMessages messages;
     Program program(App(), &messages);
     EXPECT_TRUE(program.Start(dir.Path()));

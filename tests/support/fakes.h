@@ -1,12 +1,16 @@
 #pragma once
 
 #include <deque>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "platform/clock.h"
 #include "platform/messages.h"
+#include "platform/printer.h"
 #include "platform/random.h"
+#include "platform/sound_player.h"
 
 namespace quillan::test {
 
@@ -54,6 +58,73 @@ public:
     }
 
     std::deque<int> values;
+};
+
+// Records what was played; sounds "play" until Finish() ends them (telling the end listener)
+// or StopSound stops them. Lengths come from `lengths` (0 for other files).
+class FakeSoundPlayer : public SoundPlayer {
+public:
+    struct Play {
+        std::string path;
+        bool wait = false;
+        bool operator==(const Play&) const = default;
+    };
+
+    void PlaySound(const std::string& path, bool wait) override {
+        played.push_back({path, wait});
+        playing = true;
+        if (timer) timer(true);
+    }
+    void PlayLine(const std::string& audioName) override {
+        lines.push_back(audioName);
+        playing = true;
+    }
+    void PauseSound() override {
+        ++pauses;
+        playing = false;
+        if (timer) timer(false);
+    }
+    void StopSound() override {
+        ++stops;
+        playing = false;
+        if (timer) timer(false);
+    }
+    int OpenAndMeasure(const std::string& path) override {
+        measured.push_back(path);
+        const auto found = lengths.find(path);
+        return found == lengths.end() ? 0 : found->second;
+    }
+    void Close() override { ++closes; }
+    bool IsPlaying() const override { return playing; }
+    void SetPlaybackEndedHandler(std::function<void()> handler) override { ended = std::move(handler); }
+    void SetExerciseTimer(std::function<void(bool)> t) override { timer = std::move(t); }
+
+    // The sound playing now runs to its end.
+    void Finish() {
+        playing = false;
+        if (ended) ended();
+    }
+
+    std::vector<Play> played;
+    std::vector<std::string> lines, measured;
+    std::map<std::string, int> lengths;
+    int pauses = 0, stops = 0, closes = 0;
+    bool playing = false;
+    std::function<void()> ended;
+    std::function<void(bool)> timer;
+};
+
+// Keeps the documents it is given and answers with `outcome`.
+class FakePrinter : public Printer {
+public:
+    PrintOutcome PrintHtml(const std::string& html, const std::string& baseDirectory) override {
+        documents.push_back(html);
+        directories.push_back(baseDirectory);
+        return outcome;
+    }
+
+    PrintOutcome outcome{true, {}, {}};
+    std::vector<std::string> documents, directories;
 };
 
 }  // namespace quillan::test

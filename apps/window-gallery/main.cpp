@@ -1,0 +1,215 @@
+// Opens the windows that every exercise shares on an installation, each with sample content,
+// and saves a picture of each into a directory, so that they can be looked at without
+// working through the course. With --screen it also leaves them on the screen together and
+// saves a picture of the whole screen (run it under a real or virtual X server).
+//
+//   window-gallery INSTALLATION_DIR OUT_DIR [--screen]
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <iostream>
+
+#include "app/context.h"
+#include "app/installation.h"
+#include "app/program.h"
+#include "app/quillan_application.h"
+#include "app/shared_forms.h"
+#include "audio/multimedia_form.h"
+#include "audio/resource_form.h"
+#include "controls/answer_form.h"
+#include "controls/message_form.h"
+#include "controls/result_gauge.h"
+#include "controls/summary_form.h"
+#include "controls/transparent_button.h"
+#include "course/load_course.h"
+#include "guidance/information_form.h"
+#include "help/help_form.h"
+#include "help/html_small_form.h"
+#include "platform/cp1250.h"
+#include "platform/paths.h"
+#include "platform/qt/qt_messages.h"
+#include "platform/qt/qt_printer.h"
+#include "platform/qt/qt_text.h"
+#include "text/numbered_texts.h"
+
+namespace {
+
+using namespace quillan;
+
+void Settle(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void Save(QWidget& window, const QString& dir, const QString& name) {
+    Settle(150);
+    const QString path = dir + "/" + name + ".png";
+    window.grab().save(path);
+    std::cout << path.toStdString() << "\n";
+}
+
+// Every strip of the button-picture list in both its frames on a mid-grey ground, with its
+// index: pictures out of line or with their transparent colour showing stand out here.
+void SaveStripSheet(TMyImageList& list, const QString& dir) {
+    QWidget sheet;
+    sheet.setAutoFillBackground(true);
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(0x80, 0x88, 0x90));
+    sheet.setPalette(palette);
+    const int columns = 4, cellW = 250, cellH = 70;
+    sheet.resize(columns * cellW, (list.Count() + columns - 1) / columns * cellH);
+    for (int i = 0; i < list.Count(); ++i) {
+        const int x = i % columns * cellW, y = i / columns * cellH;
+        auto* label = new QLabel(QString::number(i), &sheet);
+        label->move(x + 4, y + 4);
+        for (int stan : {0, 1}) {
+            auto* button = new TTransparentButton(&sheet, &list, i);
+            button->SetStan(stan);
+            button->move(x + 30 + stan * (list.FrameWidth(i) + 8), y + 4);
+        }
+    }
+    sheet.show();
+    Save(sheet, dir, "strips");
+}
+
+std::string Text(const char* utf8) { return Utf8ToCp1250(utf8); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QuillanApplication app(argc, argv);
+    SetUpFonts();
+    if (argc < 3) {
+        std::cerr << "usage: window-gallery INSTALLATION_DIR OUT_DIR [--screen]\n";
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[2]);
+    QDir().mkpath(out);
+    const bool screen = argc > 3 && std::string(argv[3]) == "--screen";
+
+    AppContext context;
+    QtMessages messages;
+    context.services.messages = &messages;
+    app.SetMessages(&messages);
+    if (!ResolveInstallation(context.startup, WithTrailingSeparator(Utf8ToCp1250(argv[1])), messages)) return 1;
+    ChooseInterfaceLanguage(context.startup);
+    Problems problems;
+    LoadCourseData(context.startup, context.course, problems, &messages);
+    context.startup.ResultsDirectory = Utf8ToCp1250(QDir::tempPath().toStdString()) + "\\";
+
+    QtPrinter printer([&] { return context.startup.ResultsDirectory; }, QtPrinter::Target::Pdf);
+    SharedForms forms(context, printer);
+    try {
+        forms.form5->LoadButtonPictures();
+    } catch (const std::exception& error) {
+        app.ReportError(error);
+    }
+    SaveStripSheet(forms.form5->MyImageList1, out);
+
+    QWidget main;
+    main.setWindowFlag(Qt::FramelessWindowHint);
+    main.setGeometry(0, 0, 1024, 768);
+    main.setAutoFillBackground(true);
+    QPalette ground;
+    ground.setColor(QPalette::Window, QColor(0x1d, 0x2b, 0x3a));
+    main.setPalette(ground);
+    main.show();
+    forms.SetMainWindow(&main);
+
+    TForm20& form20 = *forms.form20;
+    form20.Label1->setText(ToQt(Text("Nagranie jest zbyt krótkie. Nagraj się jeszcze raz.")));
+    form20.show();
+    Save(form20, out, "TForm20");
+    form20.hide();
+
+    TForm6& form6 = *forms.form6;
+    form6.ShowAnswer(Text("She have went to the meeting yesterday."));
+    Save(form6, out, "TForm6");
+    form6.hide();
+
+    TForm25& form25 = *forms.form25;
+    form25.l_Stat1->setText("7");
+    form25.L_Stat2->setText("1");
+    form25.L_Stat3->setText("88");
+    form25.L_stat4->setText("8");
+    form25.show();
+    Save(form25, out, "TForm25");
+    form25.hide();
+
+    TInformacjaForm& panel = *forms.informacja;
+    panel.PanelKey = Text(
+        "HH_W tym oknie ćwiczysz <b>słownictwo</b> biznesowe.@Poziomy: [1] [2] [3] [4]@"
+        "Rodzaje ćwiczeń: [TYP_1] zdania, [typ_2] rozumienie, [TYP_3] teksty, [TYP_4] nagrania, [TYP_5] dialogi.@"
+        "Zrobione: [YES] nie zrobione: [no]@Statystyka: [STAT_OK] dobre, [STAT_NO] złe, [STAT_PROC] wynik, "
+        "[STAT_ABC] słowa, [stat_strz] dalej.@<i>Wskazówka:</i> kliknij (<b>OK</b>), aby zamknąć. "
+        "Ten tekst jest dłuższy niż okno, więc przewiń go strzałką w dół, a potem w górę.@Linia 1@Linia 2@Linia 3@Linia 4");
+    panel.show();
+    Save(panel, out, "TInformacjaForm_help");
+    panel.hide();
+    panel.PanelKey = Text("Umowa o pracę (<b>employment contract</b>) to podstawowy dokument zatrudnienia.");
+    panel.show();
+    Save(panel, out, "TInformacjaForm_translation");
+    panel.hide();
+
+    TPanel1 gauge;
+    gauge.SetWynik(62);
+    gauge.show();
+    Save(gauge, out, "TPanel1");
+    gauge.hide();
+
+    TMultimediaForm& media = *forms.multimedia;
+    const StartupState& s = context.startup;
+    const QStringList sounds = QDir(QString::fromStdString(NativePath(s.MediaDir + "Teksty_wav"))).entryList({"*.wav"});
+    if (!sounds.isEmpty()) {
+        const std::string sound = s.MediaDir + "Teksty_wav\\" + FromQt(sounds.first());
+        media.ShowMedia(2, sound);
+        Save(media, out, "TMultimediaForm_sound");
+        media.SetBookmarks(Bookmarks{{0, 1500, 3000, 4500}});
+        media.ShowMedia(2, sound);
+        emit media.btn_play->clicked();
+        Save(media, out, "TMultimediaForm_sound_bookmarks");
+        media.hide();
+        media.SetBookmarks({});
+    }
+    const QStringList videos = QDir(QString::fromStdString(NativePath(s.ProgramDir + "Teksty_mpg_r"))).entryList({"*.mpg"});
+    if (!videos.isEmpty()) {
+        media.ShowMedia(1, s.ProgramDir + "Teksty_mpg_r\\" + FromQt(videos.first()));
+        Settle(1500);
+        Save(media, out, "TMultimediaForm_video");
+        if (!screen) media.hide();
+    }
+
+    THelpForm& help = *forms.help;
+    help.ShowPage(s.ProgramDir + "Htm_r\\h_comp.html#dialogi");
+    Save(help, out, "THelpForm_anchor");
+    help.ShowPage(s.ProgramDir + "Htm_r\\h_index.html");
+    Save(help, out, "THelpForm_index");
+    if (!screen) help.hide();
+
+    const QStringList pages = QDir(QString::fromStdString(NativePath(s.ProgramDir + "Teksty_htm_r"))).entryList({"*.htm"});
+    if (!pages.isEmpty()) {
+        THtml_SmallForm& small = *forms.htmlSmall;
+        small.SetBackground(s.ProgramDir + s.LangDir + "gfx_r\\reading.bmp");
+        small.Load(s.ProgramDir + "Teksty_htm_r\\" + FromQt(pages.first()));
+        small.show();
+        Save(small, out, "THtml_SmallForm");
+        small.hide();
+    }
+
+    if (screen) {
+        form6.ShowAnswer(Text("She have went to the meeting yesterday."));
+        Settle(1000);
+        if (QScreen* primary = QGuiApplication::primaryScreen()) {
+            primary->grabWindow(0).save(out + "/screen.png");
+            std::cout << (out + "/screen.png").toStdString() << "\n";
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/startup_state.h"
+
+namespace quillan {
+
+// The files of the shared button-picture list, in list order (a button's BitmapNormal is its
+// index here): ProgramDir + "but_r\..." or, for the pictures that carry words of the
+// interface language, ProgramDir + LangDir + "but_r\...".
+std::vector<std::string> ButtonPicturePaths(const StartupState& state);
+
+// Indexes of pictures the windows refer to by name.
+namespace pictures {
+inline constexpr int Ok = 0, Cancel = 1, Play = 2, Stop = 3, ArrowUp = 4, ArrowDown = 5, Pause = 6,
+                     OkBig = 8, Dictionary = 11, Print = 13, Back = 14, BookmarkA = 18, BookmarkB = 19,
+                     BookmarkC = 20, BookmarkD = 21, ExerciseBack = 27, Contents = 30, ClosePanel = 43,
+                     Help = 44, MediaVideo = 50, MediaHtml = 58, PrintSmall = 61;
+}
+
+}  // namespace quillan

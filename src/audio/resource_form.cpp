@@ -1,0 +1,57 @@
+#include "audio/resource_form.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "app/context.h"
+#include "audio/button_pictures.h"
+#include "controls/pictures.h"
+
+namespace quillan {
+namespace {
+
+// The marks: a green tick for a right answer, a red cross for a wrong one.
+QPixmap Mark(bool right) {
+    QPixmap mark(18, 18);
+    mark.fill(Qt::transparent);
+    QPainter painter(&mark);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(right ? QColor(0x2e, 0x9e, 0x3c) : QColor(0xd0, 0x2a, 0x2a));
+    painter.drawEllipse(QRectF(0.5, 0.5, 17, 17));
+    painter.setPen(QPen(Qt::white, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    if (right) {
+        QPainterPath tick;
+        tick.moveTo(4.5, 9.5);
+        tick.lineTo(7.8, 12.8);
+        tick.lineTo(13.5, 5.5);
+        painter.drawPath(tick);
+    } else {
+        painter.drawLine(QPointF(5.5, 5.5), QPointF(12.5, 12.5));
+        painter.drawLine(QPointF(12.5, 5.5), QPointF(5.5, 12.5));
+    }
+    return mark;
+}
+
+}  // namespace
+
+TForm5::TForm5(AppContext& context, QWidget* parent)
+    : QWidget(parent),
+      stan_ok(Mark(true)),
+      stan_bad(Mark(false)),
+      context_(context),
+      player_(MediaPlayer1, *context.services.messages, context.startup) {
+    setObjectName("TForm5");
+}
+
+TForm5::~TForm5() = default;
+
+void TForm5::LoadButtonPictures() {
+    MyImageList1.Clear();
+    for (const std::string& path : ButtonPicturePaths(context_.startup)) MyImageList1.AddStrip(path, 2, 0, 0);
+    Flaga_1 = LoadPicture(context_.startup.ProgramDir + "but_r\\flaga_1.jpg");
+    Flaga_Tlum = LoadPicture(context_.startup.ProgramDir + "but_r\\flaga_tlum.jpg");
+}
+
+}  // namespace quillan

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+#include "audio/shared_player.h"
+#include "controls/image_list.h"
+#include "platform/qt/qt_media_device.h"
+
+namespace quillan {
+
+struct AppContext;
+
+// The hidden resource window: the shared button-picture list, the shared sound player, the
+// two flag pictures and the right and wrong marks that exercise windows draw beside answers.
+// It is never shown.
+class TForm5 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm5(AppContext& context, QWidget* parent = nullptr);
+    ~TForm5() override;
+
+    // Empties the button-picture list and loads it again from the installation in list order
+    // (at start and whenever the interface language changes), then the flag pictures. A strip
+    // that cannot be loaded stops the loading with its error.
+    void LoadButtonPictures();
+
+    TMyImageList MyImageList1;
+    QPixmap Flaga_1;
+    QPixmap Flaga_Tlum;
+    QPixmap stan_ok;   // 18 × 18, right
+    QPixmap stan_bad;  // 18 × 18, wrong
+
+    SoundPlayer& Player() { return player_; }
+    SharedPlayer& Shared() { return player_; }
+
+private:
+    AppContext& context_;
+    QtMediaDevice MediaPlayer1;
+    SharedPlayer player_;
+};
+
+}  // namespace quillan

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QPixmap>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QPainter;
+class QRect;
+
+namespace quillan {
+
+// One picture strip of the list: a button's pictures side by side, cut into equal frames.
+struct TMyBitmap {
+    int FrameWidth = 0;
+    int FrameCount = 1;
+    QImage Picture;      // the strip as loaded
+    QPixmap Keyed;       // the strip with its transparent colour made see-through
+    int Top = 0;
+    int Left = 0;
+};
+
+// The shared list of button-picture strips, numbered from 0 in the order they were added.
+class TMyImageList : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // Loads a strip from its file (Windows path), cuts it into frameCount frames, stores its
+    // position and appends it; returns its index. Throws FileError "Nie moge otworzyc pliku : "
+    // + quoted path when the file cannot be loaded, and std::runtime_error "Dlugosc obrazka nie
+    // dzieli sie przez podana liczbe klatek" when the width is not a multiple of frameCount.
+    int AddStrip(const std::string& path, int frameCount, int left, int top);
+    void Clear();
+    int Count() const { return static_cast<int>(strips_.size()); }
+
+    // Draws frame `frame` of strip `index` into `clip` (the part of the canvas to repaint):
+    // the source is the same rectangle moved right by frame × FrameWidth, kept within the
+    // frame; pixels of the strip's transparent colour (its bottom-left pixel) are left out.
+    // Frames beyond the strip draw its last frame; an index beyond the list draws nothing.
+    void DrawFrame(QPainter& canvas, int index, int frame, const QRect& clip) const;
+
+    // The strip's values; 33 for an index beyond the list.
+    int FrameWidth(int index) const;
+    int FrameHeight(int index) const;
+    int StripLeft(int index) const;
+    int StripTop(int index) const;
+    void SetStripPosition(int index, int left, int top);
+
+    const TMyBitmap* Strip(int index) const;
+    // One frame of a strip as a picture of its own, transparent colour left out; null for an
+    // index beyond the list.
+    QPixmap FramePixmap(int index, int frame) const;
+
+signals:
+    // The strips were replaced or added; buttons size and paint themselves again.
+    void Changed();
+
+private:
+    std::vector<std::unique_ptr<TMyBitmap>> strips_;
+};
+
+}  // namespace quillan

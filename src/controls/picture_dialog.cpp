@@ -1,0 +1,47 @@
+#include "controls/picture_dialog.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+#include "app/context.h"
+#include "controls/pictures.h"
+#include "platform/qt/qt_text.h"
+
+namespace quillan {
+
+PictureDialog::PictureDialog(AppContext& context, QSize size, std::string backgroundName, QWidget* parent,
+                             Qt::WindowFlags flags)
+    : QDialog(parent, flags | Qt::FramelessWindowHint), context_(context), backgroundName_(std::move(backgroundName)) {
+    setFixedSize(size);
+    setWindowTitle(ToQt(context_.startup.AppTitle));
+}
+
+void PictureDialog::showEvent(QShowEvent* event) {
+    const StartupState& s = context_.startup;
+    background_ = LoadPicture(s.ProgramDir + s.LangDir + "gfx_r\\" + backgroundName_);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+    QDialog::showEvent(event);
+}
+
+void PictureDialog::hideEvent(QHideEvent* event) {
+    background_ = QPixmap();
+    QDialog::hideEvent(event);
+}
+
+void PictureDialog::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (background_.isNull()) {
+        // Without its picture the window still reads: a light face with a frame.
+        painter.fillRect(rect(), QColor(0xf2, 0xf5, 0xf9));
+        painter.setPen(QColor(0x2a, 0x4a, 0x6e));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        return;
+    }
+    painter.drawPixmap(0, 0, background_);
+}
+
+}  // namespace quillan

@@ -1,0 +1,14 @@
+#include "controls/pictures.h"
+
+#include "platform/paths.h"
+
+namespace quillan {
+
+QImage LoadImage(std::string_view windowsPath) {
+    if (!FileExists(windowsPath)) return {};
+    return QImage(QString::fromStdString(NativePath(windowsPath)));
+}
+
+QPixmap LoadPicture(std::string_view windowsPath) { return QPixmap::fromImage(LoadImage(windowsPath)); }
+
+}  // namespace quillan

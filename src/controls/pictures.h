@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <string_view>
+
+namespace quillan {
+
+// A picture of the installation by its Windows path (letter case of the names does not
+// matter); a null picture when the file is missing or unreadable.
+QImage LoadImage(std::string_view windowsPath);
+QPixmap LoadPicture(std::string_view windowsPath);
+
+}  // namespace quillan

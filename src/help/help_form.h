@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+#include <string>
+
+#include "help/help_navigation.h"
+
+class QLabel;
+
+namespace quillan {
+
+struct AppContext;
+class Printer;
+class TMyImageList;
+class TTransparentButton;
+class TForm20;
+class TMultimediaForm;
+class HtmlView;
+
+// The help window: one help page at a time from ProgramDir + "Htm_r\", with back, contents and
+// print buttons on its bar. Shown without blocking the window it was opened from; while it shows, the
+// media window is put away.
+class THelpForm : public QWidget {
+    Q_OBJECT
+public:
+    THelpForm(AppContext& context, TMyImageList& images, Printer& printer, TForm20& messageWindow,
+              QWidget* parent = nullptr);
+
+    void SetMediaWindow(TMultimediaForm* media);
+
+    // Shows the window and opens a page (Windows path, optionally + "#" + anchor).
+    void ShowPage(const std::string& path);
+    // Opens a page: forgets the history, depth 1, loads the page, updates the buttons.
+    void OpenHelp(const std::string& path);
+
+    const HelpNavigation& Navigation() const { return navigation_; }
+    // Prints the page shown (the print button).
+    void PrintPage();
+
+    QLabel* img_tlo;
+    HtmlView* FrameViewer1;
+    TTransparentButton* btn_back;
+    TTransparentButton* Button2;
+    TTransparentButton* btn_spis;
+    TTransparentButton* btn_exit;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void FollowLink(const QUrl& link);
+    void GoBack();
+    void UpdateButtons();
+
+    AppContext& context_;
+    Printer& printer_;
+    TForm20& messageWindow_;
+    QPointer<TMultimediaForm> media_;
+    HelpNavigation navigation_;
+    bool vertical_ = true;  // the button bar stands at the left
+};
+
+}  // namespace quillan

@@ -1,0 +1,26 @@
+#include "help/page_printing.h"
+
+#include "app/context.h"
+#include "controls/message_form.h"
+#include "help/html_view.h"
+#include "platform/printer.h"
+#include "platform/qt/qt_text.h"
+#include "text/numbered_texts.h"
+
+namespace quillan {
+
+void PrintShownPage(const HtmlView& view, AppContext& context, Printer& printer, TForm20& messageWindow) {
+    // The document as shown, in UTF-8 (its header says so), with pictures found beside the page.
+    const std::string html = view.document()->toHtml().toStdString();
+    const std::string directory = FromQt(view.source().adjusted(QUrl::RemoveFilename).toLocalFile());
+    const PrintOutcome outcome = printer.PrintHtml(html, directory);
+    if (!outcome.printed) {
+        context.services.messages->Error(outcome.error);
+        return;
+    }
+    std::string message = UiText(context.course.interfaceTexts, 128);
+    if (!outcome.pdfPath.empty()) message += (message.empty() ? "" : "\n") + outcome.pdfPath;
+    messageWindow.ShowMessage(message);
+}
+
+}  // namespace quillan

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace quillan {
+
+struct AppContext;
+class Printer;
+class TForm20;
+class HtmlView;
+
+// Prints the page a viewer shows, then tells the learner in the message window: UiText(128),
+// and the path of the PDF file when the page went to one. A failure is reported as an error.
+void PrintShownPage(const HtmlView& view, AppContext& context, Printer& printer, TForm20& messageWindow);
+
+}  // namespace quillan

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QAudioOutput>
+#include <QMediaPlayer>
+#include <QObject>
+
+#include "platform/media_device.h"
+
+namespace quillan {
+
+// The media device on Qt Multimedia: a QMediaPlayer with the default sound output and, when
+// given one, a video output.
+class QtMediaDevice : public QObject, public MediaDevice {
+    Q_OBJECT
+public:
+    explicit QtMediaDevice(QObject* parent = nullptr);
+    ~QtMediaDevice() override;
+
+    bool Open(const std::string& nativePath) override;
+    void Close() override;
+    void Play() override;
+    void Pause() override;
+    void Stop() override;
+    void Seek(int milliseconds) override;
+    int LengthMs() override;
+    int PositionMs() override;
+    Mode GetMode() const override;
+    void WaitUntilStopped() override;
+    void SetEndedHandler(std::function<void()> handler) override;
+
+    // The length as far as the player knows it now (0 while the file is still loading).
+    int KnownLengthMs() const { return static_cast<int>(player_.duration()); }
+
+    // Where pictures of a video go (a QVideoSink or a QVideoWidget); null for none.
+    void SetVideoOutput(QObject* output);
+
+private:
+    QAudioOutput audio_;
+    QMediaPlayer player_;
+    std::function<void()> ended_;
+    // Counts the files opened, so that the end of one file is not reported once another is.
+    unsigned generation_ = 0;
+};
+
+}  // namespace quillan
