@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QGuiApplication>
 #include <QScreen>
@@ -12,6 +13,7 @@
 #include "platform/cp1250.h"
 #include "platform/errors.h"
 #include "platform/paths.h"
+#include "platform/qt/qt_text.h"
 
 namespace quillan {
 
@@ -35,6 +37,7 @@ std::string Program::ProgramDirFor(const std::string& argument, const std::strin
 
 bool Program::Start(const std::string& programDir) {
     StartupState& state = context_.startup;
+    state.ExecutableDir = WithTrailingSeparator(FromQt(QCoreApplication::applicationDirPath()));
     try {
         if (!ResolveInstallation(state, programDir, messages_)) return false;
     } catch (const ConversionError& error) {
