@@ -9,6 +9,7 @@
 #include "app/installation.h"
 #include "app/main_form.h"
 #include "app/quillan_application.h"
+#include "course/data_errors.h"
 #include "course/load_course.h"
 #include "platform/cp1250.h"
 #include "platform/errors.h"
@@ -48,7 +49,12 @@ bool Program::Start(const std::string& programDir) {
     ChooseInterfaceLanguage(state);
 
     try {
-        LoadCourseData(state, context_.course);
+        // Surplus lines and similar reports are for the course check tool; the program goes on.
+        Problems problems;
+        LoadCourseData(state, context_.course, problems, &messages_);
+    } catch (const CourseStop& stop) {
+        messages_.Show(stop.what());
+        return false;
     } catch (const std::exception& error) {
         app_.ReportError(error);
         return false;

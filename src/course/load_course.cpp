@@ -1,14 +1,150 @@
 #include "course/load_course.h"
 
+#include "course/data_file.h"
+
 namespace quillan {
 
-void LoadLanguageResources(const StartupState& state, Course& course) {
-    (void)state;
-    course.interfaceTexts.clear();
+namespace {
+
+// File names that follow the course letter and the interface language.
+std::string LangFile(const StartupState& state, const std::string& name) { return state.LangDir + name; }
+
+template <class Table, class Read>
+void LoadRequired(const StartupState& state, const std::string& file, Table& table, Problems& problems, Read read) {
+    table.clear();
+    LineReader reader = OpenRequiredFile(state.ProgramDir, file);
+    read(reader, table, problems);
 }
 
-void LoadCourseData(const StartupState& state, Course& course) {
-    LoadLanguageResources(state, course);
+template <class Table, class Read>
+void LoadOptional(const StartupState& state, const std::string& file, Table& table, Problems& problems, Read read) {
+    table.clear();
+    if (auto reader = OpenOptionalFile(state.ProgramDir, file)) read(*reader, table, problems);
+}
+
+void LoadInterfaceTexts(const StartupState& state, Course& course, Problems& problems, Messages*) {
+    LoadRequired(state, LangFile(state, "infa_r.txt"), course.interfaceTexts, problems, ReadInterfaceTexts);
+}
+
+void LoadDisplayNames(const StartupState& state, Course& course, Problems& problems, Messages*) {
+    LoadRequired(state, LangFile(state, "nazwy_r.txt"), course.displayNames, problems, ReadDisplayNames);
+}
+
+void LoadSections(const StartupState& state, Course& course, Problems& problems, Messages*) {
+    LoadRequired(state, LangFile(state, "gr" + state.CourseLetter + ".txt"), course.sections, problems, ReadSections);
+}
+
+void LoadContractionTable(const StartupState& state, Course& course, Problems& problems, Messages*) {
+    LoadContractions(state.ProgramDir, course.contractions, problems);
+}
+
+void LoadTexts(const StartupState& state, Course& course, Problems& problems, Messages*) {
+    LoadRequired(state, "rozumienie_" + state.CourseLetter + ".txt", course.texts, problems, ReadCourseTexts);
+}
+
+void LoadSentences(const StartupState& state, Course& course, Problems& problems, Messages*) {
+    const std::string file = "zd" + state.CourseLetter + "_rozum.txt";
+    course.packages.clear();
+    LoadOptional(state, file, course.sentences, problems, ReadSentences);
+    course.packages = BuildPackages(course.sentences, file, problems);
+}
+
+void LoadCatalogs(const StartupState& state, Course& course, Problems& problems, Messages* messages) {
+    course.catalog.clear();
+    LoadCatalog(state.ProgramDir, "kurs_cwicz.vrk", course.catalog, problems, messages);
+    LoadCatalog(state.ProgramDir, "kurs_cwicz2.vrk", course.catalog, problems, messages);
+}
+
+void LoadComprehensionSentences(const StartupState& state, Course& course, Problems& problems, Messages*) {
+    LoadOptional(state, "rozum_pig.txt", course.comprehension, problems, ReadComprehensionSentences);
+}
+
+void LoadRecordingSentences(const StartupState& state, Course& course, Problems& problems, Messages*) {
+    LoadOptional(state, "kurs.zdn", course.recording, problems, ReadRecordingSentences);
+}
+
+void LoadDragDropSentences(const StartupState& state, Course& course, Problems& problems, Messages*) {
+    LoadOptional(state, "kurs.zdd", course.dragDrop, problems, ReadDragDropSentences);
+}
+
+void LoadLetters(const StartupState& state, Course& course, Problems& problems, Messages*) {
+    LoadOptional(state, "Listy_r\\index.txt", course.letters, problems, ReadLetters);
+}
+
+void LoadGlossary(const StartupState& state, Course& course, Problems& problems, Messages*) {
+    LoadOptional(state, "slowniczek.txt", course.glossary, problems,
+                 [](LineReader& reader, Glossary& glossary, Problems&) { ReadGlossary(reader, glossary); });
+}
+
+void LoadTextExerciseList(const StartupState& state, Course& course, Problems& problems, Messages*) {
+    LoadRequired(state, "St_" + state.CourseLetter + ".txt", course.textExercises, problems, ReadTextExerciseList);
+}
+
+void LoadOpenTasks(const StartupState& state, Course& course, Problems& problems, Messages*) {
+    LoadOptional(state, "otwarte.txt", course.openTasks, problems, ReadOpenTasks);
+}
+
+// "kom_c_gr.txt" is read at this point of start-up; the program keeps nothing of it.
+void ReadKomCGr(const StartupState& state, Course&, Problems&, Messages*) {
+    OpenOptionalFile(state.ProgramDir, "kom_c_gr.txt");
+}
+
+void LoadDialogues(const StartupState& state, Course& course, Problems& problems, Messages*) {
+    LoadOptional(state, "dialogi.txt", course.dialogues, problems, ReadDialogues);
+}
+
+constexpr size_t kLanguageSteps = 3;
+
+}  // namespace
+
+const std::vector<CourseLoadStep>& CourseLoadSteps() {
+    static const std::vector<CourseLoadStep> steps = {
+        {{"ui-texts"}, LoadInterfaceTexts},
+        {{"display-names"}, LoadDisplayNames},
+        {{"sections"}, LoadSections},
+        {{"contractions"}, LoadContractionTable},
+        {{"texts"}, LoadTexts},
+        {{"sentences", "packages"}, LoadSentences},
+        {{"catalog"}, LoadCatalogs},
+        {{"comprehension"}, LoadComprehensionSentences},
+        {{"recording"}, LoadRecordingSentences},
+        {{"dragdrop"}, LoadDragDropSentences},
+        {{"letters"}, LoadLetters},
+        {{"glossary"}, LoadGlossary},
+        {{"text-exercises"}, LoadTextExerciseList},
+        {{"open-tasks"}, LoadOpenTasks},
+        {{}, ReadKomCGr},
+        {{"dialogues"}, LoadDialogues},
+    };
+    return steps;
+}
+
+void LoadLanguageResources(const StartupState& state, Course& course, Problems& problems) {
+    for (size_t i = 0; i < kLanguageSteps; ++i) CourseLoadSteps()[i].Run(state, course, problems, nullptr);
+}
+
+void LoadLanguageResources(const StartupState& state, Course& course) {
+    Problems ignored;
+    LoadLanguageResources(state, course, ignored);
+}
+
+void LoadCourseData(const StartupState& state, Course& course, Problems& problems, Messages* messages) {
+    for (const CourseLoadStep& step : CourseLoadSteps()) step.Run(state, course, problems, messages);
+}
+
+void CheckCourseData(const StartupState& state, Course& course, Problems& problems) {
+    auto note = [&](const DataPlace& place) { problems.Add(place.File, place.Line, place.Detail); };
+    for (const CourseLoadStep& step : CourseLoadSteps()) {
+        try {
+            step.Run(state, course, problems, nullptr);
+        } catch (const DataLineError& error) {
+            note(error.Place());
+        } catch (const DataFileError& error) {
+            note(error.Place());
+        } catch (const CourseStop& error) {
+            note(error.Place());
+        }
+    }
 }
 
 }  // namespace quillan
