@@ -22,7 +22,7 @@ QWidget#DictionaryWindow { background: #f4f6f9; }
 QLineEdit { font: 15px "DejaVu Sans"; padding: 8px 10px; border: 1px solid #c5cdd8; border-radius: 6px; background: white; }
 QLineEdit:focus { border-color: #1f5f99; }
 QListWidget { font: 14px "DejaVu Sans"; border: 1px solid #d4dae3; border-radius: 6px; background: white; }
-QListWidget::item { padding: 5px 8px; }
+QListWidget::item { padding: 5px 8px; border: none; }
 QListWidget::item:selected { background: #1f5f99; color: white; }
 QLabel#details { font: 14px "DejaVu Sans"; background: white; border: 1px solid #d4dae3; border-radius: 6px; padding: 14px; color: #1e2a38; }
 QPushButton { font: bold 13px "DejaVu Sans"; color: white; background: #1f5f99; border: none; border-radius: 6px; padding: 8px 16px; }
@@ -45,7 +45,9 @@ DictionaryWindow::DictionaryWindow(const DictionaryIndex& index, const QString& 
     search_->setPlaceholderText(QString::fromUtf8("Wpisz słowo angielskie lub polskie…"));
     search_->setClearButtonEnabled(true);
     results_ = new QListWidget(this);
-    results_->setFixedWidth(300);
+    results_->setFixedWidth(320);
+    results_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    results_->setTextElideMode(Qt::ElideRight);
     details_ = new QLabel(this);
     details_->setObjectName("details");
     details_->setWordWrap(true);
