@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QGuiApplication>
 #include <QScreen>
@@ -15,6 +16,7 @@
 #include "platform/cp1250.h"
 #include "platform/errors.h"
 #include "platform/paths.h"
+#include "platform/qt/qt_text.h"
 
 namespace quillan {
 
@@ -44,6 +46,7 @@ std::string Program::ProgramDirFor(const std::string& argument, const std::strin
 
 bool Program::Start(const std::string& programDir) {
     StartupState& state = context_.startup;
+    state.ExecutableDir = WithTrailingSeparator(FromQt(QCoreApplication::applicationDirPath()));
     try {
         if (!ResolveInstallation(state, programDir, messages_)) return false;
     } catch (const ConversionError& error) {

@@ -8,6 +8,8 @@ namespace quillan {
 // Windows-style and end in a separator; texts are Windows-1250.
 struct StartupState {
     std::string ProgramDir;        // the installation directory
+    std::string ExecutableDir;     // the directory of the running program file (the same unless
+                                   // the installation was named on the command line)
     std::string MediaDir;          // recorded sound, pictures and video, from "pr55.ini"
     std::string BsgramDir;         // MediaDir + "bsgram\"
     std::string ResultsDirectory;  // the signed-in learner's directory; empty until sign-in

@@ -18,4 +18,13 @@ public:
     virtual void Error(const std::string& text) = 0;
 };
 
+// Messages that go nowhere, for programs that have no one to tell (questions answer No).
+class SilentMessages : public Messages {
+public:
+    void Show(const std::string&) override {}
+    void Warn(const std::string&) override {}
+    bool Ask(const std::string&) override { return false; }
+    void Error(const std::string&) override {}
+};
+
 }  // namespace quillan

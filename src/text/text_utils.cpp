@@ -110,4 +110,24 @@ std::string LowerAscii(std::string_view text) {
     return out;
 }
 
+std::string LowerCp1250(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        const auto b = static_cast<unsigned char>(c);
+        unsigned char lower = b;
+        if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))
+            lower = static_cast<unsigned char>(b + 0x20);
+        else if (b == 0x8A || b == 0x8C || b == 0x8D || b == 0x8E || b == 0x8F)  // Š Ś Ť Ž Ź
+            lower = static_cast<unsigned char>(b + 0x10);
+        else if (b == 0xA3 || b == 0xAA || b == 0xAF)  // Ł Ş Ż
+            lower = static_cast<unsigned char>(b + 0x10);
+        else if (b == 0xA5)  // Ą
+            lower = 0xB9;
+        else if (b == 0xBC)  // Ľ
+            lower = 0xBE;
+        c = static_cast<char>(lower);
+    }
+    return out;
+}
+
 }  // namespace quillan

@@ -62,4 +62,8 @@ std::string TakeField(std::string& line, char separator = '=');
 std::string UpperAscii(std::string_view text);
 std::string LowerAscii(std::string_view text);
 
+// Lower case of every letter Windows-1250 has (Polish letters included), as learners' names
+// are compared.
+std::string LowerCp1250(std::string_view text);
+
 }  // namespace quillan

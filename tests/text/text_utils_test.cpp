@@ -126,6 +126,9 @@ TEST(TextUtils, TrimAndCase) {
     EXPECT_EQ(Trim("\xB9 "), "\xB9");  // letters above 127 are not blanks
     EXPECT_EQ(UpperAscii("aB\xB9z"), "AB\xB9Z");
     EXPECT_EQ(LowerAscii("AbZ"), "abz");
+    // Every Polish capital has its small letter.
+    EXPECT_EQ(LowerCp1250("\xA5\xC6\xCA\xA3\xD1\xD3\x8C\x8F\xAF ABC"), "\xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF abc");
+    EXPECT_EQ(LowerCp1250("\xD7"), "\xD7");  // the multiplication sign is no letter
 }
 
 }  // namespace

@@ -1,0 +1,51 @@
+#include "app/learners.h"
+
+#include <algorithm>
+
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "text/text_utils.h"
+
+namespace quillan {
+
+LearnerList ReadLearners(LineReader& file) {
+    LearnerList learners;
+    while (!file.Eof()) {
+        const std::string_view line = TrimView(file.ReadLineView());
+        const size_t eq = line.find('=');
+        if (eq == std::string_view::npos) continue;
+        learners.push_back({StrToInt(line.substr(0, eq)), Trim(line.substr(eq + 1))});
+    }
+    return learners;
+}
+
+LearnerList LoadLearners(const std::string& programDir) {
+    auto file = LineReader::OpenIfExists(programDir + "usr.t");
+    return file ? ReadLearners(*file) : LearnerList{};
+}
+
+void SaveLearners(const std::string& programDir, const LearnerList& learners) {
+    std::string text;
+    for (const LearnerEntry& learner : learners) text += std::to_string(learner.Number) + "=" + Trim(learner.Name) + "\r\n";
+    WriteFileAtomically(programDir + "usr.t", text);
+}
+
+bool NameLongEnough(std::string_view typedName) { return TrimView(typedName).size() > 1; }
+
+int AddLearner(LearnerList& learners, std::string_view typedName) {
+    const std::string name = Trim(typedName);
+    const std::string lower = LowerCp1250(name);
+    int highest = 0;
+    for (const LearnerEntry& learner : learners) {
+        if (LowerCp1250(learner.Name) == lower) return 0;
+        highest = std::max(highest, learner.Number);
+    }
+    learners.push_back({highest + 1, name});
+    return static_cast<int>(learners.size());
+}
+
+std::string LearnerDirectory(const std::string& programDir, const LearnerEntry& learner) {
+    return WithTrailingSeparator(programDir + std::to_string(learner.Number));
+}
+
+}  // namespace quillan

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/line_reader.h"
+
+namespace quillan {
+
+// The local learners of an installation, kept in "usr.t": one "number=name" per line.
+struct LearnerEntry {
+    int Number = 0;
+    std::string Name;
+};
+using LearnerList = std::vector<LearnerEntry>;
+
+// Lines are trimmed; a line without "=" is skipped; the number must be a number
+// (ConversionError otherwise); the name is trimmed.
+LearnerList ReadLearners(LineReader& file);
+// The learners of the installation; none when "usr.t" is missing.
+LearnerList LoadLearners(const std::string& programDir);
+// Rewrites "usr.t" with the whole list, atomically.
+void SaveLearners(const std::string& programDir, const LearnerList& learners);
+
+// A typed name is accepted once, trimmed, it is longer than one character.
+bool NameLongEnough(std::string_view typedName);
+
+// Appends a learner with the trimmed name and the next number (the highest + 1, so 1 for the
+// first). Gives the 1-based position of the new entry, or 0 when a learner of that name exists
+// already in any letter case (nothing is added then).
+int AddLearner(LearnerList& learners, std::string_view typedName);
+
+// ProgramDir + the learner's number + "\".
+std::string LearnerDirectory(const std::string& programDir, const LearnerEntry& learner);
+
+}  // namespace quillan
