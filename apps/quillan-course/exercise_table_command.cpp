@@ -17,23 +17,6 @@ const char* const kHelp =
     "--lang N takes the section names of Lang_r\\N\\ (default: 1 with be.ini, else 0).\n"
     "Exit status: 0 printed, 1 the table cannot be built, 2 DIR is no installation or a wrong argument.\n";
 
-// What loading would tell the learner goes to stderr.
-class ErrorStreamMessages : public Messages {
-public:
-    explicit ErrorStreamMessages(std::ostream& err) : err_(err) {}
-    void Show(const std::string& text) override { Print(text); }
-    void Warn(const std::string& text) override { Print(text); }
-    bool Ask(const std::string& text) override {
-        Print(text);
-        return false;
-    }
-    void Error(const std::string& text) override { Print(text); }
-
-private:
-    void Print(const std::string& text) { err_ << "quillan-course: " << Cp1250ToUtf8(text) << "\n"; }
-    std::ostream& err_;
-};
-
 }  // namespace
 
 int ExerciseTableCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -58,7 +41,8 @@ int ExerciseTableCommand(const std::vector<std::string>& args, std::ostream& out
         return 2;
     }
 
-    ErrorStreamMessages messages(err);
+    // What loading would tell the learner goes to stderr.
+    StreamMessages messages(err, "quillan-course: ");
     SystemClock clock;
     try {
         const ResultsTable table = InstallationExerciseTable(Utf8ToCp1250(dir), clock.Now(), messages, lang);

@@ -40,21 +40,6 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The learner is told on stderr.
-class ToolMessages : public Messages {
-public:
-    void Show(const std::string& text) override { Print(text); }
-    void Warn(const std::string& text) override { Print(text); }
-    bool Ask(const std::string& text) override {
-        Print(text);
-        return false;
-    }
-    void Error(const std::string& text) override { Print(text); }
-
-private:
-    static void Print(const std::string& text) { std::cerr << "quillan-results: " << Cp1250ToUtf8(text) << '\n'; }
-};
-
 // Prints the records of a file of fixed-size records, one JSON object a line. A trailing part
 // record is told on stderr and gives exit code 1.
 template <typename Decode, typename ToJson>
@@ -134,7 +119,7 @@ int Record(const std::vector<std::string>& args) {
             name != "index" && name != "now")
             throw UsageError("unknown option --" + name);
 
-    ToolMessages messages;
+    StreamMessages messages(std::cerr, "quillan-results: ");  // the learner is told on stderr
     AppContext ctx;
     ctx.services.messages = &messages;
     ctx.services.clock = fixed ? static_cast<Clock*>(&*fixed) : &system;
@@ -148,7 +133,7 @@ int NewLearner(const std::string& installDir, const std::string& learnerDir) {
     const std::string path = ResultsPath(WithTrailingSeparator(learnerDir), StartupState{}.CourseFileId);
     if (FileExists(path) || DirectoryExists(path))
         throw std::runtime_error(Cp1250ToUtf8(NativePath(path)) + " exists already; it is left as it is");
-    ToolMessages messages;
+    StreamMessages messages(std::cerr, "quillan-results: ");  // the learner is told on stderr
     SystemClock clock;
     ResultsTable table = InstallationExerciseTable(installDir, clock.Now(), messages);
     MakeDirectories(learnerDir);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ostream>
 #include <string>
 
 namespace quillan {
@@ -25,6 +26,25 @@ public:
     void Warn(const std::string&) override {}
     bool Ask(const std::string&) override { return false; }
     void Error(const std::string&) override {}
+};
+
+// Messages written to a stream (a command-line tool's standard error) as UTF-8 lines, each
+// after a prefix such as "quillan-course: "; questions are answered No.
+class StreamMessages : public Messages {
+public:
+    StreamMessages(std::ostream& out, std::string prefix) : out_(out), prefix_(std::move(prefix)) {}
+    void Show(const std::string& text) override { Print(text); }
+    void Warn(const std::string& text) override { Print(text); }
+    bool Ask(const std::string& text) override {
+        Print(text);
+        return false;
+    }
+    void Error(const std::string& text) override { Print(text); }
+
+private:
+    void Print(const std::string& text);
+    std::ostream& out_;
+    std::string prefix_;
 };
 
 }  // namespace quillan
