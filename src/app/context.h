@@ -6,6 +6,7 @@
 #include "platform/messages.h"
 #include "platform/printer.h"
 #include "platform/random.h"
+#include "progress/exercise_context.h"
 #include "progress/learner.h"
 #include "platform/sound_player.h"
 
@@ -26,7 +27,8 @@ struct Services {
 struct AppContext {
     StartupState startup;
     Course course;
-    Learner learner;  // the signed-in learner
+    Learner learner;           // the signed-in learner
+    ExerciseContext exercise;  // the exercise started last
     Services services;
 };
 
