@@ -1,15 +1,18 @@
 // Opens the windows that every exercise shares on an installation, each with sample content,
 // and saves a picture of each into a directory, so that they can be looked at without
 // working through the course. With --screen it also leaves them on the screen together and
-// saves a picture of the whole screen (run it under a real or virtual X server).
+// saves a picture of the whole screen (run it under a real or virtual X server). With --learner
+// it also shows the exercise chart of that learner's directory in both modes, and its printout.
 //
-//   window-gallery INSTALLATION_DIR OUT_DIR [--screen]
+//   window-gallery INSTALLATION_DIR OUT_DIR [--screen] [--learner LEARNER_DIR]
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -24,6 +27,7 @@
 #include "audio/resource_form.h"
 #include "controls/answer_form.h"
 #include "controls/message_form.h"
+#include "controls/picture_controls.h"
 #include "controls/result_gauge.h"
 #include "controls/summary_form.h"
 #include "controls/transparent_button.h"
@@ -33,9 +37,15 @@
 #include "help/html_small_form.h"
 #include "platform/cp1250.h"
 #include "platform/paths.h"
+#include "platform/qt/qt_clock.h"
+#include "platform/qt/qt_html.h"
 #include "platform/qt/qt_messages.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_text.h"
+#include "progress/chart_form.h"
+#include "progress/chart_printout.h"
+#include "progress/exercise_windows.h"
+#include "progress/learner_session.h"
 #include "text/numbered_texts.h"
 
 namespace {
@@ -81,6 +91,59 @@ void SaveStripSheet(TMyImageList& list, const QString& dir) {
 
 std::string Text(const char* utf8) { return Utf8ToCp1250(utf8); }
 
+void MoveMouse(QWidget& widget, QPoint at, Qt::MouseButton button = Qt::NoButton) {
+    const QEvent::Type type = button == Qt::NoButton ? QEvent::MouseMove : QEvent::MouseButtonPress;
+    QMouseEvent event(type, at, widget.mapToGlobal(at), button, button, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &event);
+}
+
+// The middle of the name of the first line of `depth` in view, from the `skip`-th on.
+QPoint NameOf(const TWyborForm& chart, int depth, int skip = 0) {
+    for (const ChartHit& hit : chart.Layout().names)
+        if (hit.node->depth == depth && skip-- == 0) return {hit.rect.x + hit.rect.w / 2, hit.rect.y + 10};
+    return {60, 10};
+}
+
+// The exercise chart of the learner in both modes, and its printout as a page.
+void SaveChart(AppContext& context, SharedForms& forms, const QString& out) {
+    LoadResults(context);
+    LoadRepetitions(context);
+    LoadSettings(context, context.startup.LangIndex);
+    ExerciseWindows exercises(context, forms);
+    TWyborForm chart(context, forms, exercises.Launcher());
+
+    chart.Open(1);
+    MoveMouse(*chart.pb, NameOf(chart, 1));
+    Save(chart, out, "TWyborForm_results");
+    emit chart.btn_rozwin->clicked();
+    MoveMouse(*chart.pb, NameOf(chart, 3, 2));
+    Save(chart, out, "TWyborForm_results_expanded");
+    for (int i = 0; i < 6; ++i) emit chart.btn_dn->clicked();
+    MoveMouse(*chart.pb, NameOf(chart, 2, 1));
+    Save(chart, out, "TWyborForm_results_scrolled");
+
+    HtmlDocument page;
+    page.setBaseUrl(QUrl::fromLocalFile(QString::fromStdString(NativePath(context.startup.ProgramDir))));
+    page.setHtml(DecodeHtml(ChartHtml(chart.Tree(), context.startup.ProgramDir)));
+    page.setTextWidth(760);
+    QImage printout(page.size().toSize(), QImage::Format_RGB32);
+    printout.fill(Qt::white);
+    QPainter painter(&printout);
+    page.drawContents(&painter);
+    painter.end();
+    printout.save(out + "/TWyborForm_printout.png");
+    std::cout << (out + "/TWyborForm_printout.png").toStdString() << "\n";
+    chart.close();
+
+    chart.Open(2);
+    emit chart.btn_rozwin->clicked();
+    const QPoint member = NameOf(chart, 3);
+    MoveMouse(*chart.pb, member);
+    MoveMouse(*chart.pb, member, Qt::RightButton);
+    Save(chart, out, "TWyborForm_repetitions");
+    chart.close();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -92,17 +155,25 @@ int main(int argc, char** argv) {
     }
     const QString out = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(out);
-    const bool screen = argc > 3 && std::string(argv[3]) == "--screen";
+    bool screen = false;
+    std::string learner;
+    for (int i = 3; i < argc; ++i) {
+        if (std::string(argv[i]) == "--screen") screen = true;
+        if (std::string(argv[i]) == "--learner" && i + 1 < argc) learner = Utf8ToCp1250(argv[++i]);
+    }
 
     AppContext context;
     QtMessages messages;
+    QtClock clock;
     context.services.messages = &messages;
+    context.services.clock = &clock;
     app.SetMessages(&messages);
     if (!ResolveInstallation(context.startup, WithTrailingSeparator(Utf8ToCp1250(argv[1])), messages)) return 1;
     ChooseInterfaceLanguage(context.startup);
     Problems problems;
     LoadCourseData(context.startup, context.course, problems, &messages);
-    context.startup.ResultsDirectory = Utf8ToCp1250(QDir::tempPath().toStdString()) + "\\";
+    context.startup.ResultsDirectory =
+        learner.empty() ? Utf8ToCp1250(QDir::tempPath().toStdString()) + "\\" : WithTrailingSeparator(learner);
 
     QtPrinter printer([&] { return context.startup.ResultsDirectory; }, QtPrinter::Target::Pdf);
     SharedForms forms(context, printer);
@@ -202,6 +273,8 @@ int main(int argc, char** argv) {
         Save(small, out, "THtml_SmallForm");
         small.hide();
     }
+
+    if (!learner.empty()) SaveChart(context, forms, out);
 
     if (screen) {
         form6.ShowAnswer(Text("She have went to the meeting yesterday."));

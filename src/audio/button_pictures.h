@@ -16,8 +16,9 @@ std::vector<std::string> ButtonPicturePaths(const StartupState& state);
 namespace pictures {
 inline constexpr int Ok = 0, Cancel = 1, Play = 2, Stop = 3, ArrowUp = 4, ArrowDown = 5, Pause = 6,
                      OkBig = 8, Dictionary = 11, Print = 13, Back = 14, BookmarkA = 18, BookmarkB = 19,
-                     BookmarkC = 20, BookmarkD = 21, ExerciseBack = 27, Contents = 30, ClosePanel = 43,
-                     Help = 44, MediaVideo = 50, MediaHtml = 58, PrintSmall = 61;
+                     BookmarkC = 20, BookmarkD = 21, Collapse = 23, Expand = 24, ExerciseBack = 27,
+                     Contents = 30, ClosePanel = 43, Help = 44, MediaVideo = 50, DeleteRepetitions = 51,
+                     MediaHtml = 58, DeleteRepetition = 60, PrintSmall = 61;
 }
 
 }  // namespace quillan

@@ -13,7 +13,12 @@ void PrintShownPage(const HtmlView& view, AppContext& context, Printer& printer,
     // The document as shown, in UTF-8 (its header says so), with pictures found beside the page.
     const std::string html = view.document()->toHtml().toStdString();
     const std::string directory = FromQt(view.source().adjusted(QUrl::RemoveFilename).toLocalFile());
-    const PrintOutcome outcome = printer.PrintHtml(html, directory);
+    PrintPageText(html, directory, context, printer, messageWindow);
+}
+
+void PrintPageText(const std::string& html, const std::string& baseDirectory, AppContext& context, Printer& printer,
+                   TForm20& messageWindow) {
+    const PrintOutcome outcome = printer.PrintHtml(html, baseDirectory);
     if (!outcome.printed) {
         context.services.messages->Error(outcome.error);
         return;

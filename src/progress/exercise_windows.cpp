@@ -1,0 +1,52 @@
+#include "progress/exercise_windows.h"
+
+#include "app/context.h"
+#include "app/shared_forms.h"
+
+namespace quillan {
+
+ExerciseWindows::ExerciseWindows(AppContext& context, SharedForms& forms)
+    : context_(context),
+      forms_(forms),
+      textWindows_(context),
+      text_(context.course, context.startup.ProgramDir, textWindows_, *context.services.messages, textSettings_) {
+    RegisterWindows();
+}
+
+ExerciseWindows::~ExerciseWindows() = default;
+
+void ExerciseWindows::RegisterWindows() {
+    launcher_.SetOpener("tek_", [this](const ExerciseStart& start) { OpenCourseText(start); });
+    // Families whose windows are still to come; each gets its opener here:
+    //   "slo_" the vocabulary trainer TForm4 on start.wordFile at start.context.RequestedStage;
+    //   "dia_" the dialogue exercise on dialogue start.Number() at start.context.DialogueVariant;
+    //   "zdn_" sentence recording, "zdd_" gap sentences, "cie_" curiosities: catalog entry start.Number();
+    //   "lst_" letters: letter start.Number(), page start.letterPage;
+    //   "zda_" the sentence exercise on package start.Number() with the tab of the line's kind;
+    //   "rpg_" the comprehension exercise on catalog entry start.Number().
+    // Open tasks ("otw_", "Otw_") have no window.
+}
+
+// A text exercise opens its course text at the line's position; the learner's settings decide
+// whether a typing exercise may open yet and whether the first tip shows.
+void ExerciseWindows::OpenCourseText(const ExerciseStart& start) {
+    std::vector<int> keys;
+    for (const CW_Info& record : context_.learner.results.records)
+        if (record.Id == start.context.CurrentExerciseId) keys.push_back(record.Key);
+    Settings& settings = context_.learner.settings;
+    textSettings_.TypingAfterOthers = settings.TypingAfterOthers;
+    textSettings_.ShowTipOnce = settings.ShowTipOnce;
+    text_.OpenText(start.Number(), start.context.Position, keys);
+    settings.ShowTipOnce = textSettings_.ShowTipOnce;
+}
+
+void ExerciseWindows::TextWindows::StopMedia() {
+    if (context_.services.soundPlayer) context_.services.soundPlayer->StopSound();
+}
+
+// The text exercise windows (TC_MC_Form, TC_TF_Form, ...) are added here, one case each.
+void ExerciseWindows::TextWindows::Close(TextExerciseWindow) {}
+void ExerciseWindows::TextWindows::Prepare(TextExerciseWindow, int) {}
+void ExerciseWindows::TextWindows::RunShowHandler(TextExerciseWindow) {}
+
+}  // namespace quillan
