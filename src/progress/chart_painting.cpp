@@ -10,6 +10,8 @@ namespace {
 
 using chart_geometry::RowHeight;
 
+constexpr int kMissingPictureSize = 13;
+
 QColor InkColour(ChartInk ink) {
     switch (ink) {
         case ChartInk::Name: return QColor(1, 153, 202);
@@ -58,14 +60,15 @@ QFont ChartFont() {
 
 int QtChartMetrics::TextWidth(const std::string& text) const { return font_.horizontalAdvance(ToQt(text)); }
 
+// A missing picture keeps its place (an expand box stays clickable without its picture).
 int QtChartMetrics::PictureWidth(const std::string& picture) const {
     const QPixmap* p = pictures_.Find(picture);
-    return p ? p->width() : 0;
+    return p ? p->width() : kMissingPictureSize;
 }
 
 int QtChartMetrics::PictureHeight(const std::string& picture) const {
     const QPixmap* p = pictures_.Find(picture);
-    return p ? p->height() : 0;
+    return p ? p->height() : kMissingPictureSize;
 }
 
 void PaintChart(QPainter& painter, const ChartLayout& layout, const ChartPictures& pictures) {
