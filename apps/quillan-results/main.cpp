@@ -6,20 +6,27 @@
 //   quillan-results record LEARNERDIR --percent P --id ID --kind K --completed C --key K
 //                   --index I [--now "yyyy-mm-dd hh:nn:ss"]
 //                                             what an exercise window does when it closes
+//   quillan-results chart INSTALLDIR LEARNERDIR [--expand]
+//                                             the printout of the learner's results chart (HTML)
 
+#include <filesystem>
 #include <iostream>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "app/installation.h"
 #include "app/settings.h"
+#include "course/load_course.h"
 #include "platform/cp1250.h"
 #include "platform/day_date.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/system_clock.h"
+#include "progress/chart_printout.h"
+#include "progress/chart_tree.h"
 #include "progress/exercise_table.h"
 #include "progress/learner_session.h"
 #include "progress/results_json.h"
@@ -33,7 +40,8 @@ constexpr const char* kUsage =
     "       quillan-results repetitions FILE\n"
     "       quillan-results new INSTALLDIR LEARNERDIR\n"
     "       quillan-results record LEARNERDIR --percent P --id ID --kind K --completed C --key K --index I\n"
-    "                       [--now \"yyyy-mm-dd hh:nn:ss\"]\n";
+    "                       [--now \"yyyy-mm-dd hh:nn:ss\"]\n"
+    "       quillan-results chart INSTALLDIR LEARNERDIR [--expand]\n";
 
 class UsageError : public std::runtime_error {
 public:
@@ -143,6 +151,44 @@ int NewLearner(const std::string& installDir, const std::string& learnerDir) {
     return 0;
 }
 
+// Prints the printout of the learner's results chart (every exercise, collapsed or with every
+// line expanded), built as the program's chart builds it, in UTF-8. The pictures it names are
+// those of the installation, by its absolute path.
+int Chart(const std::string& installDir, const std::string& learnerDir, bool expand) {
+    StreamMessages messages(std::cerr, "quillan-results: ");
+    SystemClock clock;
+    AppContext ctx;
+    ctx.services.messages = &messages;
+    ctx.services.clock = &clock;
+    StartupState& s = ctx.startup;
+    std::string installation = std::filesystem::absolute(NativePath(installDir)).lexically_normal().string();
+    if (installation.back() != '/') installation += '/';
+    s.ProgramDir = Utf8ToCp1250(installation);
+    std::optional<LineReader> profile = LineReader::OpenIfExists(s.ProgramDir + "prof_r.txt");
+    if (!profile) throw FileError(MissingProfileMessage());
+    ReadProfile(*profile, s);
+    ChooseInterfaceLanguage(s);
+    s.ResultsDirectory = WithTrailingSeparator(learnerDir);
+    // The names of the learner's interface language, unless the installation has English only.
+    if (!s.EnglishOnly)
+        if (const std::optional<Settings> settings = ReadSettingsFile(SettingsPath(ctx)))
+            SetLanguage(s, settings->LangIndex);
+    Problems problems;
+    LoadCourseData(s, ctx.course, problems, &messages);
+
+    LoadResults(ctx);
+    const LearnerFile& file = ctx.learner.results.file;
+    if (file.state == LearnerFile::State::Missing)
+        throw std::runtime_error("no results file " + Cp1250ToUtf8(NativePath(file.path)));
+    LoadRepetitions(ctx);
+
+    ChartTree tree;
+    tree.Build(ctx, 1, clock.Now());
+    tree.SetAllExpanded(expand);
+    std::cout << Cp1250ToUtf8(ChartHtml(tree, s.ProgramDir)) << '\n';
+    return 0;
+}
+
 int Run(const std::vector<std::string>& args) {
     const std::string command = args.size() > 1 ? args[1] : "";
     if (command == "dump" && args.size() == 3)
@@ -151,6 +197,8 @@ int Run(const std::vector<std::string>& args) {
         return Dump(Utf8ToCp1250(args[2]), kRepetitionSize, DecodeRepetitions, RepetitionJson);
     if (command == "new" && args.size() == 4) return NewLearner(Utf8ToCp1250(args[2]), Utf8ToCp1250(args[3]));
     if (command == "record" && args.size() >= 3) return Record(args);
+    if (command == "chart" && (args.size() == 4 || (args.size() == 5 && args[4] == "--expand")))
+        return Chart(Utf8ToCp1250(args[2]), Utf8ToCp1250(args[3]), args.size() == 5);
     throw UsageError("");
 }
 

@@ -22,12 +22,15 @@ int RoundedAverage(long long sum, long long count) {
     return count == 0 ? 0 : static_cast<int>(std::nearbyint(static_cast<double>(sum) / static_cast<double>(count)));
 }
 
-const CW_Info& RecordAt(const AppContext& context, size_t index) { return context.learner.results.records.at(index - 1); }
-
-// The repetition index of an exercise line: its position in a package, 0 outside packages.
-int RepetitionIndex(const ChartNode& node) {
-    return node.parent && node.parent->depth == 2 ? node.position : 0;
+const CW_Info& RecordAt(const AppContext& context, size_t index) {
+    return context.learner.results.records.at(index - 1);
 }
+
+// The repetition of an exercise line is the one its window reports: by the line's kind and its
+// position in its package. That is the position itself for the members of text, sentence and
+// vocabulary packages, and it also finds the repetitions of a text with a single exercise
+// (reported at position 1) and of dialogue parts after a third part (reported by variant).
+int LineRepetitionIndex(int kind, int position) { return RepetitionIndexFor(kind, position); }
 
 // Builds the lines of one lesson.
 class LessonBuilder {
@@ -57,8 +60,9 @@ public:
     }
 
 private:
-    bool Due(const CW_Info& record, int index) const {
-        return IsRepetitionDue(context_.learner.repetitions, now_, record.Id, record.Kind, index);
+    bool Due(const CW_Info& record, int position) const {
+        return IsRepetitionDue(context_.learner.repetitions, now_, record.Id, record.Kind,
+                               LineRepetitionIndex(record.Kind, position));
     }
 
     std::unique_ptr<ChartNode> Exercise(size_t index, int position) const {
@@ -75,7 +79,7 @@ private:
 
     void AddSingle(ChartNode& lesson, size_t index) {
         const CW_Info& record = RecordAt(context_, index);
-        if (mode_ == 2 && !Due(record, 0)) return;
+        if (mode_ == 2 && !Due(record, 1)) return;
         std::unique_ptr<ChartNode> node = Exercise(index, 1);
         node->name = DisplayName(context_.course, record.Title);
         node->parent = &lesson;
@@ -203,8 +207,8 @@ void ChartTree::RefreshNode(ChartNode& node, const AppContext& context, DayNumbe
         node.result = record.Result;
         node.done = record.DoneCount >= 1;
         node.dateText = FormatDate(record.LastDone);
-        const RepetitionEntry* repetition =
-            FindRepetition(context.learner.repetitions, record.Id, record.Kind, RepetitionIndex(node));
+        const RepetitionEntry* repetition = FindRepetition(context.learner.repetitions, record.Id, record.Kind,
+                                                           LineRepetitionIndex(record.Kind, node.position));
         node.repetitionText = repetition ? FormatDate(repetition->Due) : std::string();
         return;
     }

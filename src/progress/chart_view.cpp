@@ -22,7 +22,8 @@ constexpr int kBoxOffset = 30;
 
 class RowPainter {
 public:
-    RowPainter(ChartLayout& layout, const ChartMetrics& metrics, int mode) : out_(layout), metrics_(metrics), mode_(mode) {}
+    RowPainter(ChartLayout& layout, const ChartMetrics& metrics, int mode)
+        : out_(layout), metrics_(metrics), mode_(mode) {}
 
     void Paint(const ChartRow& row, int top) {
         ChartNode& node = *row.node;
@@ -44,7 +45,8 @@ public:
         } else if (node.icon >= 1 && node.icon <= 5) {
             Picture("typ_" + std::to_string(node.icon), kIconX);
         }
-        if (node.depth >= 2 && node.level >= 1 && node.level <= 4) Picture("poz_" + std::to_string(node.level), kLevelX);
+        if (node.depth >= 2 && node.level >= 1 && node.level <= 4)
+            Picture("poz_" + std::to_string(node.level), kLevelX);
         Picture(node.done ? "rob_yes" : "rob_no", kDoneX);
         if (node.depth >= 2 && node.done) Text(node.dateText, kDateX, ChartInk::Detail);
         if (node.depth == 3 && !unscored && !node.repetitionText.empty())

@@ -21,7 +21,8 @@ int ExerciseStart::Number() const { return StrToInt(numberText); }
 
 std::string LessonNameOf(const AppContext& context, const std::string& lessonCode) {
     for (const Section& section : context.course.sections)
-        if (SameIgnoringCase(section.SectionCode.substr(0, kLessonCodeCapacity), lessonCode)) return section.SectionName;
+        if (SameIgnoringCase(section.SectionCode.substr(0, kLessonCodeCapacity), lessonCode))
+            return section.SectionName;
     return lessonCode;
 }
 

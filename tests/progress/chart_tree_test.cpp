@@ -147,6 +147,34 @@ TEST_F(ChartTreeTest, RepetitionTextsMatchSingleExercisesAtIndexZeroAndMembersAt
     EXPECT_EQ(lesson.children[1]->children[2]->repetitionText, "");
 }
 
+// A text with one exercise reports its repetition at position 1, and a dialogue's fourth and
+// fifth parts by their variant whatever parts come before them: the chart finds them where the
+// windows put them.
+TEST_F(ChartTreeTest, RepetitionsAreFoundWhereTheExerciseWindowsReportThem) {
+    Lesson("Lesson", "L");
+    Add("tek_5", "Alone", 41, 1, "L", 1);
+    for (int kind = 70; kind <= 74; ++kind) Add("dia_2", "Every part", kind, 1, "L");
+    Repetition("tek_5", 41, 1, Day(2026, 12, 5), 1);
+    Repetition("dia_2", 73, 3, Day(2026, 12, 6));
+    Repetition("dia_2", 74, 4, Day(2026, 12, 7));
+
+    ChartTree tree = Build(1);
+    const ChartNode& lesson = *tree.Lessons()[0];
+    EXPECT_EQ(lesson.children[0]->repetitionText, "2026-12-05");
+    const ChartNode& dialogue = *lesson.children[1];
+    EXPECT_EQ(dialogue.children[3]->position, 4);
+    EXPECT_EQ(dialogue.children[3]->repetitionText, "2026-12-06");
+    EXPECT_EQ(dialogue.children[4]->repetitionText, "2026-12-07");
+
+    tree = Build(2);
+    EXPECT_EQ(Outline(tree),
+              "Lesson (1, 0, 1)\n"
+              "  Alone (3, 41, 1)\n"
+              "  Every part (2, 4, 1)\n"
+              "    Comprehension (3, 73, 4)\n"
+              "    Dialogue drag and drop (3, 74, 5)\n");
+}
+
 TEST_F(ChartTreeTest, RepetitionsModeShowsOnlyDueExercisesWithTheirUnfilteredPositions) {
     Lesson("Lesson", "L");
     Lesson("Nothing due", "M");

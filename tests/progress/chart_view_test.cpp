@@ -32,7 +32,9 @@ std::vector<std::string> Row(const ChartLayout& layout, int top) {
                 out.push_back("bar " + item.name + " " + std::to_string(item.width) + "@" + std::to_string(item.x));
                 break;
             case ChartItem::Type::Text: {
-                const char* ink = item.ink == ChartInk::Name ? "name" : item.ink == ChartInk::Detail ? "detail" : "result";
+                const char* ink = item.ink == ChartInk::Name     ? "name"
+                                  : item.ink == ChartInk::Detail ? "detail"
+                                                                 : "result";
                 out.push_back("'" + item.name + "' " + ink + "@" + std::to_string(item.x));
                 break;
             }

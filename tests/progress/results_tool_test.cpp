@@ -89,8 +89,7 @@ TEST_F(ResultsTool, RefusesWhatItCannotDoWithoutWritingAnything) {
     EXPECT_EQ(std::count(dump.out.begin(), dump.out.end(), '\n'), 2) << "the whole records are still shown";
 }
 
-TEST(ResultsToolNew, BuildsANewLearnersTableOnceFromTheInstallation) {
-    test::TempDir dir;
+void WriteSmallInstallation(const test::TempDir& dir) {
     dir.Write("kurs/prof_r.txt", test::Crlf("Quillan\n1\n0\n"));
     for (const char* file : {"infa_r.txt", "nazwy_r.txt"}) dir.Write(std::string("kurs/Lang_r/0/") + file, "");
     dir.Write("kurs/Lang_r/0/gra.txt", test::Crlf("1=x=Spotkania=D01=\n"));
@@ -98,7 +97,11 @@ TEST(ResultsToolNew, BuildsANewLearnersTableOnceFromTheInstallation) {
     dir.Write("kurs/St_a.txt", test::Crlf("x#5#clip#\nMC#question\n0=0=0=0=0=0=0=0=0=0=\n"));
     dir.Write("kurs/cw_r/a.bc4", test::Crlf("header\nV001xx0260\n"));
     dir.Write("kurs/otwarte.txt", test::Crlf("1=1=2=a=b=\n"));
+}
 
+TEST(ResultsToolNew, BuildsANewLearnersTableOnceFromTheInstallation) {
+    test::TempDir dir;
+    WriteSmallInstallation(dir);
     const ToolRun created = Tool("new " + dir.Path() + "kurs " + dir.Path() + "kurs/3");
     ASSERT_EQ(created.status, 0) << created.out;
     const ToolRun dump = Tool("dump " + dir.Path() + "kurs/3/qlr2_55");
@@ -110,6 +113,35 @@ TEST(ResultsToolNew, BuildsANewLearnersTableOnceFromTheInstallation) {
     const std::string before = dir.Read("kurs/3/qlr2_55");
     EXPECT_EQ(Tool("new " + dir.Path() + "kurs " + dir.Path() + "kurs/3").status, 1);
     EXPECT_EQ(dir.Read("kurs/3/qlr2_55"), before) << "an existing learner keeps his table";
+}
+
+TEST(ResultsToolChart, PrintsTheLearnersChartCollapsedOrExpanded) {
+    test::TempDir dir;
+    WriteSmallInstallation(dir);
+    ASSERT_EQ(Tool("new " + dir.Path() + "kurs " + dir.Path() + "kurs/3").status, 0);
+    ASSERT_EQ(Tool("record " + dir.Path() + "kurs/3 --percent 70 --id tek_5 --kind 40 --completed 1 --key 1 --index 1 "
+                   "--now '2026-12-09 10:00:00'")
+                  .status,
+              0);
+
+    const ToolRun collapsed = Tool("chart " + dir.Path() + "kurs " + dir.Path() + "kurs/3");
+    ASSERT_EQ(collapsed.status, 0);
+    EXPECT_EQ(collapsed.out.rfind("<html><head><link href=\"" + dir.Path() + "kurs/htm_r\\style.css\"", 0), 0u)
+        << collapsed.out;
+    // The lesson averages its seven exercises: 70 / 7.
+    EXPECT_NE(collapsed.out.find("<TR><TD>Spotkania</TD><TD></TD><TD></TD><TD><IMG SRC=\"" + dir.Path() +
+                                 "kurs/htm_r\\ruszone.jpg\"></TD><TD></TD><TD>&nbsp;</TD><TD>10%</TD></TR>"),
+              std::string::npos)
+        << collapsed.out;
+    EXPECT_EQ(collapsed.out.find("Meeting"), std::string::npos);
+
+    const ToolRun expanded = Tool("chart " + dir.Path() + "kurs " + dir.Path() + "kurs/3 --expand");
+    ASSERT_EQ(expanded.status, 0);
+    EXPECT_NE(expanded.out.find("&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;Meeting</TD>"), std::string::npos) << expanded.out;
+    EXPECT_NE(expanded.out.find("<TD>2026-12-09</TD><TD>2026-12-12</TD><TD>70%</TD>"), std::string::npos);
+
+    EXPECT_EQ(Tool("chart " + dir.Path() + "kurs " + dir.Path() + "kurs/4").status, 1) << "no such learner";
+    EXPECT_EQ(Tool("chart " + dir.Path() + "kurs " + dir.Path() + "kurs/3 --all").status, 2);
 }
 
 }  // namespace
