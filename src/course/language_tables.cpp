@@ -42,18 +42,39 @@ void ReadSections(LineReader& reader, Sections& sections, Problems& problems) {
     ReadTable(reader, TableRules{"sections", kSectionLimit}, sections, problems, ParseSectionLine);
 }
 
-std::string DisplayName(std::string_view title, const DisplayNames& names, const Sections& sections) {
-    constexpr std::string_view kSectionTag = "DZIAL=";
-    if (title.substr(0, kSectionTag.size()) != kSectionTag) {
-        for (const DisplayNameEntry& entry : names)
-            if (entry.Key == title) return entry.Name;
-        return std::string(title);
-    }
+namespace {
+
+constexpr std::string_view kSectionTag = "DZIAL=";
+
+bool NamesSection(std::string_view title) { return title.substr(0, kSectionTag.size()) == kSectionTag; }
+
+// A title "DZIAL=" + code + "=" + rest.
+std::string SectionTitle(std::string_view title, const Sections& sections) {
     FieldCursor fields(title.substr(kSectionTag.size()));
     const std::string_view code = fields.Take();
     for (const Section& section : sections)
         if (section.SectionCode == code) return section.SectionName + " " + std::string(fields.Rest());
     return std::string(title);
+}
+
+}  // namespace
+
+std::string DisplayName(std::string_view title, const DisplayNames& names, const Sections& sections) {
+    if (NamesSection(title)) return SectionTitle(title, sections);
+    for (const DisplayNameEntry& entry : names)
+        if (entry.Key == title) return entry.Name;
+    return std::string(title);
+}
+
+DisplayNameIndex::DisplayNameIndex(const DisplayNames& names, const Sections& sections) : sections_(sections) {
+    names_.reserve(names.size());
+    for (const DisplayNameEntry& entry : names) names_.emplace(entry.Key, &entry.Name);  // the first one counts
+}
+
+std::string DisplayNameIndex::operator()(std::string_view title) const {
+    if (NamesSection(title)) return SectionTitle(title, sections_);
+    const auto found = names_.find(title);
+    return found == names_.end() ? std::string(title) : *found->second;
 }
 
 }  // namespace quillan

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "course/problems.h"
@@ -46,5 +47,17 @@ void ReadSections(LineReader& reader, Sections& sections, Problems& problems);
 // (the first entry whose key is the title, letter case counting). Without a match the title
 // shows as it is.
 std::string DisplayName(std::string_view title, const DisplayNames& names, const Sections& sections);
+
+// The same answers for many titles at once (the exercise chart): the names are looked up by
+// title instead of one by one. The tables must outlive the index and stay unchanged.
+class DisplayNameIndex {
+public:
+    DisplayNameIndex(const DisplayNames& names, const Sections& sections);
+    std::string operator()(std::string_view title) const;
+
+private:
+    std::unordered_map<std::string_view, const std::string*> names_;
+    const Sections& sections_;
+};
 
 }  // namespace quillan

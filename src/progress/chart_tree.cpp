@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 
 #include "app/context.h"
 #include "course/exercise_kinds.h"
 #include "platform/paths.h"
+#include "text/text_utils.h"
 
 namespace quillan {
 namespace {
@@ -35,8 +35,9 @@ int LineRepetitionIndex(int kind, int position) { return RepetitionIndexFor(kind
 // Builds the lines of one lesson.
 class LessonBuilder {
 public:
-    LessonBuilder(const AppContext& context, int mode, DayNumber now, std::map<int, int>& textIcons)
-        : context_(context), mode_(mode), now_(now), textIcons_(textIcons) {}
+    LessonBuilder(const AppContext& context, int mode, const RepetitionLookup& repetitions,
+                  const DisplayNameIndex& names, const TextMedia& media)
+        : context_(context), mode_(mode), repetitions_(repetitions), names_(names), media_(media) {}
 
     void Build(ChartNode& lesson) {
         const std::vector<CW_Info>& records = context_.learner.results.records;
@@ -61,8 +62,7 @@ public:
 
 private:
     bool Due(const CW_Info& record, int position) const {
-        return IsRepetitionDue(context_.learner.repetitions, now_, record.Id, record.Kind,
-                               LineRepetitionIndex(record.Kind, position));
+        return repetitions_.IsDue(record.Id, record.Kind, LineRepetitionIndex(record.Kind, position));
     }
 
     std::unique_ptr<ChartNode> Exercise(size_t index, int position) const {
@@ -81,7 +81,7 @@ private:
         const CW_Info& record = RecordAt(context_, index);
         if (mode_ == 2 && !Due(record, 1)) return;
         std::unique_ptr<ChartNode> node = Exercise(index, 1);
-        node->name = DisplayName(context_.course, record.Title);
+        node->name = names_(record.Title);
         node->parent = &lesson;
         lesson.children.push_back(std::move(node));
     }
@@ -90,7 +90,7 @@ private:
         const CW_Info& first = RecordAt(context_, members.front());
         auto package = std::make_unique<ChartNode>();
         package->recordIndex = members.back();
-        package->name = DisplayName(context_.course, RecordAt(context_, members.back()).Title);
+        package->name = names_(RecordAt(context_, members.back()).Title);
         package->depth = 2;
         package->icon = PackageIcon(first.Id);
         package->level = first.Level;
@@ -116,25 +116,22 @@ private:
         // The text's media, named as the text's exercises in the text-exercise list name it.
         const std::string number = id.substr(4);
         const int text = std::atoi(number.c_str());
-        const auto known = textIcons_.find(text);
-        if (known != textIcons_.end()) return known->second;
         std::string mediaName = number;
         for (const TextExercise& exercise : context_.course.textExercises) {
             const std::string field = TextNumberField(exercise);
-            if (std::atoi(field.c_str()) == text && !field.empty()) {
+            if (!field.empty() && std::atoi(field.c_str()) == text) {
                 mediaName = field;
                 break;
             }
         }
-        const int icon = TextPackageIcon(context_.startup.ProgramDir, mediaName);
-        textIcons_[text] = icon;
-        return icon;
+        return media_.Icon(mediaName);
     }
 
     const AppContext& context_;
     int mode_;
-    DayNumber now_;
-    std::map<int, int>& textIcons_;
+    const RepetitionLookup& repetitions_;
+    const DisplayNameIndex& names_;
+    const TextMedia& media_;
 };
 
 void CollectRows(const ChartNode& parent, int level, std::vector<ChartRow>& rows) {
@@ -167,9 +164,15 @@ int ChartNode::TreeLevel() const {
 
 bool IsUnscoredKind(int kind) { return kind >= 56 && kind <= 58; }
 
-int TextPackageIcon(const std::string& programDir, const std::string& mediaName) {
-    if (FileExists(programDir + "Teksty_mpg_r\\" + mediaName + ".mpg")) return chart_icon::TextVideo;
-    if (FileExists(programDir + "teksty_htm_r\\" + mediaName + ".htm")) return chart_icon::TextPage;
+TextMedia::TextMedia(const std::string& programDir) {
+    for (const std::string& name : ListFiles(programDir + "Teksty_mpg_r\\", ".mpg")) videos_.insert(LowerAscii(name));
+    for (const std::string& name : ListFiles(programDir + "teksty_htm_r\\", ".htm")) pages_.insert(LowerAscii(name));
+}
+
+int TextMedia::Icon(const std::string& mediaName) const {
+    const std::string name = LowerAscii(mediaName);
+    if (videos_.count(name + ".mpg")) return chart_icon::TextVideo;
+    if (pages_.count(name + ".htm")) return chart_icon::TextPage;
     return chart_icon::TextSound;
 }
 
@@ -181,7 +184,9 @@ void ChartTree::Build(const AppContext& context, int mode, DayNumber now) {
     Clear();
     mode_ = mode;
     const std::vector<CW_Info>& records = context.learner.results.records;
-    std::map<int, int> textIcons;
+    const TextMedia media(context.startup.ProgramDir);
+    const RepetitionLookup repetitions(context.learner.repetitions, now);
+    const DisplayNameIndex names(context.course.displayNames, context.course.sections);
     for (const Section& section : context.course.sections) {
         auto lesson = std::make_unique<ChartNode>();
         lesson->name = section.SectionName;
@@ -190,25 +195,26 @@ void ChartTree::Build(const AppContext& context, int mode, DayNumber now) {
         lesson->lessonCode = section.SectionCode.substr(0, kLessonCodeCapacity);
         for (size_t i = 0; i < records.size(); ++i)
             if (records[i].LessonCode == lesson->lessonCode) lesson->members.push_back(i + 1);
-        LessonBuilder(context, mode, now, textIcons).Build(*lesson);
+        LessonBuilder(context, mode, repetitions, names, media).Build(*lesson);
         root_->children.push_back(std::move(lesson));
     }
     Refresh(context, now);
 }
 
 void ChartTree::Refresh(const AppContext& context, DayNumber now) {
-    for (auto& lesson : root_->children) RefreshNode(*lesson, context, now);
+    const RepetitionLookup repetitions(context.learner.repetitions, now);
+    for (auto& lesson : root_->children) RefreshNode(*lesson, context, repetitions);
 }
 
-void ChartTree::RefreshNode(ChartNode& node, const AppContext& context, DayNumber now) const {
-    for (auto& child : node.children) RefreshNode(*child, context, now);
+void ChartTree::RefreshNode(ChartNode& node, const AppContext& context, const RepetitionLookup& repetitions) const {
+    for (auto& child : node.children) RefreshNode(*child, context, repetitions);
     if (node.depth == 3) {
         const CW_Info& record = RecordAt(context, node.recordIndex);
         node.result = record.Result;
         node.done = record.DoneCount >= 1;
         node.dateText = FormatDate(record.LastDone);
-        const RepetitionEntry* repetition = FindRepetition(context.learner.repetitions, record.Id, record.Kind,
-                                                           LineRepetitionIndex(record.Kind, node.position));
+        const RepetitionEntry* repetition =
+            repetitions.Find(record.Id, record.Kind, LineRepetitionIndex(record.Kind, node.position));
         node.repetitionText = repetition ? FormatDate(repetition->Due) : std::string();
         return;
     }

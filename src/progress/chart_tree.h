@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 namespace quillan {
 
 struct AppContext;
+class RepetitionLookup;
 
 // One line of the exercise chart: a lesson (depth 1), a package of exercises (depth 2) or one
 // exercise (depth 3; directly under its lesson when it belongs to no package).
@@ -78,14 +80,22 @@ public:
     void Remove(ChartNode& node);
 
 private:
-    void RefreshNode(ChartNode& node, const AppContext& context, DayNumber now) const;
+    void RefreshNode(ChartNode& node, const AppContext& context, const RepetitionLookup& repetitions) const;
 
     int mode_ = 1;
     std::unique_ptr<ChartNode> root_;  // held apart, so that its lines keep their parent when the tree moves
 };
 
-// The text media of a course text decides its package icon: a video "Teksty_mpg_r\" + name +
-// ".mpg" gives TextVideo, else a page "teksty_htm_r\" + name + ".htm" TextPage, else TextSound.
-int TextPackageIcon(const std::string& programDir, const std::string& mediaName);
+// The media of the course texts decide the icons of their packages: a video "Teksty_mpg_r\" +
+// name + ".mpg" gives TextVideo, else a page "teksty_htm_r\" + name + ".htm" TextPage, else
+// TextSound (letter case not counting). The two directories are read once.
+class TextMedia {
+public:
+    explicit TextMedia(const std::string& programDir);
+    int Icon(const std::string& mediaName) const;
+
+private:
+    std::set<std::string> videos_, pages_;  // file names in lower case
+};
 
 }  // namespace quillan

@@ -148,6 +148,35 @@ bool IsRepetitionDue(const RepetitionList& list, DayNumber now, std::string_view
     });
 }
 
+RepetitionLookup::RepetitionLookup(const RepetitionList& list, DayNumber now) {
+    const std::string today = FormatDate(now);
+    for (const RepetitionEntry& e : list.entries) {
+        if (e.Id.empty()) continue;
+        Slot& slot = slots_[SlotKey(e.Id, e.Kind, e.Index)];
+        slot.last = &e;
+        slot.due = slot.due || Due(e, today);
+    }
+}
+
+std::string RepetitionLookup::SlotKey(std::string_view lowerId, int kind, int index) {
+    return std::string(lowerId) + '\n' + std::to_string(kind) + '\n' + std::to_string(index);
+}
+
+const RepetitionLookup::Slot* RepetitionLookup::SlotOf(std::string_view id, int kind, int index) const {
+    const auto found = slots_.find(SlotKey(LowerAscii(id), kind, index));
+    return found == slots_.end() ? nullptr : &found->second;
+}
+
+const RepetitionEntry* RepetitionLookup::Find(std::string_view id, int kind, int index) const {
+    const Slot* slot = SlotOf(id, kind, index);
+    return slot ? slot->last : nullptr;
+}
+
+bool RepetitionLookup::IsDue(std::string_view id, int kind, int index) const {
+    const Slot* slot = SlotOf(id, kind, index);
+    return slot && slot->due;
+}
+
 bool AnyRepetitionDue(const RepetitionList& list, const ResultsTable& results, DayNumber now) {
     const std::string today = FormatDate(now);
     std::set<std::pair<std::string, int>> due;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/day_date.h"
@@ -77,6 +78,25 @@ const RepetitionEntry* FindRepetition(const RepetitionList& list, std::string_vi
 // Some entry with the lower-cased id, kind and index is due: its due date ("yyyy-mm-dd") is
 // not after today's.
 bool IsRepetitionDue(const RepetitionList& list, DayNumber now, std::string_view id, int kind, int index);
+
+// The entries of a list by id, kind and index, for looking many exercises up at once (the
+// exercise chart). It answers as FindRepetition and IsRepetitionDue would, as long as the list
+// does not change.
+class RepetitionLookup {
+public:
+    RepetitionLookup(const RepetitionList& list, DayNumber now);
+    const RepetitionEntry* Find(std::string_view id, int kind, int index) const;
+    bool IsDue(std::string_view id, int kind, int index) const;
+
+private:
+    struct Slot {
+        const RepetitionEntry* last = nullptr;
+        bool due = false;
+    };
+    const Slot* SlotOf(std::string_view id, int kind, int index) const;
+    static std::string SlotKey(std::string_view lowerId, int kind, int index);
+    std::unordered_map<std::string, Slot> slots_;
+};
 
 // Some entry is due and the results table holds its exercise (same Id in lower case, same Kind).
 bool AnyRepetitionDue(const RepetitionList& list, const ResultsTable& results, DayNumber now);

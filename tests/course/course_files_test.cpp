@@ -307,7 +307,11 @@ TEST(LanguageTables, DisplayName) {
         {"DZIAL=D01", "DZIAL=D01"},        // no "=" after the code: the code is empty
         {"dzial=D01=(5)", "dzial=D01=(5)"},
     };
-    for (const Case& c : cases) EXPECT_EQ(DisplayName(c.title, names, sections), c.shown) << c.title;
+    const DisplayNameIndex index(names, sections);
+    for (const Case& c : cases) {
+        EXPECT_EQ(DisplayName(c.title, names, sections), c.shown) << c.title;
+        EXPECT_EQ(index(c.title), c.shown) << "by the index: " << c.title;
+    }
 }
 
 TEST(Catalog, EntriesOfFiveLines) {

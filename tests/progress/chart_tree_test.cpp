@@ -36,7 +36,7 @@ TEST_F(ChartTreeTest, NeighbouringRecordsOfOneIdFormPackagesUnderLessonsInCourse
     TextExercise("1");
     TextExercise("3");
     TextExercise("4");
-    dir.Write("Teksty_mpg_r/3.mpg", "");
+    dir.Write("teksty_MPG_r/3.Mpg", "");  // letter case does not count
     dir.Write("Teksty_htm_r/4.htm", "");
 
     Add("tek_1", "Meeting", 40, 2, "L01", 1);

@@ -136,6 +136,25 @@ TEST(Repetitions, RemoveClearAndDueDates) {
     EXPECT_TRUE(list.entries.empty());
 }
 
+TEST(Repetitions, ALookupAnswersAsTheListDoes) {
+    RepetitionList list;
+    list.entries = {{"tek_1", 40, 3, 3, 45005.5, 45000.0, 1}, {"tek_1", 40, 4, 3, 45001.2, 45000.0, 1},
+                    {"", 40, 3, 3, 45000.0, 45000.0, 1},     {"zda_2", 51, 0, 6, 45003.9, 45000.0, 2},
+                    {"tek_1", 41, 3, 3, 45009.0, 45000.0, 2}};
+    const std::pair<std::string, std::pair<int, int>> queries[] = {
+        {"tek_1", {40, 1}}, {"TEK_1", {40, 1}}, {"tek_1", {41, 2}}, {"zda_2", {51, 2}},
+        {"zda_2", {51, 1}}, {"", {40, 1}},      {"slo_1", {60, 1}}};
+    for (DayNumber now : {45000.5, 45001.0, 45003.1, 45010.0}) {
+        const RepetitionLookup lookup(list, now);
+        for (const auto& [id, kindIndex] : queries) {
+            const auto [kind, index] = kindIndex;
+            SCOPED_TRACE(id + " " + std::to_string(kind) + " " + std::to_string(now));
+            EXPECT_EQ(lookup.Find(id, kind, index), FindRepetition(list, id, kind, index));
+            EXPECT_EQ(lookup.IsDue(id, kind, index), IsRepetitionDue(list, now, id, kind, index));
+        }
+    }
+}
+
 TEST(Repetitions, AnyDueNeedsTheExerciseInTheTable) {
     RepetitionList list;
     RecordRepetition(list, {}, 45000.5, 50, "slo_3", 62, 1, 0, 3);
