@@ -115,6 +115,16 @@ void TWyborForm::BuildChart(int mode) {
     if (!pictures_.Loaded()) pictures_.Load(context_.startup.ProgramDir);
     hovered_ = deleteTarget_ = nullptr;
     tree_.Build(context_, mode, context_.services.clock->Now());
+    ResetView();
+}
+
+// Collapsed at the top, nothing highlighted or offered.
+void TWyborForm::ResetView() {
+    btn_rozwin->show();
+    btn_zwin->hide();
+    btn_kasuj_1_powt->hide();
+    Shape1->hide();
+    pointer_ = QPoint(-1, -1);
     offset_ = 0;
     FullRepaint();
 }
@@ -154,13 +164,7 @@ void TWyborForm::showEvent(QShowEvent* event) {
     btn_kasuj_powt->move(BoxLeft + BoxWidth + 10 - btn_kasuj_powt->width() - 14, 667);
     lbl_exit->move(width() - lbl_exit->width() - 14, 14);
 
-    btn_rozwin->show();
-    btn_zwin->hide();
-    btn_kasuj_1_powt->hide();
-    Shape1->hide();
-    pointer_ = QPoint(-1, -1);
-    offset_ = 0;
-    FullRepaint();
+    ResetView();
     QWidget::showEvent(event);
 }
 

@@ -89,6 +89,7 @@ protected:
 private:
     friend class ChartPaintBox;
 
+    void ResetView();
     // Lays the outline out from the scroll offset, rebuilding the active spots, and repaints.
     void FullRepaint();
     void PaintBox(QPainter& painter);

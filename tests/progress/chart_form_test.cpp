@@ -82,6 +82,11 @@ TEST_F(ChartWindow, OpensCollapsedAtTheTopWithTheButtonsOfItsMode) {
     EXPECT_FALSE(chart.btn_up->isVisible());
     EXPECT_FALSE(chart.btn_dn->isVisible()) << "two lesson rows";
     EXPECT_EQ(chart.Layout().rowCount, 2);
+    emit chart.btn_rozwin->clicked();
+    chart.Open(1);  // opened again from the menu while it shows: built afresh
+    EXPECT_EQ(chart.Layout().rowCount, 2);
+    EXPECT_TRUE(chart.btn_rozwin->isVisible());
+    EXPECT_FALSE(chart.btn_zwin->isVisible());
     chart.close();
 
     chart.Open(2);
