@@ -7,6 +7,7 @@
 //   window-gallery INSTALLATION_DIR OUT_DIR [--screen] [--learner LEARNER_DIR]
 
 #include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -105,7 +106,7 @@ QPoint NameOf(const TWyborForm& chart, int depth, int skip = 0) {
 }
 
 // The exercise chart of the learner in both modes, and its printout as a page.
-void SaveChart(AppContext& context, SharedForms& forms, const QString& out) {
+void SaveChart(AppContext& context, SharedForms& forms, QtPrinter& printer, const QString& out) {
     LoadResults(context);
     LoadRepetitions(context);
     LoadSettings(context, context.startup.LangIndex);
@@ -133,6 +134,15 @@ void SaveChart(AppContext& context, SharedForms& forms, const QString& out) {
     painter.end();
     printout.save(out + "/TWyborForm_printout.png");
     std::cout << (out + "/TWyborForm_printout.png").toStdString() << "\n";
+    // The same page printed as the chart prints it (to a PDF file here), moved beside the pictures.
+    const PrintOutcome printed = printer.PrintHtml(ChartHtml(chart.Tree(), context.startup.ProgramDir),
+                                                   context.startup.ProgramDir);
+    if (printed.printed) {
+        const QString pdf = out + "/TWyborForm_printout.pdf";
+        QFile::remove(pdf);
+        QFile::rename(QString::fromStdString(NativePath(printed.pdfPath)), pdf);
+        std::cout << pdf.toStdString() << "\n";
+    }
     chart.close();
 
     chart.Open(2);
@@ -274,7 +284,7 @@ int main(int argc, char** argv) {
         small.hide();
     }
 
-    if (!learner.empty()) SaveChart(context, forms, out);
+    if (!learner.empty()) SaveChart(context, forms, printer, out);
 
     if (screen) {
         form6.ShowAnswer(Text("She have went to the meeting yesterday."));
