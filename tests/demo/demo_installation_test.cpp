@@ -331,6 +331,13 @@ TEST_F(DemoInstallationTest, EverySectionHasAWholeLesson) {
             }
         EXPECT_GE(exercises, 6);
         EXPECT_GE(types.size(), 6u);
+        // A narrated text with bookmark times (header field 8 on).
+        int narrated = 0;
+        for (const TextExercise& exercise : course.textExercises)
+            if (texts.count(TextNumberOf(exercise)) && !NthHashField(exercise.Header + "#", 8).empty() &&
+                FileExists(state.MediaDir + "Teksty_wav\\" + TextNumberField(exercise) + ".wav"))
+                ++narrated;
+        EXPECT_GE(narrated, 1);
 
         std::map<std::string, int> groups;  // group code -> sentences
         for (const Sentence& sentence : course.sentences)
