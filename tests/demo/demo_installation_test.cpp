@@ -410,7 +410,9 @@ TEST_F(DemoInstallationTest, WordListsHaveItemsDistractorsExamplesAndVerbs) {
             } else if (entry.WordClass == 3) {
                 ++verbs;
             }
-            if (entry.ExampleId > 0) EXPECT_GT(FindEntryById(store, entry.ExampleId), 0) << entry.Headword;
+            if (entry.ExampleId > 0) {
+                EXPECT_GT(FindEntryById(store, entry.ExampleId), 0) << entry.Headword;
+            }
         }
         EXPECT_GE(distractors, 3);
         EXPECT_GE(examples, 5);
