@@ -55,8 +55,9 @@ Random& VocabTrainer::Draws() {
 }
 
 void VocabTrainer::Play(const std::string& path, bool wait) {
-    // An item without a recording, or whose sound was taken back, plays nothing.
-    if (!path.empty() && context_.services.soundPlayer) context_.services.soundPlayer->PlaySound(path, wait);
+    // An item without a recording, or whose sound was taken back, plays nothing; nor does a
+    // closed window (a sound awaited when it closed ends the wait, not the verdict's steps).
+    if (open_ && !path.empty() && context_.services.soundPlayer) context_.services.soundPlayer->PlaySound(path, wait);
 }
 
 void VocabTrainer::Changed() {
@@ -73,6 +74,7 @@ std::string VocabTrainer::HelpTopic() const { return "HH_" + UiTextOf(154 + stag
 
 void VocabTrainer::Open(const std::string& exerciseId, int requestedStage) {
     exerciseId_ = exerciseId;
+    open_ = true;
     stage_ = 0;
     screen_ = TrainerScreen();
     page_.ResetScroll();
@@ -86,6 +88,7 @@ void VocabTrainer::Open(const std::string& exerciseId, int requestedStage) {
 void VocabTrainer::Close() {
     if (context_.services.soundPlayer) context_.services.soundPlayer->StopSound();
     StopTake(false);
+    open_ = false;
     if (!resultReported_) ReportStageResult();
 }
 

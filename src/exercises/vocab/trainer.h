@@ -206,6 +206,7 @@ private:
     int wrong_ = 0;
     bool resultReported_ = true;
     int recordingRow_ = -1;
+    bool open_ = false;
 };
 
 }  // namespace quillan

@@ -12,7 +12,7 @@ namespace quillan {
 // items, with a microphone, a speaker when the item has a recording, and the word. The page
 // is 808 x 404 pixels; a longer list scrolls by whole rows.
 
-struct Box {
+struct HitBox {
     int left = 0, top = 0, right = 0, bottom = 0;
     bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
 };
@@ -22,8 +22,8 @@ struct WordListRow {
     std::string text;   // drawn at (100, top); a sentence without its markers
     int speakerX = -1;  // 49, or 70 for a sentence; -1 without a recording
     int top = 0;        // in the whole list, before scrolling
-    Box wordBox;        // from the speaker to the end of the text
-    Box micBox;         // the microphone, 20 x 20
+    HitBox wordBox;        // from the speaker to the end of the text
+    HitBox micBox;         // the microphone, 20 x 20
 };
 
 class WordListPage {
