@@ -57,8 +57,8 @@ void TWordListBox::paintEvent(QPaintEvent*) {
     const int recording = trainer_.RecordingRow();
     for (size_t i = 0; i < page.Rows().size(); ++i) {
         const WordListRow& row = page.Rows()[i];
+        if (!page.Shown(row)) continue;
         const int y = page.PageY(row.top);
-        if (y + page.LineHeight() <= 0 || y >= height()) continue;
         const bool live = trainer_.Screen().takeTimerRunning && recording == static_cast<int>(i) + 1;
         painter.drawPixmap(WordListPage::kMicX, y, live && !Img_mik_on.isNull() ? Img_mik_on : Img_mik);
         if (row.speakerX >= 0) painter.drawPixmap(row.speakerX, y, img_glosnik);

@@ -307,6 +307,9 @@ bool TForm4::OpenExercise(const std::string& exerciseId, const std::string& word
     img_glosnik2->resize(18, 18);
     f_zdanie->setPixmap(forms_.form5->Flaga_Tlum);
     tlumacz_tlo->setPixmap(Icon("tlumacz_tlo"));
+    const QPixmap plate = Icon("tlo_wynik"), pies = Icon("torcik");
+    if (!plate.isNull()) panel_wynik->SetTlo(plate);
+    if (!pies.isNull()) panel_wynik->SetTorcik(pies);
     btn_lista_gora->setPixmap(images.FramePixmap(pictures::ListUp, 0));
     btn_lista_dol->setPixmap(images.FramePixmap(pictures::ListDown, 0));
     for (int n = 1; n <= 5 && missing.empty(); ++n)
@@ -410,9 +413,9 @@ void TForm4::Refresh() {
     if (!s.wordListVisible) HideTranslation();
     bool replayShown = false;
     if (s.takeReplayVisible && s.takeReplayRow >= 1 && static_cast<size_t>(s.takeReplayRow) <= page.Rows().size()) {
-        const int y = page.PageY(page.Rows()[static_cast<size_t>(s.takeReplayRow) - 1].top);
-        replayShown = s.wordListVisible && y >= 0 && y + page.LineHeight() <= WordListPage::kHeight;
-        img_glosnik2->move(kTakeReplayLeft, kListTop + y);
+        const WordListRow& row = page.Rows()[static_cast<size_t>(s.takeReplayRow) - 1];
+        replayShown = s.wordListVisible && page.Shown(row);
+        img_glosnik2->move(kTakeReplayLeft, kListTop + page.PageY(row.top));
     }
     img_glosnik2->setVisible(replayShown);
     img_glosnik2->raise();

@@ -50,8 +50,9 @@ public:
     bool AtBottom() const { return topRow_ >= MaxTopRow(); }
     void Scroll(int rows);
     void ResetScroll() { topRow_ = 0; }
-    // Where a row's top stands on the page now.
+    // Where a row's top stands on the page now, and whether the whole row is on the page.
     int PageY(int contentTop) const { return contentTop - topRow_ * lineHeight_; }
+    bool Shown(const WordListRow& row) const { return PageY(row.top) >= 0 && PageY(row.top) + lineHeight_ <= kHeight; }
 
     // The row (1-based) that a press on the page at (x, y) takes, 0 for none: the first row
     // whose word box holds the point, or whose microphone holds it when the left button was
@@ -72,7 +73,8 @@ public:
 
 private:
     int MaxTopRow() const;
-    bool OnPage(int y) const { return y >= 0 && y < kHeight; }
+    // Only whole rows are shown: the part of the page below the last whole row is empty.
+    bool OnPage(int y) const { return y >= 0 && y < (kHeight / lineHeight_) * lineHeight_; }
     int ContentY(int y) const { return y + topRow_ * lineHeight_; }
 
     std::vector<WordListRow> rows_;

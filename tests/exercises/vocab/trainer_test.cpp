@@ -420,6 +420,12 @@ TEST(WordListPageScrolling, RowsBelowThePageAreReachedByScrolling) {
     EXPECT_EQ(page.MicrophoneRowAt(5, 5), 11);
     page.Scroll(-100);
     EXPECT_TRUE(page.AtTop());
+
+    // Rows 21 pixels high: 19 whole rows fit; the part below them is empty.
+    page.Layout(store, entries, "", "", 21, [](const std::string& t) { return static_cast<int>(t.size()) * 10; });
+    EXPECT_EQ(page.RowPressed(110, 398, true, mic), 19);
+    EXPECT_EQ(page.RowPressed(110, 402, true, mic), 0);
+    EXPECT_FALSE(page.Shown(page.Rows()[19]));
 }
 
 }  // namespace
