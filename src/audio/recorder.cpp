@@ -51,8 +51,8 @@ bool SharedRecorder::StopRecording(const std::string& basePath) {
 
 void SharedRecorder::StartTake() {
     if (takeRecording_) return;
-    takeRecording_ = true;
-    StartCapture();
+    // A take that could not start is not running: its microphone and time limit do not show.
+    takeRecording_ = StartCapture();
 }
 
 bool SharedRecorder::StopTake() {

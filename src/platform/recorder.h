@@ -21,7 +21,7 @@ public:
     virtual void StartTake() = 0;
     virtual bool StopTake() = 0;
 
-    // True between a take's start and its stop.
+    // True between a take's start (one that could start) and its stop.
     virtual bool TakeRecording() const = 0;
 };
 

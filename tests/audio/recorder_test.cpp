@@ -78,6 +78,7 @@ TEST_F(RecorderRules, WithoutAnInputTheLearnerIsToldOnceAndNothingIsSaved) {
     dir.Write("tmp1.Wav", "older take");
     for (int i = 0; i < 3; ++i) {
         recorder.StartTake();
+        EXPECT_FALSE(recorder.TakeRecording());
         EXPECT_FALSE(recorder.StopTake());
         recorder.StartRecording();
         EXPECT_FALSE(recorder.StopRecording(dir.Path() + "save_1"));

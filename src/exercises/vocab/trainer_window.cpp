@@ -473,7 +473,8 @@ bool TForm4::HandleKey(QKeyEvent* event) {
         case Qt::Key_2:
         case Qt::Key_3:
         case Qt::Key_4:
-            if (q.Answered || !L_Odp[1]->isVisible()) return false;
+            // A choice question on screen (it may show fewer than four options).
+            if (q.Answered || !s.optionsVisible) return false;
             trainer_.ChooseOption(event->key() - Qt::Key_0);
             Refresh();
             return true;
