@@ -76,7 +76,11 @@ void VocabTrainer::Open(const std::string& exerciseId, int requestedStage) {
     exerciseId_ = exerciseId;
     open_ = true;
     stage_ = 0;
+    // A fresh screen; its counters go on, so the window sees the field emptied and focused anew.
+    const int clears = screen_.typingClears, presentations = screen_.presentations;
     screen_ = TrainerScreen();
+    screen_.typingClears = clears + 1;
+    screen_.presentations = presentations;
     page_.ResetScroll();
     RandomBackground();
     BuildModeTable();

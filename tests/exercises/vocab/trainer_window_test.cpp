@@ -129,6 +129,13 @@ TEST_F(TrainerWindow, DictationFromOpeningToTheResultsOnDisk) {
     ASSERT_EQ(repetitions.entries.size(), 1u);
     EXPECT_EQ(repetitions.entries[0].Kind, 63);
     EXPECT_EQ(repetitions.entries[0].Index, 4);
+
+    // Opened again: the typing field is empty and has the focus.
+    form->E_Wpisana->setText("left over");
+    ASSERT_TRUE(form->OpenExercise("slo_1", "0101", 5));
+    EXPECT_TRUE(form->E_Wpisana->text().isEmpty());
+    EXPECT_TRUE(test::WaitFor([&] { return QApplication::focusWidget() == form->E_Wpisana; }, 2000));
+    EXPECT_EQ(form->L_Polecenie->text(), "T148 (7 letters)") << "the first word, meeting, has 7 letters";
 }
 
 TEST_F(TrainerWindow, ChoiceKeysTabsAndTheWordList) {
