@@ -5,7 +5,9 @@
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/printer.h"
+#include "platform/process_launcher.h"
 #include "platform/random.h"
+#include "platform/recorder.h"
 #include "progress/learner.h"
 #include "platform/sound_player.h"
 
@@ -19,6 +21,8 @@ struct Services {
     Random* random = nullptr;
     SoundPlayer* soundPlayer = nullptr;
     Printer* printer = nullptr;
+    Recorder* recorder = nullptr;
+    ProcessLauncher* processLauncher = nullptr;
 };
 
 // Everything the running program shares: the start-up state, the loaded course and the

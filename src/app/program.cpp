@@ -32,6 +32,8 @@ Program::Program(QuillanApplication& app, Messages* messages)
     context_.services.messages = &messages_;
     context_.services.clock = &clock_;
     context_.services.random = &random_;
+    context_.services.recorder = &recorder_;
+    context_.services.processLauncher = &launcher_;
     app_.SetMessages(&messages_);
 }
 

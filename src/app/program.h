@@ -4,9 +4,12 @@
 #include <string>
 
 #include "app/context.h"
+#include "audio/recorder.h"
+#include "platform/qt/qt_audio_capture.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_messages.h"
 #include "platform/qt/qt_printer.h"
+#include "platform/qt/qt_process_launcher.h"
 
 namespace quillan {
 
@@ -44,6 +47,9 @@ private:
     SystemRandom random_;
     AppContext context_;
     QtPrinter printer_;
+    QtAudioCapture capture_;
+    SharedRecorder recorder_{capture_, context_};
+    QtProcessLauncher launcher_;
     std::unique_ptr<SharedForms> forms_;
     std::unique_ptr<TMainForm> mainForm_;
     std::unique_ptr<TPodkladForm> backdrop_;
