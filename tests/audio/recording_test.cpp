@@ -60,7 +60,9 @@ TEST(Recording, ATakeFromTheInputIsARealWavThatPlays) {
     const int length = SoundFileLengthMs(take);
     EXPECT_GE(length, 600) << "a second was recorded";
     EXPECT_LE(length, 3000);
-    if (std::getenv("QUILLAN_SINE_INPUT")) EXPECT_GT(Peak(take), 1000) << "the sine wave is in the take";
+    if (std::getenv("QUILLAN_SINE_INPUT")) {
+        EXPECT_GT(Peak(take), 1000) << "the sine wave is in the take";
+    }
 
     // The shared player plays it to its end.
     int ends = 0;
