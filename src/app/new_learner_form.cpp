@@ -41,11 +41,11 @@ TForm10::TForm10(AppContext& context, SharedForms& forms, LocalLearners& learner
     QFont small("Verdana");
     small.setPixelSize(11);
     Label24 = new QLabel(QString::fromUtf8("Wersja językowa interfejsu"), this);
-    Label24->setGeometry(14, 76, 88, 34);
+    Label24->setGeometry(14, 76, 98, 34);
     Label24->setWordWrap(true);
     Label24->setFont(small);
     cb_lang = new QComboBox(this);
-    cb_lang->setGeometry(104, 81, 96, 24);
+    cb_lang->setGeometry(112, 81, 92, 24);
     cb_lang->setFont(small);
     cb_lang->setCursor(Qt::PointingHandCursor);
     B_OK = new TTransparentButton(this, &images, pictures::Ok);

@@ -122,6 +122,8 @@ bool Program::CreateWindows() {
 
     QObject::connect(form10_.get(), &TForm10::InterfaceLanguageChanged, [this] { LoadLanguagePictures(); });
     QObject::connect(&mainForm_->SettingsForm(), &TOpcjeForm::InterfaceLanguageChanged, [this] { LoadLanguagePictures(); });
+    // Leaving: the desktop comes back at once, while the program ends.
+    QObject::connect(mainForm_.get(), &TMainForm::ProgramEnding, backdrop_.get(), &QWidget::hide);
     // The exercise chart answers mainForm_->ChartRequested here once it is part of the program;
     // until then the exercises and repetitions buttons open nothing.
     return true;
