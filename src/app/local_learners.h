@@ -20,7 +20,8 @@ public:
     // when missing), his results are loaded (or his exercise table built from the course and
     // saved at once), then his repetitions and settings, which bring the tables of his interface
     // language. His name becomes the login name. False when his results could not be read (he
-    // has been told); the sign-in goes no further then.
+    // has been told); the sign-in goes no further then. A settings file that cannot be read is
+    // reported and left untouched, and the learner signs in with the default settings.
     bool SignIn(int position);
 
     // Creates a learner from a typed name: the next number, the trimmed name, "usr.t" rewritten

@@ -89,6 +89,19 @@ TEST_F(LocalLearnersTest, AnExistingLearnerBringsHisSettingsAndTheirLanguage) {
     EXPECT_FALSE(ctx.learner.settings.RepetitionsOn);
 }
 
+TEST_F(LocalLearnersTest, ADamagedSettingsFileIsReportedKeptAndTheLearnerSignsInWithDefaults) {
+    installation.Write("usr.t", "4=Ola\n");
+    installation.Write("4/ustaw_qlr2_55.txt", "x\nN\n");
+    LocalLearners learners(ctx);
+    ctx.learner.settings.RepetitionThreshold = 90;  // someone signed in before
+    ASSERT_TRUE(learners.SignIn(1));
+    EXPECT_EQ(messages.errors, std::vector<std::string>{"ustaw_qlr2_55.txt: 'x' is not a valid integer value"});
+    EXPECT_EQ(File("4/ustaw_qlr2_55.txt"), "x\r\nN\r\n");
+    EXPECT_EQ(ctx.learner.settings, Settings{});
+    EXPECT_EQ(ctx.learner.loginName, "Ola");
+    EXPECT_FALSE(ctx.learner.results.records.empty());
+}
+
 TEST_F(LocalLearnersTest, DuplicatesAreRefusedAndAnEnglishOnlyInstallationKeepsEnglish) {
     installation.Write("usr.t", "1=Ola\n");
     LocalLearners learners(ctx);
