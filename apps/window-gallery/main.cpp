@@ -1,6 +1,6 @@
-// Opens the windows that every exercise shares on an installation, each with sample content,
-// and saves a picture of each into a directory, so that they can be looked at without
-// working through the course. With --screen it also leaves them on the screen together and
+// Opens the windows that every exercise shares, and the sign-in, settings and main menu windows,
+// on an installation, each with sample content, and saves a picture of each into a directory,
+// so that they can be looked at without working through the course. With --screen it also leaves them on the screen together and
 // saves a picture of the whole screen (run it under a real or virtual X server).
 //
 //   window-gallery INSTALLATION_DIR OUT_DIR [--screen]
@@ -15,7 +15,19 @@
 #include <QTimer>
 #include <iostream>
 
+#include <QCheckBox>
+#include <QLineEdit>
+
 #include "app/context.h"
+#include "app/exit_form.h"
+#include "app/local_learners.h"
+#include "app/local_user_form.h"
+#include "app/main_form.h"
+#include "app/new_learner_form.h"
+#include "app/settings_form.h"
+#include "progress/delete_repetitions_form.h"
+#include "progress/repetitions.h"
+#include "progress/results_store.h"
 #include "app/installation.h"
 #include "app/program.h"
 #include "app/quillan_application.h"
@@ -33,6 +45,7 @@
 #include "help/html_small_form.h"
 #include "platform/cp1250.h"
 #include "platform/paths.h"
+#include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_messages.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_text.h"
@@ -80,6 +93,56 @@ void SaveStripSheet(TMyImageList& list, const QString& dir) {
 }
 
 std::string Text(const char* utf8) { return Utf8ToCp1250(utf8); }
+
+// The sign-in windows with the installation's learners (nothing is written), the settings and
+// exit windows, the question before deleting all repetitions, and the main menu with a
+// repetition due.
+void SaveMenuWindows(AppContext& context, SharedForms& forms, const QString& out) {
+    LocalLearners learners(context);
+    TForm10 newLearner(context, forms, learners);
+    TForm9 users(context, forms, learners, newLearner);
+    users.show();
+    Save(users, out, "TForm9");
+    users.hide();
+    newLearner.show();
+    newLearner.Edit1->setText(ToQt(Text("Zofia Żak")));
+    Save(newLearner, out, "TForm10");
+    newLearner.hide();
+    const bool englishOnly = context.startup.EnglishOnly;
+    context.startup.EnglishOnly = true;
+    newLearner.show();
+    Save(newLearner, out, "TForm10_english_only");
+    newLearner.hide();
+    context.startup.EnglishOnly = englishOnly;
+
+    TOpcjeForm settings(context, forms);
+    settings.show();
+    settings.cb_wielkoscliter->toggle();
+    Save(settings, out, "TOpcjeForm");
+    settings.hide();
+
+    TForm24 exit(context, forms.form5->MyImageList1);
+    exit.show();
+    Save(exit, out, "TForm24");
+    exit.hide();
+    forms.kasPowt->show();
+    Save(*forms.kasPowt, out, "Tkas_powt_Form");
+    forms.kasPowt->hide();
+
+    QtClock clock;
+    context.services.clock = &clock;
+    AppendRecord(context.learner.results, clock.Now() - 10, "slo_1", "Words", 61, 1);
+    RepetitionEntry due;
+    due.Id = "slo_1";
+    due.Kind = 61;
+    due.Due = clock.Now() - 1;
+    context.learner.repetitions.entries.push_back(due);
+    TMainForm menu(context, forms);
+    menu.show();
+    Save(menu, out, "TMainForm");
+    menu.hide();
+    context.services.clock = nullptr;
+}
 
 }  // namespace
 
@@ -202,6 +265,8 @@ int main(int argc, char** argv) {
         Save(small, out, "THtml_SmallForm");
         small.hide();
     }
+
+    SaveMenuWindows(context, forms, out);
 
     if (screen) {
         form6.ShowAnswer(Text("She have went to the meeting yesterday."));

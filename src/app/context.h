@@ -32,6 +32,8 @@ struct AppContext {
     Course course;
     Learner learner;  // the signed-in learner
     Services services;
+    int newLearnerLanguage = 0;  // the language chosen for the last learner created in this run;
+                                 // a settings file made at sign-in starts with it
 };
 
 }  // namespace quillan
