@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <string>
 
+#include "source_text.h"
 #include "sources.h"
 
 namespace demo {
@@ -22,6 +23,16 @@ std::string Digits(int n, int width) {
 }
 
 std::string S(int n) { return std::to_string(n); }
+
+// The lines of a source file that hold an entry: not empty and not beginning with `comment`.
+int Entries(const CourseSources& sources, const std::string& path, const std::string& comment = "") {
+    int count = 0;
+    const std::string* text = SourceFile(sources, path);
+    if (text)
+        for (const std::string& line : Lines(*text))
+            count += !Trim(line).empty() && (comment.empty() || line.rfind(comment, 0) != 0);
+    return count;
+}
 
 // Appends lines to a source file (which ends with a line end).
 void Append(CourseSources& sources, const std::string& path, const std::string& lines) {
@@ -42,24 +53,24 @@ void InterfaceTables(CourseSources& sources) {
         for (int n = 164; n <= 200; ++n) texts += S(n) + "=wolny=-=\n";
         Append(sources, dir + "infa_r.txt", texts);
         std::string sections;
-        for (int n = 2; n <= 30; ++n)
+        for (int n = Entries(sources, dir + "gra.txt") + 1; n <= 30; ++n)
             sections += S(n) + "=D" + Digits(n, 2) + "=" + S(n) + ". " + (lang[0] == '0' ? kTematy[n % 10] : kTopics[n % 10]) +
                         "=D" + Digits(n, 2) + "=\n";
         Append(sources, dir + "gra.txt", sections);
         std::string names;
-        for (int n = 1; n <= 10000 - 9; ++n) names += "S" + Digits(n + 1000, 5) + "=Słówka: " + kTematy[n % 10] + " " + S(n) + "\n";
+        for (int n = 1, own = Entries(sources, dir + "nazwy_r.txt"); n <= 10000 - own; ++n) names += "S" + Digits(n + 1000, 5) + "=Słówka: " + kTematy[n % 10] + " " + S(n) + "\n";
         Append(sources, dir + "nazwy_r.txt", names);
     }
     std::string pairs;
-    for (int n = 26; n <= 70; ++n) pairs += " word" + S(n) + " is not= word" + S(n) + " isn't=\n";
+    for (int n = Entries(sources, "ss_r.t") + 1; n <= 70; ++n) pairs += " word" + S(n) + " is not= word" + S(n) + " isn't=\n";
     Append(sources, "ss_r.t", pairs);
 }
 
 void Texts(CourseSources& sources) {
     std::string texts, exercises;
     const char* const types[] = {"MC", "TF", "DD", "HH", "WP", "DF", "DV", "ZDD"};
-    int entries = 9;  // the demo course's own
-    for (int t = 3; t <= 200; ++t) {
+    int entries = static_cast<int>(TextExerciseSources(sources).size());  // the demo course's own
+    for (int t = Entries(sources, "rozumienie_a.txt", "/") + 1; t <= 200; ++t) {
         texts += S(t) + "=" + S(t % 4 + 1) + "=" + S(t % 30 + 1) + "=Business English text " + S(t) + ": " + kTopics[t % 10] + "=\n";
         const int count = entries + (200 - t) < 300 ? 2 : 1;  // two exercises for some texts, to reach 300
         for (int k = 0; k < count && entries < 300; ++k, ++entries) {
@@ -89,11 +100,12 @@ void Texts(CourseSources& sources) {
 }
 
 void Sentences(CourseSources& sources) {
-    // Packages of 20: package k has level k % 4 + 1, group k % 100 and section k % 30 + 1.
+    // Packages of 20: package k has level k % 4 + 1, group 10 + k % 90 (the demo's groups are
+    // below 10) and section k % 30 + 1.
     std::string lines;
-    for (int i = 0; i < 2600 - 6; ++i) {
+    for (int i = 0, own = Entries(sources, "zda_rozum.txt"); i < 2600 - own; ++i) {
         const int k = i / 20 + 1;
-        lines += S(k % 4 + 1) + Digits(k % 100, 2) + Digits(k % 30 + 1, 2) + " zd" + Digits(i, 5) + "   " +
+        lines += S(k % 4 + 1) + Digits(10 + k % 90, 2) + Digits(k % 30 + 1, 2) + " zd" + Digits(i, 5) + "   " +
                  "We have to postpone the meeting until next week.=We must postpone the meeting until next week.===zd_" +
                  Digits(i, 5) + ".wav==Musimy przełożyć spotkanie na przyszły tydzień.=\n";
     }
@@ -101,25 +113,26 @@ void Sentences(CourseSources& sources) {
 }
 
 void Catalog(CourseSources& sources) {
-    // 96 more entries (with the demo's 4, 100): picture, recording, gap and curiosity exercises.
+    // Entries up to 100 with the demo's own: picture, recording, gap and curiosity exercises.
     const char* const families[] = {"11", "53", "60", "48"};
+    const int own = (Entries(sources, "kurs_cwicz.vrk", "*") + Entries(sources, "kurs_cwicz2.vrk", "*")) / 4;
     std::string first, second, fre;
-    for (int n = 0; n < 96; ++n) {
+    for (int n = 0; n < 100 - own; ++n) {
         const std::string family = families[n % 4];
         std::string keys;
         if (family == "11")
-            for (int k = 0; k < 4; ++k) keys += "c" + Digits((n * 4 + k) % 596, 4) + "=";
+            for (int k = 0; k < 4; ++k) keys += "c" + Digits((n * 4 + k) % 500, 4) + "=";
         else if (family == "53")
-            for (int k = 0; k < 5; ++k) keys += Digits(10000 + (n * 5 + k) % 595, 5) + "=";
+            for (int k = 0; k < 5; ++k) keys += Digits(10000 + (n * 5 + k) % 500, 5) + "=";
         else if (family == "60")
-            for (int k = 0; k < 4; ++k) keys += Digits(1000 + (n * 4 + k) % 1996, 5) + "=";
+            for (int k = 0; k < 4; ++k) keys += Digits(1000 + (n * 4 + k) % 1900, 5) + "=";
         else {
             keys = S(n + 100) + "=";
             fre += "***" + S(n + 100) + "\n<B> Did you know? </B> <BR> Business customs differ from country to country. <BR>\n";
         }
         const std::string entry = Digits(n + 100, 4) + family + Digits(n % 4 + 1, 2) + Digits(n % 30 + 1, 2) + "\n" +
                                   std::string(kTematy[n % 10]) + "\n" + kTopics[n % 10] + "\n" + keys + "\n\n";
-        (n < 47 ? first : second) += entry;
+        (n < (100 - own) / 2 ? first : second) += entry;
     }
     Append(sources, "kurs_cwicz.vrk", first);
     Append(sources, "kurs_cwicz2.vrk", second);
@@ -130,13 +143,13 @@ void Catalog(CourseSources& sources) {
                                        {"send_email", "send_print", "send_call"},
                                        {"floor_5", "floor_2", "floor_8"}};
     std::string pig, zdn, zdd;
-    for (int i = 0; i < 596; ++i) {
+    for (int i = 0, own = Entries(sources, "rozum_pig.txt", "//"); i < 600 - own; ++i) {
         const auto& p = pictures[i % 4];
         pig += "c" + Digits(i, 4) + "=rpg_r0" + S(i % 4 + 1) + "=Klient prosi o przesunięcie terminu.=The client asks to move the date.=" +
                p[0] + "=" + p[1] + "=" + p[2] + "=\n";
     }
-    for (int i = 0; i < 595; ++i) zdn += Digits(10000 + i, 5) + " zdn_0000" + S(i % 5 + 1) + "=Could you send me the invoice by Friday?=\n";
-    for (int i = 0; i < 1996; ++i)
+    for (int i = 0, own = Entries(sources, "kurs.zdn"); i < 600 - own; ++i) zdn += Digits(10000 + i, 5) + " zdn_0000" + S(i % 5 + 1) + "=Could you send me the invoice by Friday?=\n";
+    for (int i = 0, own = Entries(sources, "kurs.zdd"); i < 2000 - own; ++i)
         zdd += Digits(1000 + i, 5) + " We <have to> postpone the <next meeting> until next week.=Musimy przełożyć następne spotkanie.=\n";
     Append(sources, "rozum_pig.txt", pig);
     Append(sources, "kurs.zdn", zdn);
@@ -145,10 +158,10 @@ void Catalog(CourseSources& sources) {
 
 void Reference(CourseSources& sources) {
     std::string letters, glossary, tasks;
-    for (int i = 2; i <= 100; ++i) letters += "list1=" + S(i % 30 + 1) + "=" + S(i % 4 + 1) + "=1001=List " + S(i) + "\n";
-    for (int i = 1; i <= 250 - 5; ++i)
+    for (int i = Entries(sources, "Listy_r\\index.txt") + 1; i <= 100; ++i) letters += "list1=" + S(i % 30 + 1) + "=" + S(i % 4 + 1) + "=1001=List " + S(i) + "\n";
+    for (int i = 1, own = Entries(sources, "slowniczek.txt"); i <= 250 - own; ++i)
         glossary += S(4000 + i) + "=<b>to postpone</b> – przełożyć@<b>the meeting</b> – spotkanie@<b>next week</b> – w przyszłym tygodniu\n";
-    for (int i = 2; i <= 250; ++i) tasks += S(i) + "=" + S(i % 30 + 1) + "=" + S(i % 4 + 1) + "=Napisz list.=Write a letter.=\n";
+    for (int i = Entries(sources, "otwarte.txt", "/") + 1; i <= 250; ++i) tasks += S(i) + "=" + S(i % 30 + 1) + "=" + S(i % 4 + 1) + "=Napisz list.=Write a letter.=\n";
     Append(sources, "Listy_r\\index.txt", letters);
     Append(sources, "slowniczek.txt", glossary);
     Append(sources, "otwarte.txt", tasks);
@@ -156,7 +169,7 @@ void Reference(CourseSources& sources) {
 
 void Dialogues(CourseSources& sources) {
     std::string text;
-    for (int d = 2; d <= 70; ++d) {
+    for (int d = static_cast<int>(DialogueCodes(sources).size()) + 1; d <= 70; ++d) {
         text += "D_01=" + std::string("Making an appointment ") + S(d) + "=Umawianie spotkania=appointment=" + S(d % 30 + 1) + "=" +
                 S(d % 4 + 1) + "=TTNTT=" + S(d % 2) + "=2001=\n";
         for (int l = 1; l <= 25; ++l)

@@ -15,6 +15,7 @@
 #include "pictures.h"
 #include "sounds.h"
 #include "sources.h"
+#include "videos.h"
 
 namespace {
 
@@ -81,8 +82,9 @@ int main(int argc, char** argv) {
         demo::WriteWindowPictures(installation);
         demo::WriteMainMenuPictures(installation);
         demo::WriteDesignPictures(installation);
-        demo::WriteMediaPictures(installation);
+        demo::WriteMediaPictures(installation, spoken);
         const demo::SoundReport sounds = demo::WriteSounds(installation, spoken);
+        const demo::VideoReport videos = demo::WriteVideos(installation, spoken);
         installation.Finish();
 
         std::cout << "Demo installation written to " << options.outDir << " in " << clock.elapsed() << " ms:";
@@ -90,6 +92,9 @@ int main(int argc, char** argv) {
         std::cout << "\n";
         std::cout << "Sounds: " << sounds.tones << " tones, " << sounds.spoken << " recordings spoken";
         if (sounds.standIns > 0) std::cout << ", " << sounds.standIns << " tones standing in (espeak-ng " << sounds.why << ")";
+        std::cout << "\n";
+        std::cout << "Videos: " << videos.made << " made";
+        if (!videos.skipped.empty()) std::cout << " (" << videos.skipped << ": the texts keep their pages)";
         std::cout << "\n";
     } catch (const std::exception& error) {
         std::cerr << "make-demo-course: " << error.what() << "\n";

@@ -10,6 +10,7 @@
 namespace demo {
 
 class Installation;
+struct CourseSources;
 
 // The two interface languages: Lang_r\0 (Polish) and Lang_r\1 (English).
 struct Language {
@@ -25,7 +26,7 @@ void WriteButtonStrips(Installation& installation);     // but_r strips, tabs, f
 void WriteWindowPictures(Installation& installation);   // gfx_r of both languages and the panels
 void WriteMainMenuPictures(Installation& installation); // gfx_r\Main_rozum.jpg, menu_video.jpg
 void WriteDesignPictures(Installation& installation);   // gfx_r\ikony, printout icons under htm_r
-void WriteMediaPictures(Installation& installation);    // backgrounds and pictures of the exercises
+void WriteMediaPictures(Installation& installation, const CourseSources& sources);  // backgrounds, exercise pictures
 
 // Shared by several groups: a small icon tile (rounded square of a family colour with a white
 // glyph) and the badge of a dialogue speaker (letter A..E in a coloured circle).

@@ -3,40 +3,11 @@
 #include <cstdio>
 #include <map>
 
+#include "source_text.h"
 #include "sources.h"
 
 namespace demo {
 namespace {
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
-}
-
-std::string Trim(const std::string& s) {
-    const size_t first = s.find_first_not_of(" \t");
-    if (first == std::string::npos) return "";
-    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
-
-// The "="-separated fields of a line.
-std::vector<std::string> Fields(const std::string& line) {
-    std::vector<std::string> fields;
-    size_t start = 0;
-    for (size_t eq; (eq = line.find('=', start)) != std::string::npos; start = eq + 1)
-        fields.push_back(line.substr(start, eq - start));
-    fields.push_back(line.substr(start));
-    return fields;
-}
 
 // Markers of the course texts do not belong in speech: "<key> word" and "+" joins.
 std::string Spoken(std::string text) {
@@ -48,14 +19,6 @@ std::string Spoken(std::string text) {
     return Trim(out);
 }
 
-int Number(const std::string& text) {
-    try {
-        return std::stoi(Trim(text));
-    } catch (...) {
-        return 0;
-    }
-}
-
 // Files of the sources whose path starts with `folder` and ends with `ext`.
 std::vector<const std::pair<const std::string, std::string>*> FilesIn(const CourseSources& sources, const std::string& folder,
                                                                       const std::string& ext) {
@@ -65,11 +28,6 @@ std::vector<const std::pair<const std::string, std::string>*> FilesIn(const Cour
             entry.first.compare(entry.first.size() - ext.size(), ext.size(), ext) == 0)
             found.push_back(&entry);
     return found;
-}
-
-const std::string* File(const CourseSources& sources, const std::string& path) {
-    const auto it = sources.files.find(path);
-    return it == sources.files.end() ? nullptr : &it->second;
 }
 
 // The voices of the dialogue roles A..E.
@@ -98,7 +56,7 @@ void WordLists(const CourseSources& sources, std::vector<Recording>& out) {
 }
 
 void PracticeSentences(const CourseSources& sources, std::vector<Recording>& out) {
-    if (const std::string* text = File(sources, "zda_rozum.txt"))
+    if (const std::string* text = SourceFile(sources, "zda_rozum.txt"))
         for (const std::string& line : Lines(*text)) {
             if (line.size() <= 16) continue;
             const std::vector<std::string> fields = Fields(line.substr(16));
@@ -108,7 +66,7 @@ void PracticeSentences(const CourseSources& sources, std::vector<Recording>& out
 }
 
 void PictureSentences(const CourseSources& sources, std::vector<Recording>& out) {
-    if (const std::string* text = File(sources, "rozum_pig.txt"))
+    if (const std::string* text = SourceFile(sources, "rozum_pig.txt"))
         for (const std::string& line : Lines(*text)) {
             if (line.rfind("//", 0) == 0) continue;
             const std::vector<std::string> fields = Fields(line);
@@ -118,7 +76,7 @@ void PictureSentences(const CourseSources& sources, std::vector<Recording>& out)
 }
 
 void RecordingSentences(const CourseSources& sources, std::vector<Recording>& out) {
-    if (const std::string* text = File(sources, "kurs.zdn"))
+    if (const std::string* text = SourceFile(sources, "kurs.zdn"))
         for (const std::string& line : Lines(*text)) {
             if (line.size() <= 6) continue;
             const std::vector<std::string> fields = Fields(line.substr(6));
@@ -128,7 +86,7 @@ void RecordingSentences(const CourseSources& sources, std::vector<Recording>& ou
 }
 
 void GapSentences(const CourseSources& sources, std::vector<Recording>& out) {
-    if (const std::string* text = File(sources, "kurs.zdd"))
+    if (const std::string* text = SourceFile(sources, "kurs.zdd"))
         for (const std::string& line : Lines(*text)) {
             if (line.size() <= 6 || Number(line.substr(0, 5)) <= 0) continue;
             out.push_back({NumberedSoundPath(Number(line.substr(0, 5))), Spoken(Fields(line.substr(6))[0]), "en-gb", 140});
@@ -136,7 +94,7 @@ void GapSentences(const CourseSources& sources, std::vector<Recording>& out) {
 }
 
 void Dialogues(const CourseSources& sources, std::vector<Recording>& out) {
-    const std::string* text = File(sources, "dialogi.txt");
+    const std::string* text = SourceFile(sources, "dialogi.txt");
     if (!text) return;
     bool header = true;
     for (const std::string& raw : Lines(*text)) {
@@ -158,7 +116,7 @@ void Dialogues(const CourseSources& sources, std::vector<Recording>& out) {
 }
 
 void Curiosities(const CourseSources& sources, std::vector<Recording>& out) {
-    const std::string* text = File(sources, "kurs.fre");
+    const std::string* text = SourceFile(sources, "kurs.fre");
     if (!text) return;
     std::string number, spoken;
     auto flush = [&] {

@@ -69,6 +69,8 @@ CourseSources ReadSources(const fs::path& demoDir) {
     sources.files = ReadTree(demoDir / "files");
     for (const auto& [path, text] : ReadTree(demoDir / "speech"))
         if (Extension(path) == ".txt") sources.speech[path.substr(0, path.size() - 4) + ".wav"] = TrimmedText(text);
+    for (const auto& [path, text] : ReadTree(demoDir / "video"))
+        if (Extension(path) == ".txt") sources.videos[path.substr(0, path.size() - 4) + ".mpg"] = text;
     return sources;
 }
 

@@ -1,5 +1,6 @@
 #include <QCoreApplication>
 
+#include "app/main_form.h"
 #include "app/program.h"
 #include "app/quillan_application.h"
 
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
         quillan::Program::ProgramDirFor(argument, QCoreApplication::applicationDirPath().toStdString());
 
     quillan::Program program(app);
-    if (!program.Start(programDir)) return 1;
+    if (!program.Start(programDir)) return program.ExitCode();
+    // Other windows (help, the chart) may still be open when the learner confirms leaving.
+    QObject::connect(program.MainForm(), &quillan::TMainForm::ProgramEnding, &app, [] { QCoreApplication::exit(0); });
     return app.exec();
 }

@@ -1,8 +1,9 @@
-// Opens the windows that every exercise shares on an installation, each with sample content,
-// and saves a picture of each into a directory, so that they can be looked at without
-// working through the course. With --screen it also leaves them on the screen together and
-// saves a picture of the whole screen (run it under a real or virtual X server). With --learner
-// it also shows the exercise chart of that learner's directory in both modes, and its printout.
+// Opens the windows that every exercise shares, and the sign-in, settings and main menu windows,
+// on an installation, each with sample content, and saves a picture of each into a directory,
+// so that they can be looked at without working through the course. With --screen it also
+// leaves them on the screen together and saves a picture of the whole screen (run it under a
+// real or virtual X server). With --learner it also shows the exercise chart of that learner's
+// directory in both modes, and its printout.
 //
 //   window-gallery INSTALLATION_DIR OUT_DIR [--screen] [--learner LEARNER_DIR]
 
@@ -19,7 +20,19 @@
 #include <QTimer>
 #include <iostream>
 
+#include <QCheckBox>
+#include <QLineEdit>
+
 #include "app/context.h"
+#include "app/exit_form.h"
+#include "app/local_learners.h"
+#include "app/local_user_form.h"
+#include "app/main_form.h"
+#include "app/new_learner_form.h"
+#include "app/settings_form.h"
+#include "progress/delete_repetitions_form.h"
+#include "progress/repetitions.h"
+#include "progress/results_store.h"
 #include "app/installation.h"
 #include "app/program.h"
 #include "app/quillan_application.h"
@@ -92,6 +105,56 @@ void SaveStripSheet(TMyImageList& list, const QString& dir) {
 
 std::string Text(const char* utf8) { return Utf8ToCp1250(utf8); }
 
+// The sign-in windows with the installation's learners (nothing is written), the settings and
+// exit windows, the question before deleting all repetitions, and the main menu with a
+// repetition due.
+void SaveMenuWindows(AppContext& context, SharedForms& forms, const QString& out) {
+    LocalLearners learners(context);
+    TForm10 newLearner(context, forms, learners);
+    TForm9 users(context, forms, learners, newLearner);
+    users.show();
+    Save(users, out, "TForm9");
+    users.hide();
+    newLearner.show();
+    newLearner.Edit1->setText(ToQt(Text("Zofia Żak")));
+    Save(newLearner, out, "TForm10");
+    newLearner.hide();
+    const bool englishOnly = context.startup.EnglishOnly;
+    context.startup.EnglishOnly = true;
+    newLearner.show();
+    Save(newLearner, out, "TForm10_english_only");
+    newLearner.hide();
+    context.startup.EnglishOnly = englishOnly;
+
+    TOpcjeForm settings(context, forms);
+    settings.show();
+    settings.cb_wielkoscliter->toggle();
+    Save(settings, out, "TOpcjeForm");
+    settings.hide();
+
+    TForm24 exit(context, forms.form5->MyImageList1);
+    exit.show();
+    Save(exit, out, "TForm24");
+    exit.hide();
+    forms.kasPowt->show();
+    Save(*forms.kasPowt, out, "Tkas_powt_Form");
+    forms.kasPowt->hide();
+
+    QtClock clock;
+    context.services.clock = &clock;
+    AppendRecord(context.learner.results, clock.Now() - 10, "slo_1", "Words", 61, 1);
+    RepetitionEntry due;
+    due.Id = "slo_1";
+    due.Kind = 61;
+    due.Due = clock.Now() - 1;
+    context.learner.repetitions.entries.push_back(due);
+    TMainForm menu(context, forms);
+    menu.show();
+    Save(menu, out, "TMainForm");
+    menu.hide();
+    context.services.clock = nullptr;
+}
+
 void MoveMouse(QWidget& widget, QPoint at, Qt::MouseButton button = Qt::NoButton) {
     const QEvent::Type type = button == Qt::NoButton ? QEvent::MouseMove : QEvent::MouseButtonPress;
     QMouseEvent event(type, at, widget.mapToGlobal(at), button, button, Qt::NoModifier);
@@ -107,9 +170,11 @@ QPoint NameOf(const TWyborForm& chart, int depth, int skip = 0) {
 
 // The exercise chart of the learner in both modes, and its printout as a page.
 void SaveChart(AppContext& context, SharedForms& forms, QtPrinter& printer, const QString& out) {
+    QtClock clock;
+    context.services.clock = &clock;
     LoadResults(context);
     LoadRepetitions(context);
-    LoadSettings(context, context.startup.LangIndex);
+    context.learner.settings = ReadSettingsFile(SettingsPath(context)).value_or(Settings{});
     ExerciseWindows exercises(context, forms);
     TWyborForm chart(context, forms, exercises.Launcher());
 
@@ -152,6 +217,7 @@ void SaveChart(AppContext& context, SharedForms& forms, QtPrinter& printer, cons
     MoveMouse(*chart.pb, member, Qt::RightButton);
     Save(chart, out, "TWyborForm_repetitions");
     chart.close();
+    context.services.clock = nullptr;
 }
 
 }  // namespace
@@ -174,9 +240,7 @@ int main(int argc, char** argv) {
 
     AppContext context;
     QtMessages messages;
-    QtClock clock;
     context.services.messages = &messages;
-    context.services.clock = &clock;
     app.SetMessages(&messages);
     if (!ResolveInstallation(context.startup, WithTrailingSeparator(Utf8ToCp1250(argv[1])), messages)) return 1;
     ChooseInterfaceLanguage(context.startup);
@@ -284,6 +348,7 @@ int main(int argc, char** argv) {
         small.hide();
     }
 
+    SaveMenuWindows(context, forms, out);
     if (!learner.empty()) SaveChart(context, forms, printer, out);
 
     if (screen) {

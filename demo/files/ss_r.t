@@ -23,3 +23,25 @@
  that is= that's=
  there is= there's=
  what is= what's=
+ who is= who's=
+ here is= here's=
+ it will= it'll=
+ you will= you'll=
+ they will= they'll=
+ we would= we'd=
+ you would= you'd=
+ was not= wasn't=
+ were not= weren't=
+ could not= couldn't=
+ would not= wouldn't=
+ should not= shouldn't=
+ Who is= Who's=
+ It is= It's=
+ We are= We're=
+ We will= We'll=
+ We would= We'd=
+ We have= We've=
+ There is= There's=
+ That is= That's=
+ Here is= Here's=
+ Let us= Let's=

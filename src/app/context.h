@@ -5,8 +5,10 @@
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/printer.h"
+#include "platform/process_launcher.h"
 #include "platform/random.h"
 #include "progress/exercise_context.h"
+#include "platform/recorder.h"
 #include "progress/learner.h"
 #include "platform/sound_player.h"
 
@@ -20,6 +22,8 @@ struct Services {
     Random* random = nullptr;
     SoundPlayer* soundPlayer = nullptr;
     Printer* printer = nullptr;
+    Recorder* recorder = nullptr;
+    ProcessLauncher* processLauncher = nullptr;
 };
 
 // Everything the running program shares: the start-up state, the loaded course and the
@@ -30,6 +34,8 @@ struct AppContext {
     Learner learner;           // the signed-in learner
     ExerciseContext exercise;  // the exercise started last
     Services services;
+    int newLearnerLanguage = 0;  // the language chosen for the last learner created in this run;
+                                 // a settings file made at sign-in starts with it
 };
 
 }  // namespace quillan

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "course/data_errors.h"
+#include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "text/text_utils.h"
@@ -14,7 +16,13 @@ LearnerList ReadLearners(LineReader& file) {
         const std::string_view line = TrimView(file.ReadLineView());
         const size_t eq = line.find('=');
         if (eq == std::string_view::npos) continue;
-        learners.push_back({StrToInt(line.substr(0, eq)), Trim(line.substr(eq + 1))});
+        int number = 0;
+        try {
+            number = StrToInt(line.substr(0, eq));
+        } catch (const ConversionError& error) {
+            throw DataLineError({"usr.t", file.LineNumber(), error.what()});
+        }
+        learners.push_back({number, Trim(line.substr(eq + 1))});
     }
     return learners;
 }

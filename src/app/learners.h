@@ -15,8 +15,8 @@ struct LearnerEntry {
 };
 using LearnerList = std::vector<LearnerEntry>;
 
-// Lines are trimmed; a line without "=" is skipped; the number must be a number
-// (ConversionError otherwise); the name is trimmed.
+// Lines are trimmed; a line without "=" is skipped; the number must be a number (otherwise a
+// ConversionError naming "usr.t" and the line); the name is trimmed.
 LearnerList ReadLearners(LineReader& file);
 // The learners of the installation; none when "usr.t" is missing.
 LearnerList LoadLearners(const std::string& programDir);

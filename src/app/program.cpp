@@ -7,6 +7,10 @@
 
 #include "app/backdrop_form.h"
 #include "app/installation.h"
+#include "app/local_learners.h"
+#include "app/local_user_form.h"
+#include "app/new_learner_form.h"
+#include "app/settings_form.h"
 #include "app/main_form.h"
 #include "app/quillan_application.h"
 #include "course/data_errors.h"
@@ -32,10 +36,17 @@ Program::Program(QuillanApplication& app, Messages* messages)
     context_.services.messages = &messages_;
     context_.services.clock = &clock_;
     context_.services.random = &random_;
+    context_.services.recorder = &recorder_;
+    context_.services.processLauncher = &launcher_;
     app_.SetMessages(&messages_);
 }
 
 Program::~Program() {
+    // The windows go before the shared windows they use.
+    form9_.reset();
+    form10_.reset();
+    mainForm_.reset();
+    backdrop_.reset();
     forms_.reset();
     app_.SetMessages(nullptr);
 }
@@ -68,28 +79,67 @@ bool Program::Start(const std::string& programDir) {
         app_.ReportError(error);
         return false;
     }
-    try {
-        // A missing button picture is reported; the program goes on with the pictures it has.
-        forms_->form5->LoadButtonPictures();
-    } catch (const std::exception& error) {
-        app_.ReportError(error);
-    }
+    LoadLanguagePictures();
 
     const QSize screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize();
     if (!ScreenLargeEnough(screen.width(), screen.height())) {
         messages_.Show(ScreenTooSmallMessage());
         return false;
     }
+    if (!CreateWindows()) return false;
 
-    backdrop_ = std::make_unique<TPodkladForm>();
-    backdrop_->showMaximized();
+    backdrop_->Cover();
     state.ClassroomMode = ReadClassroomConfig(state);
-
-    mainForm_ = std::make_unique<TMainForm>(context_);
-    forms_->SetMainWindow(mainForm_.get());
+    if (state.ClassroomMode == 1) {
+        // The classroom login is not part of the program yet: work goes on locally, as after a
+        // classroom login that was left.
+        state.ClassroomMode = -1;
+    }
+    if (!form9_->SignInModally()) {
+        exitCode_ = 0;
+        return false;
+    }
+    // The learner's settings may have brought another interface language.
+    if (state.LangIndex != picturesLanguage_) LoadLanguagePictures();
     mainForm_->show();
+    mainForm_->raise();
     mainForm_->activateWindow();
     return true;
+}
+
+bool Program::CreateWindows() {
+    try {
+        learners_ = std::make_unique<LocalLearners>(context_);
+    } catch (const ConversionError& error) {
+        // The list of learners cannot be read: a learner created now would rewrite it without
+        // the others, so the program ends here.
+        app_.ReportError(error);
+        return false;
+    }
+    mainForm_ = std::make_unique<TMainForm>(context_, *forms_);
+    forms_->SetMainWindow(mainForm_.get());
+    form10_ = std::make_unique<TForm10>(context_, *forms_, *learners_);
+    form9_ = std::make_unique<TForm9>(context_, *forms_, *learners_, *form10_);
+    backdrop_ = std::make_unique<TPodkladForm>();
+
+    QObject::connect(form10_.get(), &TForm10::InterfaceLanguageChanged, [this] { LoadLanguagePictures(); });
+    QObject::connect(&mainForm_->SettingsForm(), &TOpcjeForm::InterfaceLanguageChanged, [this] { LoadLanguagePictures(); });
+    // Leaving: the desktop comes back at once, while the program ends.
+    QObject::connect(mainForm_.get(), &TMainForm::ProgramEnding, backdrop_.get(), &QWidget::hide);
+    // The exercise chart answers mainForm_->ChartRequested here once it is part of the program;
+    // until then the exercises and repetitions buttons open nothing.
+    return true;
+}
+
+void Program::LoadLanguagePictures() {
+    try {
+        // A missing button picture is reported; the program goes on with the pictures it has.
+        forms_->form5->LoadButtonPictures();
+    } catch (const std::exception& error) {
+        app_.ReportError(error);
+    }
+    if (mainForm_) mainForm_->LoadLanguagePictures();
+    picturesLanguage_ = context_.startup.LangIndex;
 }
 
 }  // namespace quillan

@@ -4,15 +4,21 @@
 #include <string>
 
 #include "app/context.h"
+#include "audio/recorder.h"
+#include "platform/qt/qt_audio_capture.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_messages.h"
 #include "platform/qt/qt_printer.h"
+#include "platform/qt/qt_process_launcher.h"
 
 namespace quillan {
 
 class QuillanApplication;
+class LocalLearners;
 class TMainForm;
 class TPodkladForm;
+class TForm9;
+class TForm10;
 class SharedForms;
 
 // The running program: its context, services and windows, and the start-up sequence that
@@ -23,12 +29,19 @@ public:
     explicit Program(QuillanApplication& app, Messages* messages = nullptr);
     ~Program();
 
-    // Start-up from the installation directory to the shown main window. Returns false when
-    // the program must end (its message has been shown).
+    // Start-up from the installation directory through the sign-in to the shown main window.
+    // Returns false when the program must end: a problem (its message has been shown) or the
+    // learner left the sign-in; ExitCode() tells which.
     bool Start(const std::string& programDir);
+    // 0 when the learner chose to leave, 1 after a problem.
+    int ExitCode() const { return exitCode_; }
 
     AppContext& Context() { return context_; }
     TMainForm* MainForm() { return mainForm_.get(); }
+    // The local user and new learner windows; null before Start creates them.
+    TForm9* LocalUserForm() { return form9_.get(); }
+    TForm10* NewLearnerForm() { return form10_.get(); }
+    TPodkladForm* Backdrop() { return backdrop_.get(); }
     // The windows shared by every exercise window; null before Start.
     SharedForms* Forms() { return forms_.get(); }
 
@@ -37,15 +50,27 @@ public:
     static std::string ProgramDirFor(const std::string& argument, const std::string& executableDir);
 
 private:
+    bool CreateWindows();
+    // The pictures of the interface language: the button pictures and the main menu's.
+    void LoadLanguagePictures();
+
     QuillanApplication& app_;
+    int exitCode_ = 1;
+    int picturesLanguage_ = -1;  // the interface language whose pictures are loaded
     QtMessages boxes_;
     Messages& messages_;
     QtClock clock_;
     SystemRandom random_;
     AppContext context_;
     QtPrinter printer_;
+    QtAudioCapture capture_;
+    SharedRecorder recorder_{capture_, context_};
+    QtProcessLauncher launcher_;
     std::unique_ptr<SharedForms> forms_;
+    std::unique_ptr<LocalLearners> learners_;
     std::unique_ptr<TMainForm> mainForm_;
+    std::unique_ptr<TForm10> form10_;
+    std::unique_ptr<TForm9> form9_;
     std::unique_ptr<TPodkladForm> backdrop_;
 };
 

@@ -9,6 +9,7 @@
 #include "guidance/information_form.h"
 #include "help/help_form.h"
 #include "help/html_small_form.h"
+#include "progress/delete_repetitions_form.h"
 
 namespace quillan {
 
@@ -23,6 +24,7 @@ SharedForms::SharedForms(AppContext& context, Printer& printer) : context_(conte
     help->SetMediaWindow(multimedia.get());
     form6 = std::make_unique<TForm6>(context, images, help.get());
     form25 = std::make_unique<TForm25>(context, images, informacja.get(), help.get());
+    kasPowt = std::make_unique<Tkas_powt_Form>(context, images);
     context.services.soundPlayer = &form5->Player();
     context.services.printer = &printer;
 }

@@ -16,10 +16,12 @@ class TInformacjaForm;
 class THtml_SmallForm;
 class TMultimediaForm;
 class THelpForm;
+class Tkas_powt_Form;
 
 // The windows every exercise window uses, created once for the whole run and wired to each
 // other: the hidden resource window (button pictures, shared sound player, marks), the message,
-// answer and summary windows, the information panel, the media window and the two help windows.
+// answer and summary windows, the information panel, the media window, the two help windows and the
+// question asked before all repetitions are deleted.
 // Making them puts the shared sound player and `printer` into the context's services.
 class SharedForms {
 public:
@@ -37,6 +39,7 @@ public:
     std::unique_ptr<THelpForm> help;
     std::unique_ptr<TForm6> form6;
     std::unique_ptr<TForm25> form25;
+    std::unique_ptr<Tkas_powt_Form> kasPowt;  // asks before all repetitions are deleted
 
 private:
     AppContext& context_;

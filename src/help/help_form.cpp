@@ -1,5 +1,6 @@
 #include "help/help_form.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -76,6 +77,14 @@ THelpForm::THelpForm(AppContext& context, TMyImageList& images, Printer& printer
 void THelpForm::SetMediaWindow(TMultimediaForm* media) { media_ = media; }
 
 void THelpForm::ShowPage(const std::string& path) {
+    // Opened from a modal window (sign-in, settings) the help window is modal too: otherwise it
+    // could not be read, scrolled or closed before that window closed.
+    const QWidget* modal = QApplication::activeModalWidget();
+    const Qt::WindowModality modality = modal && modal != this ? Qt::ApplicationModal : Qt::NonModal;
+    if (modality != windowModality()) {
+        hide();
+        setWindowModality(modality);
+    }
     show();
     raise();
     activateWindow();

@@ -30,7 +30,8 @@ public:
 
     void SetMediaWindow(TMultimediaForm* media);
 
-    // Shows the window and opens a page (Windows path, optionally + "#" + anchor).
+    // Shows the window and opens a page (Windows path, optionally + "#" + anchor). Over a modal
+    // window the help window is modal itself, so that it can be used.
     void ShowPage(const std::string& path);
     // Opens a page: forgets the history, depth 1, loads the page, updates the buttons.
     void OpenHelp(const std::string& path);

@@ -22,6 +22,7 @@
 #include "platform/qt/qt_text.h"
 #include "progress/chart_actions.h"
 #include "progress/chart_printout.h"
+#include "progress/delete_repetitions_form.h"
 #include "progress/exercise_launcher.h"
 #include "text/numbered_texts.h"
 
@@ -129,9 +130,9 @@ void TWyborForm::ResetView() {
     FullRepaint();
 }
 
-void TWyborForm::Open(int mode) {
+void TWyborForm::Open(int mode, bool deleteAllShown) {
     BuildChart(mode);
-    btn_kasuj_powt->setVisible(mode == 2);
+    btn_kasuj_powt->setVisible(deleteAllShown);
     show();
     raise();
     activateWindow();
@@ -264,9 +265,7 @@ void TWyborForm::DeleteOneRepetition() {
 }
 
 void TWyborForm::DeleteAllRepetitionsAsked() {
-    const bool confirmed = confirmDeleteAll_
-                               ? confirmDeleteAll_()
-                               : context_.services.messages->Ask(UiText(context_.course.interfaceTexts, 117));
+    const bool confirmed = confirmDeleteAll_ ? confirmDeleteAll_() : forms_.kasPowt->Confirm();
     if (!confirmed) return;
     DeleteAllRepetitions(context_);
     forms_.form20->ShowMessage("Repetitions have been deleted.");

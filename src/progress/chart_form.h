@@ -46,13 +46,14 @@ public:
 
     // Builds the tree of the mode afresh (everything collapsed).
     void BuildChart(int mode);
-    // What the main menu does to open the chart: builds it, shows btn_kasuj_powt in mode 2
-    // only, and shows the window.
-    void Open(int mode);
+    // What the main menu does to open the chart: builds it, shows or hides btn_kasuj_powt, and
+    // shows the window.
+    void Open(int mode, bool deleteAllShown);
+    void Open(int mode) { Open(mode, mode == 2); }
     // Takes the current results and repetitions into the lines (done on every activation).
     void Refresh();
-    // Asks the learner before every repetition is deleted; true deletes. Until one is set the
-    // question is asked as a message with interface text 117.
+    // Asks the learner before every repetition is deleted; true deletes. Without one the
+    // question window Tkas_powt_Form asks.
     void SetDeleteAllConfirmation(std::function<bool()> confirm) { confirmDeleteAll_ = std::move(confirm); }
     // Prints the chart as it is expanded now, then tells the learner.
     void PrintChart();

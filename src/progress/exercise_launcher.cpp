@@ -49,7 +49,7 @@ ExerciseStart ExerciseStartOf(const AppContext& context, size_t recordIndex, int
         const size_t n = LetterNumber(start.numberText);
         if (n >= 1 && n <= letters.size()) start.letterPage = dir + "Listy_r\\" + letters[n - 1].FileName + ".htm";
     } else if (start.prefix == "slo_") {
-        start.wordFile = dir + "cw_r\\" + (record.Title.empty() ? std::string() : record.Title.substr(1)) + ".bc4";
+        start.wordList = record.Title.empty() ? std::string() : record.Title.substr(1);
     }
     return start;
 }

@@ -18,7 +18,7 @@ struct ExerciseStart {
     std::string prefix;      // "tek_", "slo_", "dia_", ...; the Id's first four characters
     std::string numberText;  // the rest of the Id
     std::string letterPage;  // lst_: ProgramDir + "Listy_r\" + the letter's name + ".htm"
-    std::string wordFile;    // slo_: ProgramDir + "cw_r\" + the title without its first character + ".bc4"
+    std::string wordList;    // slo_: the title without its first character, the word list "cw_r\" + it + ".bc4"
 
     // The number after the prefix; ConversionError when it is no number.
     int Number() const;

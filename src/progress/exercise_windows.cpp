@@ -2,6 +2,7 @@
 
 #include "app/context.h"
 #include "app/shared_forms.h"
+#include "exercises/vocab/trainer_window.h"
 
 namespace quillan {
 
@@ -9,7 +10,8 @@ ExerciseWindows::ExerciseWindows(AppContext& context, SharedForms& forms)
     : context_(context),
       forms_(forms),
       textWindows_(context),
-      text_(context.course, context.startup.ProgramDir, textWindows_, *context.services.messages, textSettings_) {
+      text_(context.course, context.startup.ProgramDir, textWindows_, *context.services.messages, textSettings_),
+      form4_(std::make_unique<TForm4>(context, forms)) {
     RegisterWindows();
 }
 
@@ -17,8 +19,10 @@ ExerciseWindows::~ExerciseWindows() = default;
 
 void ExerciseWindows::RegisterWindows() {
     launcher_.SetOpener("tek_", [this](const ExerciseStart& start) { OpenCourseText(start); });
+    launcher_.SetOpener("slo_", [this](const ExerciseStart& start) {
+        form4_->OpenExercise(start.context.CurrentExerciseId, start.wordList, start.context.RequestedStage);
+    });
     // Families whose windows are still to come; each gets its opener here:
-    //   "slo_" the vocabulary trainer TForm4 on start.wordFile at start.context.RequestedStage;
     //   "dia_" the dialogue exercise on dialogue start.Number() at start.context.DialogueVariant;
     //   "zdn_" sentence recording, "zdd_" gap sentences, "cie_" curiosities: catalog entry start.Number();
     //   "lst_" letters: letter start.Number(), page start.letterPage;

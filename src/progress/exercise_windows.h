@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "course/current_text.h"
 #include "progress/exercise_launcher.h"
 
@@ -7,6 +9,7 @@ namespace quillan {
 
 struct AppContext;
 class SharedForms;
+class TForm4;
 
 // The exercise windows the chart starts, by the family of the exercise (the prefix of its Id).
 // This is the one place where a family's window is tied to the chart: each family whose
@@ -19,6 +22,7 @@ public:
     ExerciseLauncher& Launcher() { return launcher_; }
     // The open course text of the text exercises.
     CurrentText& Text() { return text_; }
+    TForm4& Vocabulary() { return *form4_; }
 
 private:
     // The windows of the text exercises, as the text-opening logic drives them.
@@ -43,6 +47,7 @@ private:
     TextOpeningSettings textSettings_;
     TextWindows textWindows_;
     CurrentText text_;
+    std::unique_ptr<TForm4> form4_;  // the vocabulary trainer
 };
 
 }  // namespace quillan

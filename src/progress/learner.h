@@ -1,14 +1,17 @@
 #pragma once
 
+#include <string>
+
 #include "app/settings.h"
 #include "progress/repetitions.h"
 #include "progress/results_store.h"
 
 namespace quillan {
 
-// The signed-in learner: his exercise table, repetitions and settings. A sign-in replaces all
-// three.
+// The signed-in learner: his name, exercise table, repetitions and settings. A sign-in replaces
+// them all.
 struct Learner {
+    std::string loginName;  // the name he signed in with
     ResultsTable results;
     RepetitionList repetitions;
     Settings settings;

@@ -17,8 +17,13 @@ TEST(Learners, ReadingUsrT) {
     EXPECT_EQ(learners[1].Name, "Jan Kowalski");
     EXPECT_EQ(learners[2].Name, "\xA3ukasz");
 
-    LineReader bad("x=Ola\r\n");
-    EXPECT_THROW(ReadLearners(bad), ConversionError);
+    LineReader bad("1=Ola\r\nx=Jan\r\n");
+    try {
+        ReadLearners(bad);
+        ADD_FAILURE() << "a number that is no number was read";
+    } catch (const ConversionError& error) {
+        EXPECT_STREQ(error.what(), "usr.t:2: 'x' is not a valid integer value");
+    }
 }
 
 TEST(Learners, AddingNumbersFromTheHighestAndRefusesDuplicates) {

@@ -1,12 +1,26 @@
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
+#include <QListWidget>
+#include <QComboBox>
+#include <QLabel>
+#include <filesystem>
+
+#include "app/backdrop_form.h"
+#include "app/local_user_form.h"
 #include "app/main_form.h"
+#include "app/new_learner_form.h"
+#include "app/shared_forms.h"
+#include "controls/message_form.h"
+#include "controls/transparent_button.h"
 #include "app/program.h"
 #include "app/quillan_application.h"
 #include "app/installation.h"
 #include "support/bitmaps.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
+#include "support/ui_helpers.h"
+#include "support/wav.h"
 
 namespace quillan {
 namespace {
@@ -20,23 +34,141 @@ void WriteCourseFiles(const test::TempDir& dir) {
         dir.Write(file, "");
 }
 
-TEST(Program, StartsOnAnInstallationAndShowsTheMainWindow) {
-    test::TempDir dir;
+// An installation in both interface languages that the program runs on: the course files, the
+// button pictures, the opening sound, and the message for a name that is taken (line 83).
+void WriteInstallation(const test::TempDir& dir) {
     dir.Write("pr55.ini", "[x]\r\nMD=media\\\r\n");
     dir.Write("prof_r.txt", "Quillan - Business English\r\n1\r\n0\r\n");
     WriteCourseFiles(dir);
+    for (const auto& [lang, word] : {std::pair{"0", "Tekst "}, std::pair{"1", "Text "}}) {
+        std::string texts;
+        for (int n = 1; n <= 90; ++n) texts += std::to_string(n) + "=k=" + word + std::to_string(n) + "=\r\n";
+        dir.Write(std::string("Lang_r/") + lang + "/infa_r.txt", texts);
+    }
+    dir.Write("Lang_r/1/nazwy_r.txt", "");
+    dir.Write("Lang_r/1/gra.txt", "");
+    dir.Write("wav_r/r_open.wav", test::WavBytes(50));
     test::WriteButtonStrips(dir);
+}
+
+// Signs in the last learner of the list with Enter once the local user window asks.
+void SignInTheLastLearner(Program& program) {
+    test::WhenModal([&] { return program.LocalUserForm(); }, [&] { test::Press(*program.LocalUserForm(), Qt::Key_Return); });
+}
+
+TEST(Program, StartsOnAnInstallationAndShowsTheMainWindowAfterTheSignIn) {
+    test::TempDir dir;
+    WriteInstallation(dir);
+    dir.Write("usr.t", "1=Ola\r\n");
+    dir.Write("dd.t", "server\r\n1\r\n");
     test::FakeMessages messages;
     Program program(App(), &messages);
+    SignInTheLastLearner(program);
     ASSERT_TRUE(program.Start(dir.Path()));
     ASSERT_NE(program.MainForm(), nullptr);
     EXPECT_TRUE(program.MainForm()->isVisible());
+    EXPECT_TRUE(program.Backdrop()->isVisible());
+    EXPECT_FALSE(program.Backdrop()->isEnabled());
     EXPECT_EQ(program.MainForm()->windowTitle(), "Quillan - Business English");
     EXPECT_EQ(program.MainForm()->size(), QSize(1024, 768));
     EXPECT_TRUE(program.MainForm()->windowFlags() & Qt::FramelessWindowHint);
+    // Without the classroom windows a classroom installation is worked locally.
     EXPECT_EQ(program.Context().startup.ClassroomMode, -1);
+    EXPECT_EQ(program.Context().learner.loginName, "Ola");
     EXPECT_TRUE(messages.shown.empty());
-    program.MainForm()->close();
+    EXPECT_TRUE(messages.errors.empty());
+}
+
+TEST(Program, TheFirstLearnerIsCreatedInTheNewLearnerWindowAndSignedIn) {
+    test::TempDir dir;
+    WriteInstallation(dir);
+    test::FakeMessages messages;
+    Program program(App(), &messages);
+    bool okHiddenWithoutLearners = false, okHiddenForOneLetter = false;
+    test::WhenModal([&] { return program.LocalUserForm(); }, [&] {
+        TForm9& users = *program.LocalUserForm();
+        okHiddenWithoutLearners = users.B_OK->isHidden() && users.ComboBox1->count() == 0;
+        test::WhenModal(program.NewLearnerForm(), [&] {
+            TForm10& form = *program.NewLearnerForm();
+            form.Edit1->setText(" O ");
+            okHiddenForOneLetter = form.B_OK->isHidden();
+            form.Edit1->setText("  Ola  ");
+            test::Press(*form.Edit1, Qt::Key_Return);
+        });
+        test::Click(*users.L_powtorki);
+    });
+    ASSERT_TRUE(program.Start(dir.Path()));
+    EXPECT_TRUE(okHiddenWithoutLearners);
+    EXPECT_TRUE(okHiddenForOneLetter);
+    EXPECT_TRUE(program.MainForm()->isVisible());
+    EXPECT_EQ(dir.Read("usr.t"), "1=Ola\r\n");
+    EXPECT_EQ(program.Context().learner.loginName, "Ola");
+    EXPECT_EQ(program.Context().startup.ResultsDirectory, dir.Path() + "1\\");
+    // Both languages installed: the new learner window offers English first, and his settings
+    // file keeps it.
+    EXPECT_EQ(program.Context().startup.LangIndex, 1);
+    EXPECT_EQ(dir.Read("1/ustaw_qlr2_55.txt").substr(0, 3), "1\r\n");
+    EXPECT_TRUE(std::filesystem::exists(dir.Path() + "1/qlr2_55"));
+    EXPECT_TRUE(messages.errors.empty());
+}
+
+TEST(Program, ATakenNameIsRefusedAndAnotherOneGetsTheNextNumber) {
+    test::TempDir dir;
+    WriteInstallation(dir);
+    dir.Write("usr.t", "2=Ola\r\n7=Jan\r\n");
+    test::FakeMessages messages;
+    Program program(App(), &messages);
+    std::string refusal;
+    bool stayedOpen = false;
+    test::WhenModal([&] { return program.LocalUserForm(); }, [&] {
+        TForm9& users = *program.LocalUserForm();
+        test::WhenModal(program.NewLearnerForm(), [&] {
+            TForm10& form = *program.NewLearnerForm();
+            form.cb_lang->setCurrentIndex(0);
+            form.Edit1->setText("JAN");
+            test::WhenModal(program.Forms()->form20.get(), [&] {
+                refusal = program.Forms()->form20->Label1->text().toStdString();
+                test::Press(*program.Forms()->form20, Qt::Key_Return);
+            });
+            test::Click(*form.B_OK);
+            stayedOpen = form.isVisible() && form.Edit1->text().isEmpty();
+            form.Edit1->setText("Ewa");
+            test::Click(*form.B_OK);
+        });
+        test::Click(*users.L_powtorki);
+    });
+    ASSERT_TRUE(program.Start(dir.Path()));
+    EXPECT_EQ(refusal, "Tekst 83");
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(dir.Read("usr.t"), "2=Ola\r\n7=Jan\r\n8=Ewa\r\n");
+    EXPECT_EQ(program.Context().learner.loginName, "Ewa");
+    EXPECT_EQ(program.Context().startup.LangIndex, 0);
+    EXPECT_EQ(program.Context().startup.ResultsDirectory, dir.Path() + "8\\");
+}
+
+TEST(Program, LeavingTheSignInEndsTheProgramWithoutAProblem) {
+    test::TempDir dir;
+    WriteInstallation(dir);
+    dir.Write("usr.t", "1=Ola\r\n");
+    test::FakeMessages messages;
+    Program program(App(), &messages);
+    test::WhenModal([&] { return program.LocalUserForm(); }, [&] { test::Press(*program.LocalUserForm(), Qt::Key_Escape); });
+    EXPECT_FALSE(program.Start(dir.Path()));
+    EXPECT_EQ(program.ExitCode(), 0);
+    EXPECT_FALSE(program.MainForm()->isVisible());
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() + "1"));
+}
+
+TEST(Program, AListOfLearnersThatCannotBeReadEndsStartUp) {
+    test::TempDir dir;
+    WriteInstallation(dir);
+    dir.Write("usr.t", "1=Ola\r\nOla=2\r\n");
+    test::FakeMessages messages;
+    Program program(App(), &messages);
+    EXPECT_FALSE(program.Start(dir.Path()));
+    EXPECT_EQ(program.ExitCode(), 1);
+    EXPECT_EQ(messages.errors, std::vector<std::string>{"usr.t:2: 'Ola' is not a valid integer value"});
+    EXPECT_EQ(dir.Read("usr.t"), "1=Ola\r\nOla=2\r\n");
 }
 
 TEST(Program, MissingInstallationFilesEndStartUp) {
@@ -50,15 +182,14 @@ TEST(Program, MissingInstallationFilesEndStartUp) {
 
 TEST(Program, BadNumberInTheProfileIsReportedAndStartUpGoesOn) {
     test::TempDir dir;
-    dir.Write("pr55.ini", "MD=media\\");
+    WriteInstallation(dir);
     dir.Write("prof_r.txt", "Title\r\n1\r\nabc\r\n");
-    WriteCourseFiles(dir);
-    test::WriteButtonStrips(dir);
+    dir.Write("usr.t", "1=Ola\r\n");
     test::FakeMessages messages;
     Program program(App(), &messages);
+    SignInTheLastLearner(program);
     EXPECT_TRUE(program.Start(dir.Path()));
     EXPECT_EQ(messages.errors, std::vector<std::string>{"'abc' is not a valid integer value"});
-    program.MainForm()->close();
 }
 
 TEST(Program, CourseDataThatStopsStartUp) {

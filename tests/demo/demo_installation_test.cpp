@@ -6,11 +6,17 @@
 #include <sndfile.h>
 
 #include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <map>
 #include <memory>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -84,12 +90,45 @@ protected:
 test::TempDir* DemoInstallationTest::dir_ = nullptr;
 Result* DemoInstallationTest::made_ = nullptr;
 
-TEST_F(DemoInstallationTest, IsWrittenAndPassesTheCourseCheckInBothLanguages) {
+TEST_F(DemoInstallationTest, IsWrittenAndPassesTheCourseCheckInBothLanguagesWithEveryTableFilled) {
     ASSERT_EQ(made_->status, 0) << made_->output;
     for (const char* language : {"0", "1"}) {
         const Result check = RunTool(CourseTool(), {"check", QString::fromStdString(dir_->Path()), "--lang", language});
         EXPECT_EQ(check.status, 0) << "language " << language << ":\n" << check.output;
+        // One line per table, "name count"; a problem would be a line of another shape.
+        std::istringstream lines(check.output);
+        std::string name;
+        int count = -1, tables = 0;
+        while (lines >> name >> count) {
+            EXPECT_GT(count, 0) << name;
+            ++tables;
+        }
+        EXPECT_TRUE(lines.eof()) << check.output;
+        EXPECT_EQ(tables, 16) << check.output;
     }
+}
+
+// Every section is a lesson of its own: it has exercises of every family.
+TEST_F(DemoInstallationTest, ExerciseTableListsEveryFamilyInEverySection) {
+    const Result table = RunTool(CourseTool(), {"exercise-table", QString::fromStdString(dir_->Path())});
+    ASSERT_EQ(table.status, 0) << table.output;
+    std::map<std::string, std::set<std::string>> families;  // section code -> Id prefixes
+    std::set<int> kinds, levels;
+    std::istringstream lines(table.output);
+    for (std::string line; std::getline(lines, line);) {
+        const QJsonObject record = QJsonDocument::fromJson(QByteArray::fromStdString(line)).object();
+        ASSERT_FALSE(record.isEmpty()) << line;
+        families[record["LessonCode"].toString().toStdString()].insert(record["Id"].toString().left(4).toStdString());
+        kinds.insert(record["Kind"].toInt());
+        levels.insert(record["Level"].toInt());
+    }
+    ASSERT_EQ(families.size(), 4u);
+    for (const char* section : {"D01", "D02", "D03", "D04"})
+        EXPECT_EQ(families[section], (std::set<std::string>{"tek_", "lst_", "rpg_", "zdn_", "zdd_", "cie_", "zda_", "dia_", "slo_", "otw_"}))
+            << section;
+    for (int kind = 40; kind <= 47; ++kind) EXPECT_TRUE(kinds.count(kind)) << "text exercise kind " << kind;
+    for (int kind = 70; kind <= 74; ++kind) EXPECT_TRUE(kinds.count(kind)) << "dialogue variant kind " << kind;
+    EXPECT_EQ(levels, (std::set<int>{1, 2, 3, 4}));
 }
 
 TEST_F(DemoInstallationTest, HoldsEveryFileTheProgramNames) {
@@ -227,7 +266,6 @@ TEST_F(DemoInstallationTest, EveryFileTheCourseDataNamesExists) {
         VocabStore store;
         Problems listProblems;
         LoadWordList(state.ProgramDir + "cw_r\\" + name, store, listProblems, nullptr);
-        EXPECT_GE(store.ItemCount, 12) << name;
         for (int i = 1; i <= static_cast<int>(store.Entries.size()); ++i) {
             const std::string sound = EntrySoundPath(store, i, state.ProgramDir, state.BsgramDir);
             EXPECT_FALSE(sound.empty()) << name << " entry " << i;
@@ -272,23 +310,124 @@ TEST_F(DemoInstallationTest, EveryFileTheCourseDataNamesExists) {
     }
 }
 
-// The seed course has something of every kind for the windows to show.
-TEST_F(DemoInstallationTest, SeedCourseHasEveryKindOfExercise) {
+// Each of the four sections has its texts, packages, dialogue, letter and catalog exercises in
+// the amounts a lesson needs.
+TEST_F(DemoInstallationTest, EverySectionHasAWholeLesson) {
     const StartupState state = State(0);
     Course course;
     Problems problems;
     LoadCourseData(state, course, problems, nullptr);
-    std::vector<std::string> types;
-    for (const TextExercise& exercise : course.textExercises) types.push_back(TypeCode(exercise));
-    for (const char* type : {"MC", "TF", "DD", "HH", "WP", "DF", "DV", "ZDD"})
-        EXPECT_NE(std::find(types.begin(), types.end(), type), types.end()) << type;
-    std::vector<std::string> families;
-    for (const CatalogEntry& entry : course.catalog) families.push_back(entry.Code.substr(4, 2));
-    for (const char* family : {"11", "53", "60", "48"})
-        EXPECT_NE(std::find(families.begin(), families.end(), family), families.end()) << family;
-    EXPECT_EQ(course.dialogues.size(), 1u);
-    EXPECT_EQ(course.packages.size(), 1u);
-    EXPECT_EQ(course.letters.size(), 1u);
+    for (int section = 1; section <= 4; ++section) {
+        SCOPED_TRACE("section " + std::to_string(section));
+        std::set<int> texts;
+        for (const CourseText& text : course.texts)
+            if (text.Section == section) texts.insert(text.TextNumber);
+        std::set<std::string> types;
+        int exercises = 0;
+        for (const TextExercise& exercise : course.textExercises)
+            if (texts.count(TextNumberOf(exercise))) {
+                types.insert(TypeCode(exercise));
+                ++exercises;
+            }
+        EXPECT_GE(exercises, 6);
+        EXPECT_GE(types.size(), 6u);
+        // A narrated text with bookmark times (header field 8 on).
+        int narrated = 0;
+        for (const TextExercise& exercise : course.textExercises)
+            if (texts.count(TextNumberOf(exercise)) && !NthHashField(exercise.Header + "#", 8).empty() &&
+                FileExists(state.MediaDir + "Teksty_wav\\" + TextNumberField(exercise) + ".wav"))
+                ++narrated;
+        EXPECT_GE(narrated, 1);
+
+        std::map<std::string, int> groups;  // group code -> sentences
+        for (const Sentence& sentence : course.sentences)
+            if (sentence.Section == section) ++groups[sentence.GroupCode];
+        EXPECT_EQ(groups.size(), 2u);
+        for (const auto& [group, count] : groups) {
+            EXPECT_GE(count, 8) << group;
+            EXPECT_LE(count, 12) << group;
+        }
+
+        int dialogues = 0;
+        for (const Dialogue& dialogue : course.dialogues) {
+            if (dialogue.Lesson != section) continue;
+            ++dialogues;
+            EXPECT_GE(dialogue.Lines.size(), 8u);
+            EXPECT_LE(dialogue.Lines.size(), 16u);
+            std::set<int> speakers;
+            for (const DialogueLine& line : dialogue.Lines) {
+                speakers.insert(line.Speaker);
+                EXPECT_FALSE(line.Translation.empty()) << line.AudioName;
+            }
+            EXPECT_GE(speakers.size(), 2u);
+            EXPECT_LE(speakers.size(), 3u);
+        }
+        EXPECT_EQ(dialogues, 1);
+
+        int letters = 0;
+        for (const Letter& letter : course.letters) letters += IntOfTrimmed(letter.Section) == section;
+        EXPECT_EQ(letters, 1);
+
+        std::map<std::string, int> catalog;  // family -> number of examples
+        for (const CatalogEntry& entry : course.catalog)
+            if (StrToInt(entry.Code.substr(8, 2)) == section) {
+                int examples = 0;
+                for (char c : entry.Line4) examples += c == '=';
+                catalog[entry.Code.substr(4, 2)] = examples;
+            }
+        EXPECT_EQ(catalog.size(), 4u);
+        EXPECT_GE(catalog["11"], 4);
+        EXPECT_LE(catalog["11"], 6);
+        EXPECT_GE(catalog["53"], 8);
+        EXPECT_LE(catalog["53"], 12);
+        EXPECT_GE(catalog["60"], 2);
+        EXPECT_EQ(catalog["48"], 1);
+    }
+}
+
+// Each word list has 15 to 30 items, wrong options that are not asked, example sentences with
+// translations and a few verbs.
+TEST_F(DemoInstallationTest, WordListsHaveItemsDistractorsExamplesAndVerbs) {
+    const StartupState state = State(0);
+    const std::vector<std::string> files = ListFiles(state.ProgramDir + "cw_r", ".bc4");
+    EXPECT_EQ(files.size(), 8u);
+    for (const std::string& name : files) {
+        SCOPED_TRACE(name);
+        VocabStore store;
+        Problems problems;
+        LoadWordList(state.ProgramDir + "cw_r\\" + name, store, problems, nullptr);
+        MapItems(store);
+        EXPECT_GE(store.ItemCount, 15);
+        EXPECT_LE(store.ItemCount, 30);
+        int distractors = 0, examples = 0, verbs = 0;
+        for (int i = 1; i <= static_cast<int>(store.Entries.size()); ++i) {
+            const VocabEntry& entry = store.Entries[i - 1];
+            if (entry.EntryId > 60000) {
+                ++examples;
+                EXPECT_FALSE(entry.SecondText.empty()) << entry.Headword;
+            } else if (!entry.IsItem) {
+                ++distractors;
+            } else if (entry.WordClass == 3) {
+                ++verbs;
+            }
+            if (entry.ExampleId > 0) {
+                EXPECT_GT(FindEntryById(store, entry.ExampleId), 0) << entry.Headword;
+            }
+        }
+        EXPECT_GE(distractors, 3);
+        EXPECT_GE(examples, 5);
+        EXPECT_GE(verbs, 3);
+    }
+}
+
+// The text with a video: made when ffmpeg is there, and then as long as its narration.
+TEST_F(DemoInstallationTest, TextVideoIsMadeWhenFfmpegIsPresent) {
+    const bool ffmpeg = !QStandardPaths::findExecutable("ffmpeg").isEmpty();
+    EXPECT_EQ(Exists("Teksty_mpg_r\\3.mpg"), ffmpeg);
+    EXPECT_TRUE(Exists("Teksty_htm_r\\3.htm"));  // what the text shows without the video
+    if (ffmpeg) {
+        EXPECT_GT(ReadWholeFile(Windows("Teksty_mpg_r\\3.mpg")).size(), 100000u);
+    }
 }
 
 TEST_F(DemoInstallationTest, InterfaceTextsRunFromOneTo163InBothLanguages) {
@@ -299,7 +438,7 @@ TEST_F(DemoInstallationTest, InterfaceTextsRunFromOneTo163InBothLanguages) {
         ASSERT_EQ(course.interfaceTexts.size(), 163u) << "language " << language;
         for (size_t n = 0; n < course.interfaceTexts.size(); ++n)
             EXPECT_FALSE(course.interfaceTexts[n].empty()) << "language " << language << " text " << n + 1;
-        EXPECT_EQ(course.sections.size(), 1u);
+        EXPECT_EQ(course.sections.size(), 4u);
     }
 }
 
@@ -324,7 +463,9 @@ TEST_F(DemoInstallationTest, TextFilesEndTheirLinesWithCrLf) {
 
 TEST_F(DemoInstallationTest, SoundsAreReadableWavFiles) {
     for (const char* file : {"wav_r\\r_open.wav", "zla.wav", "Wav_r\\ok.wav", "Wav_r\\no.wav", "media\\Teksty_wav\\1.wav",
-                             "media\\Dialogi\\d01_01.wav", "media\\bsgram\\D_00\\dd_001\\00101.wav"}) {
+                             "media\\Teksty_wav\\3.wav", "media\\Dialogi\\d01_01.wav", "media\\Dialogi\\d04_04.wav",
+                             "media\\bsgram\\D_00\\dd_001\\00101.wav", "media\\bsgram\\D_04\\dd_042\\04251.wav",
+                             "Ciekaw_wav_r\\4.wav"}) {
         SF_INFO info{};
         SNDFILE* sound = sf_open(NativePath(Windows(file)).c_str(), SFM_READ, &info);
         ASSERT_NE(sound, nullptr) << file;
@@ -367,7 +508,7 @@ TEST(LargeDemoInstallationTest, GivesWayToTheDemoCourseWhenMadeAgainInTheSameDir
     EXPECT_EQ(dir.Read("1/qlr2_55").size(), 548u);
     const Result check = RunTool(CourseTool(), {"check", QString::fromStdString(dir.Path())});
     EXPECT_EQ(check.status, 0) << check.output;
-    EXPECT_NE(check.output.find("sentences 6\n"), std::string::npos) << check.output;
+    EXPECT_NE(check.output.find("sentences 75\n"), std::string::npos) << check.output;
 }
 
 }  // namespace

@@ -15,7 +15,9 @@
 #include "help/html_view.h"
 #include "progress/chart_fixture.h"
 #include "progress/chart_printout.h"
+#include "progress/delete_repetitions_form.h"
 #include "progress/exercise_launcher.h"
+#include "exercises/vocab/trainer_window.h"
 #include "progress/exercise_windows.h"
 #include "progress/learner_session.h"
 #include "support/ui_helpers.h"
@@ -182,15 +184,19 @@ TEST_F(ChartWindow, DeletingAllRepetitionsAsksTellsAndClosesTheChart) {
     int cleared = 0;
     QObject::connect(&chart, &TWyborForm::RepetitionsCleared, [&] { ++cleared; });
     chart.Open(2);
-    messages.answers = {false};
-    test::Click(*chart.btn_kasuj_powt);
-    EXPECT_EQ(messages.questions, (std::vector<std::string>{"Delete every repetition?"}));
+    QString asked;
+    test::WhileModal([&] { test::Click(*chart.btn_kasuj_powt); },
+                     [&] {
+                         asked = forms.kasPowt->Label1->text();
+                         test::Click(*forms.kasPowt->B_Zamknij);
+                     });
+    EXPECT_EQ(asked, "Delete every repetition?");
     EXPECT_EQ(ctx.learner.repetitions.entries.size(), 3u);
     EXPECT_TRUE(chart.isVisible());
 
-    int asked = 0;
+    int confirmations = 0;
     chart.SetDeleteAllConfirmation([&] {
-        ++asked;
+        ++confirmations;
         return true;
     });
     QString told;
@@ -199,7 +205,7 @@ TEST_F(ChartWindow, DeletingAllRepetitionsAsksTellsAndClosesTheChart) {
                          told = forms.form20->Label1->text();
                          forms.form20->accept();
                      });
-    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(confirmations, 1);
     EXPECT_EQ(told, "Repetitions have been deleted.");
     EXPECT_EQ(cleared, 1);
     EXPECT_FALSE(chart.isVisible());
@@ -266,6 +272,23 @@ TEST_F(ChartWindow, ATextLineOpensItsTextAtTheLinesPosition) {
 
     EXPECT_FALSE(exercises.Launcher().Start(ctx, 3, 1)) << "no comprehension window yet";
     EXPECT_EQ(ctx.exercise.CurrentExerciseId, "rpg_1");
+}
+
+TEST_F(ChartWindow, AVocabularyLineOpensTheTrainerAtItsStage) {
+    std::string list;
+    for (int i = 1; i <= 10; ++i) list += "header\n";
+    list += "01 000001 01 meeting =spotkanie====101=0===cw=0\n01 000002 01 client =klient====102=0===cw=0\n";
+    dir.Write("cw_r/0203.bc4", test::Crlf(list));
+    for (int kind = 60; kind <= 64; ++kind) Add("slo_2", "S0203", kind, 1, "L");
+    ExerciseWindows exercises(ctx, forms);
+
+    ASSERT_TRUE(exercises.Launcher().Start(ctx, ctx.learner.results.records.size() - 2, 3));
+    TForm4& trainer = exercises.Vocabulary();
+    EXPECT_TRUE(trainer.isVisible());
+    EXPECT_EQ(trainer.Trainer().ExerciseId(), "slo_2");
+    EXPECT_EQ(trainer.Trainer().Stage(), 3);
+    EXPECT_EQ(ctx.exercise.RequestedStage, 3);
+    trainer.hide();
 }
 
 }  // namespace

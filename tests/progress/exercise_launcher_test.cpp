@@ -68,7 +68,7 @@ TEST_F(ExerciseLauncherTest, EveryFamilyGetsItsContextFromTheRecordAndTheLine) {
 
 TEST_F(ExerciseLauncherTest, LettersAndWordListsNameTheirFiles) {
     EXPECT_EQ(ExerciseStartOf(ctx, 12, 1).letterPage, dir.Path() + "Listy_r\\list2.htm");
-    EXPECT_EQ(ExerciseStartOf(ctx, 3, 1).wordFile, dir.Path() + "cw_r\\0203.bc4");
+    EXPECT_EQ(ExerciseStartOf(ctx, 3, 1).wordList, "0203");
     ctx.learner.results.records[11].Id = "lst_7";  // beyond the letters list: no page
     EXPECT_EQ(ExerciseStartOf(ctx, 12, 1).letterPage, "");
 }
@@ -77,14 +77,14 @@ TEST_F(ExerciseLauncherTest, TheFamilyOpenerOfTheIdPrefixOpensTheWindow) {
     ExerciseLauncher launcher;
     std::vector<std::string> opened;
     launcher.SetOpener("tek_", [&](const ExerciseStart& s) { opened.push_back("text " + std::to_string(s.Number())); });
-    launcher.SetOpener("slo_", [&](const ExerciseStart& s) { opened.push_back("words " + s.wordFile); });
+    launcher.SetOpener("slo_", [&](const ExerciseStart& s) { opened.push_back("words " + s.wordList); });
 
     EXPECT_TRUE(launcher.Start(ctx, 2, 2));
     EXPECT_EQ(ctx.exercise.CurrentExerciseId, "tek_3");
     EXPECT_EQ(ctx.exercise.Key, 2);
     EXPECT_TRUE(launcher.Start(ctx, 5, 3));
     EXPECT_EQ(ctx.exercise.RequestedStage, 3);
-    EXPECT_EQ(opened, (std::vector<std::string>{"text 3", "words " + dir.Path() + "cw_r\\0203.bc4"}));
+    EXPECT_EQ(opened, (std::vector<std::string>{"text 3", "words 0203"}));
 
     // Families without a window: the context is set, nothing opens.
     for (size_t record : {16u, 17u, 18u, 19u}) {

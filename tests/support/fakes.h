@@ -7,9 +7,11 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "platform/files.h"
 #include "platform/messages.h"
 #include "platform/printer.h"
 #include "platform/random.h"
+#include "platform/recorder.h"
 #include "platform/sound_player.h"
 
 namespace quillan::test {
@@ -125,6 +127,43 @@ public:
 
     PrintOutcome outcome{true, {}, {}};
     std::vector<std::string> documents, directories;
+};
+
+// Counts the recorder's calls. A stopped take or recording writes `bytes` to its file when
+// they are given (a take to `takePath`), so callers find a file as after a real recording.
+class FakeRecorder : public Recorder {
+public:
+    void StartRecording() override {
+        ++recordingStarts;
+        recording = true;
+    }
+    bool StopRecording(const std::string& basePath) override {
+        if (!recording) return false;
+        recording = false;
+        saved.push_back(basePath + ".Wav");
+        if (bytes.empty()) return false;
+        WriteFileAtomically(basePath + ".Wav", bytes);
+        return true;
+    }
+    void StartTake() override {
+        if (takeRecording) return;
+        ++takeStarts;
+        takeRecording = true;
+    }
+    bool StopTake() override {
+        if (!takeRecording) return false;
+        takeRecording = false;
+        ++takeStops;
+        if (bytes.empty() || takePath.empty()) return false;
+        WriteFileAtomically(takePath, bytes);
+        return true;
+    }
+    bool TakeRecording() const override { return takeRecording; }
+
+    std::string takePath, bytes;
+    std::vector<std::string> saved;
+    int recordingStarts = 0, takeStarts = 0, takeStops = 0;
+    bool recording = false, takeRecording = false;
 };
 
 }  // namespace quillan::test

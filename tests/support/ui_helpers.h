@@ -31,6 +31,30 @@ inline void WhileModal(const std::function<void()>& open, const std::function<vo
     open();
 }
 
+// Runs `action` once, as soon as the window `window()` gives is the modal window on top (a
+// window that something opens with exec() later on, possibly from inside another modal
+// window). Gives up after `timeoutMs`.
+inline void WhenModal(const std::function<QWidget*()>& window, const std::function<void()>& action,
+                      int timeoutMs = 5000) {
+    auto* poll = new QTimer;
+    auto* waited = new int(0);
+    QObject::connect(poll, &QTimer::timeout, [poll, waited, window, action, timeoutMs] {
+        *waited += 5;
+        QWidget* target = window();
+        const bool up = target && QApplication::activeModalWidget() == target && target->isVisible();
+        if (!up && *waited < timeoutMs) return;
+        poll->stop();
+        poll->deleteLater();
+        delete waited;
+        if (up) action();
+    });
+    poll->start(5);
+}
+
+inline void WhenModal(QWidget* window, const std::function<void()>& action) {
+    WhenModal([window] { return window; }, action);
+}
+
 // Runs the event loop until `done` holds or `timeoutMs` passed; true when it holds.
 inline bool WaitFor(const std::function<bool()>& done, int timeoutMs) {
     QEventLoop loop;

@@ -1,0 +1,52 @@
+#include "app/local_learners.h"
+
+#include "course/load_course.h"
+#include "platform/errors.h"
+#include "progress/learner_session.h"
+
+namespace quillan {
+
+LocalLearners::LocalLearners(AppContext& ctx) : ctx_(ctx), learners_(LoadLearners(ctx.startup.ProgramDir)) {}
+
+bool LocalLearners::SignIn(int position) {
+    const LearnerEntry& learner = learners_.at(static_cast<size_t>(position - 1));
+    ctx_.startup.ResultsDirectory = LearnerDirectory(ctx_.startup.ProgramDir, learner);
+    try {
+        if (!OpenLearnerFiles(ctx_, ctx_.newLearnerLanguage)) return false;
+    } catch (const ConversionError& error) {
+        // Only the settings file is read as text. A damaged one is reported and left as it is
+        // for the learner to see; he works with the usual settings meanwhile.
+        ctx_.services.messages->Error("ustaw_" + ctx_.startup.CourseFileId + ".txt: " + error.what());
+        Settings usual;
+        usual.LangIndex = ctx_.startup.LangIndex;
+        ctx_.learner.settings = usual;
+    }
+    ctx_.learner.loginName = learner.Name;
+    return true;
+}
+
+int LocalLearners::Create(std::string_view typedName, int languageNumber) {
+    LearnerList grown = learners_;
+    const int position = AddLearner(grown, typedName);
+    if (position == 0) return 0;
+    SaveLearners(ctx_.startup.ProgramDir, grown);
+    learners_ = std::move(grown);
+    UseInterfaceLanguage(ctx_, ctx_.startup.EnglishOnly ? 1 : languageNumber);
+    ctx_.newLearnerLanguage = ctx_.startup.LangIndex;
+    return position;
+}
+
+void UseInterfaceLanguage(AppContext& ctx, int langIndex) {
+    SetLanguage(ctx.startup, langIndex);
+    LoadLanguageResources(ctx.startup, ctx.course);
+}
+
+bool ConfirmSettings(AppContext& ctx, const Settings& chosen) {
+    const bool languageChanged = chosen.LangIndex != ctx.startup.LangIndex;
+    ctx.learner.settings = chosen;
+    SaveSettings(ctx);
+    if (languageChanged) UseInterfaceLanguage(ctx, chosen.LangIndex);
+    return languageChanged;
+}
+
+}  // namespace quillan

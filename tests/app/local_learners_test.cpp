@@ -1,0 +1,173 @@
+#include "app/local_learners.h"
+
+#include <gtest/gtest.h>
+
+#include "app/main_menu.h"
+#include "course/installation_fixture.h"
+#include "course/load_course.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "progress/learner_session.h"
+#include "support/fakes.h"
+#include "text/numbered_texts.h"
+
+namespace quillan {
+namespace {
+
+class LocalLearnersTest : public ::testing::Test {
+protected:
+    LocalLearnersTest() {
+        ctx.startup = installation.state;
+        ctx.services.messages = &messages;
+        ctx.services.clock = &clock;
+        Problems problems;
+        LoadCourseData(ctx.startup, ctx.course, problems, nullptr);
+    }
+
+    std::string File(const std::string& relative) { return ReadFileIfExists(installation.dir.Path() + relative).value_or("<none>"); }
+
+    test::Installation installation;
+    test::FakeMessages messages;
+    test::FakeClock clock{46365.5};
+    AppContext ctx;
+};
+
+TEST_F(LocalLearnersTest, ANewLearnerIsCreatedAndSignedInWithHisOwnFiles) {
+    installation.Write("usr.t", "1=Ola\n7=Jan\n");
+    LocalLearners learners(ctx);
+    const int position = learners.Create("  Ewa Nowak ", 1);
+    ASSERT_EQ(position, 3);
+    EXPECT_EQ(File("usr.t"), "1=Ola\r\n7=Jan\r\n8=Ewa Nowak\r\n");
+    // The chosen language is the program's at once, with its texts.
+    EXPECT_EQ(ctx.startup.LangDir, "Lang_r\\1\\");
+    EXPECT_EQ(UiText(ctx.course.interfaceTexts, 2), "Two");
+    EXPECT_EQ(ctx.newLearnerLanguage, 1);
+
+    ASSERT_TRUE(learners.SignIn(position));
+    EXPECT_EQ(ctx.startup.ResultsDirectory, installation.dir.Path() + "8\\");
+    EXPECT_EQ(ctx.learner.loginName, "Ewa Nowak");
+    // His exercise table is built from the course and saved at once, his settings made with the
+    // language he chose.
+    EXPECT_FALSE(ctx.learner.results.records.empty());
+    EXPECT_EQ(File("8/qlr2_55").size(), ctx.learner.results.records.size() * 548);
+    EXPECT_EQ(File("8/ustaw_qlr2_55.txt"), "1\r\nT\r\nN\r\nT\r\nN\r\nT\r\nT\r\nT\r\nT\r\n1\r\n61\r\n3\r\n0\r\nT\r\n");
+    EXPECT_TRUE(ctx.learner.repetitions.entries.empty());
+    EXPECT_TRUE(messages.warnings.empty());
+}
+
+TEST_F(LocalLearnersTest, SigningInAgainReadsTheTableInsteadOfBuildingIt) {
+    LocalLearners learners(ctx);
+    ASSERT_TRUE(learners.SignIn(learners.Create("Ola", 0)));
+    const std::string id = ctx.learner.results.records.front().Id;
+    const int kind = ctx.learner.results.records.front().Kind;
+    FinishExercise(ctx, nullptr);
+    ExerciseReport report{77, id, kind, 1, ctx.learner.results.records.front().Key, 0};
+    FinishExercise(ctx, &report);
+
+    AppContext other;
+    other.startup = installation.state;
+    other.services = ctx.services;
+    Problems problems;
+    LoadCourseData(other.startup, other.course, problems, nullptr);
+    LocalLearners again(other);
+    ASSERT_EQ(again.List().size(), 1u);
+    ASSERT_TRUE(again.SignIn(1));
+    ASSERT_EQ(other.learner.results.records.size(), ctx.learner.results.records.size());
+    EXPECT_EQ(other.learner.results.records.front().Result, 77) << "the saved table is read, not built anew";
+    EXPECT_EQ(other.learner.repetitions.entries.size(), ctx.learner.repetitions.entries.size());
+}
+
+TEST_F(LocalLearnersTest, AnExistingLearnerBringsHisSettingsAndTheirLanguage) {
+    installation.Write("usr.t", "4=Ola\n");
+    installation.Write("4/ustaw_qlr2_55.txt", "1\nN\nN\nT\nN\nT\nT\nT\nT\n0\n80\n5\n1\nN\n");
+    LocalLearners learners(ctx);
+    ASSERT_TRUE(learners.SignIn(1));
+    EXPECT_EQ(ctx.startup.LangIndex, 1);
+    EXPECT_EQ(UiText(ctx.course.interfaceTexts, 1), "Welcome");
+    EXPECT_FALSE(ctx.learner.settings.CaseSensitive);
+    EXPECT_EQ(ctx.learner.settings.RepetitionThreshold, 80);
+    EXPECT_FALSE(ctx.learner.settings.RepetitionsOn);
+}
+
+TEST_F(LocalLearnersTest, ADamagedSettingsFileIsReportedKeptAndTheLearnerSignsInWithDefaults) {
+    installation.Write("usr.t", "4=Ola\n");
+    installation.Write("4/ustaw_qlr2_55.txt", "x\nN\n");
+    LocalLearners learners(ctx);
+    ctx.learner.settings.RepetitionThreshold = 90;  // someone signed in before
+    ASSERT_TRUE(learners.SignIn(1));
+    EXPECT_EQ(messages.errors, std::vector<std::string>{"ustaw_qlr2_55.txt: 'x' is not a valid integer value"});
+    EXPECT_EQ(File("4/ustaw_qlr2_55.txt"), "x\r\nN\r\n");
+    EXPECT_EQ(ctx.learner.settings, Settings{});
+    EXPECT_EQ(ctx.learner.loginName, "Ola");
+    EXPECT_FALSE(ctx.learner.results.records.empty());
+}
+
+TEST_F(LocalLearnersTest, DuplicatesAreRefusedAndAnEnglishOnlyInstallationKeepsEnglish) {
+    installation.Write("usr.t", "1=Ola\n");
+    LocalLearners learners(ctx);
+    EXPECT_EQ(learners.Create(" OLA ", 0), 0);
+    EXPECT_EQ(File("usr.t"), "1=Ola\r\n");
+    EXPECT_EQ(learners.List().size(), 1u);
+
+    ctx.startup.EnglishOnly = true;
+    ASSERT_EQ(learners.Create("Jan", 0), 2);
+    EXPECT_EQ(ctx.startup.LangIndex, 1);
+    EXPECT_EQ(ctx.newLearnerLanguage, 1);
+}
+
+TEST_F(LocalLearnersTest, ABadNumberInTheListIsAnErrorNamingTheFile) {
+    installation.Write("usr.t", "1=Ola\nx=Jan\n");
+    EXPECT_THROW(LocalLearners learners(ctx), ConversionError);
+}
+
+TEST_F(LocalLearnersTest, ConfirmedSettingsAreSavedAndAnotherLanguageTakesEffect) {
+    LocalLearners learners(ctx);
+    ASSERT_TRUE(learners.SignIn(learners.Create("Ola", 0)));
+    Settings chosen = ctx.learner.settings;
+    chosen.RepetitionThreshold = 100;
+    EXPECT_FALSE(ConfirmSettings(ctx, chosen));
+    EXPECT_EQ(ReadSettingsFile(SettingsPath(ctx)), chosen);
+
+    chosen.LangIndex = 1;
+    EXPECT_TRUE(ConfirmSettings(ctx, chosen));
+    EXPECT_EQ(ctx.startup.LangDir, "Lang_r\\1\\");
+    EXPECT_EQ(UiText(ctx.course.interfaceTexts, 1), "Welcome");
+    EXPECT_EQ(ReadSettingsFile(SettingsPath(ctx)), chosen);
+}
+
+TEST(MainMenu, TheRepetitionsButtonShowsOnlyForADueRepetitionOfAnExerciseInTheTable) {
+    test::FakeClock clock{46365.5};  // noon
+    struct Case {
+        const char* what;
+        const char* id;
+        int kind;
+        DayNumber due;
+        int classroom;
+        bool shown;
+    } cases[] = {
+        {"none at all", nullptr, 0, 0, -1, false},
+        {"due tomorrow", "slo_1", 61, 46366.1, -1, false},
+        {"due later today", "slo_1", 61, 46365.9, -1, true},
+        {"due long ago", "slo_1", 61, 46000.0, -1, true},
+        {"exercise not in the table", "slo_9", 61, 46000.0, -1, false},
+        {"another kind of the same id", "slo_1", 62, 46000.0, -1, false},
+        {"classroom work", "slo_1", 61, 46000.0, 1, false},
+    };
+    for (const Case& c : cases) {
+        AppContext ctx;
+        ctx.services.clock = &clock;
+        ctx.startup.ClassroomMode = c.classroom;
+        AppendRecord(ctx.learner.results, 46000.0, "slo_1", "Words", 61, 1);
+        if (c.id) {
+            RepetitionEntry entry;
+            entry.Id = c.id;
+            entry.Kind = c.kind;
+            entry.Due = c.due;
+            ctx.learner.repetitions.entries.push_back(entry);
+        }
+        EXPECT_EQ(RepetitionsButtonShown(ctx), c.shown) << c.what;
+    }
+}
+
+}  // namespace
+}  // namespace quillan

@@ -1,0 +1,158 @@
+// The recorder's rules over a sound input that is faked: what is saved, when, and what the
+// learner is told. Also the special-letter keys of the typing fields.
+
+#include "audio/recorder.h"
+
+#include <gtest/gtest.h>
+
+#include "app/context.h"
+#include "audio/special_letters.h"
+#include "audio/wav_file.h"
+#include "platform/paths.h"
+#include "support/fakes.h"
+#include "support/temp_dir.h"
+
+namespace quillan {
+namespace {
+
+// Gives `milliseconds` of silence at 8000 Hz per capture, or fails to start when there is
+// no input.
+class FakeCapture : public AudioCapture {
+public:
+    bool Start(std::string& problem) override {
+        ++starts;
+        if (!input) {
+            problem = "no input";
+            return false;
+        }
+        capturing = true;
+        return true;
+    }
+    CapturedSound Stop() override {
+        capturing = false;
+        return {std::vector<int16_t>(static_cast<size_t>(milliseconds) * 8, 0), 8000};
+    }
+    bool IsCapturing() const override { return capturing; }
+
+    bool input = true, capturing = false;
+    int milliseconds = 500, starts = 0;
+};
+
+class RecorderRules : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ctx.startup.ProgramDir = dir.Path();
+        ctx.services.messages = &messages;
+        ctx.services.soundPlayer = &player;
+    }
+    test::TempDir dir;
+    test::FakeMessages messages;
+    test::FakeSoundPlayer player;
+    FakeCapture capture;
+    AppContext ctx;
+    SharedRecorder recorder{capture, ctx};
+};
+
+TEST_F(RecorderRules, ATakeIsSavedAsAWavOfItsLengthReplacingTheLastOne) {
+    EXPECT_FALSE(recorder.StopTake()) << "no take runs";
+    EXPECT_FALSE(FileExists(recorder.TakePath()));
+
+    recorder.StartTake();
+    EXPECT_TRUE(recorder.TakeRecording());
+    recorder.StartTake();  // ignored while a take runs
+    EXPECT_EQ(capture.starts, 1);
+    EXPECT_TRUE(recorder.StopTake());
+    EXPECT_FALSE(recorder.TakeRecording());
+    EXPECT_EQ(player.closes, 1) << "the player lets go of the file before it is replaced";
+    EXPECT_EQ(SoundFileLengthMs(dir.Path() + "tmp1.wav"), 500);
+
+    capture.milliseconds = 1200;
+    recorder.StartTake();
+    recorder.StopTake();
+    EXPECT_EQ(SoundFileLengthMs(dir.Path() + "tmp1.Wav"), 1200);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(RecorderRules, WithoutAnInputTheLearnerIsToldOnceAndNothingIsSaved) {
+    capture.input = false;
+    dir.Write("tmp1.Wav", "older take");
+    for (int i = 0; i < 3; ++i) {
+        recorder.StartTake();
+        EXPECT_FALSE(recorder.TakeRecording());
+        EXPECT_FALSE(recorder.StopTake());
+        recorder.StartRecording();
+        EXPECT_FALSE(recorder.StopRecording(dir.Path() + "save_1"));
+    }
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"no input"});
+    EXPECT_EQ(dir.Read("tmp1.Wav"), "older take");
+    EXPECT_FALSE(FileExists(dir.Path() + "save_1.Wav"));
+
+    // Once recording works again, a later failure is told again.
+    capture.input = true;
+    recorder.StartTake();
+    recorder.StopTake();
+    capture.input = false;
+    recorder.StartTake();
+    recorder.StopTake();
+    EXPECT_EQ(messages.shown.size(), 2u);
+}
+
+TEST_F(RecorderRules, RecordingsGoToTheirBasePath) {
+    EXPECT_FALSE(recorder.StopRecording(dir.Path() + "save_1")) << "a stop without a start";
+    EXPECT_FALSE(FileExists(dir.Path() + "save_1.Wav"));
+
+    recorder.StartRecording();
+    EXPECT_TRUE(recorder.StopRecording(dir.Path() + "save_1"));
+    capture.milliseconds = 700;
+    recorder.StartRecording();
+    EXPECT_TRUE(recorder.StopRecording(dir.Path() + "save_1"));
+    EXPECT_EQ(SoundFileLengthMs(dir.Path() + "save_1.Wav"), 700) << "the second recording";
+
+    // A directory that does not exist: nothing is written and nothing is said.
+    recorder.StartRecording();
+    EXPECT_FALSE(recorder.StopRecording(dir.Path() + "missing\\save_2"));
+    EXPECT_FALSE(DirectoryExists(dir.Path() + "missing"));
+    EXPECT_TRUE(messages.shown.empty());
+
+    // A take that cannot be saved is told.
+    ctx.startup.ProgramDir = dir.Path() + "missing\\";
+    recorder.StartTake();
+    EXPECT_FALSE(recorder.StopTake());
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST(SoundFileLength, NotASoundIsZero) {
+    test::TempDir dir;
+    dir.Write("x.wav", "RIFF but nothing else");
+    EXPECT_EQ(SoundFileLengthMs(dir.Path() + "x.wav"), 0);
+    EXPECT_EQ(SoundFileLengthMs(dir.Path() + "none.wav"), 0);
+}
+
+TEST(SpecialLetters, CtrlLettersByCourse) {
+    struct Case {
+        int variant;
+        char key;
+        bool shift, ctrl, alt;
+        unsigned char letter;  // 0: the key types what it types
+    } cases[] = {
+        {1, 'A', false, true, false, 0},    // this course changes nothing
+        {2, 'A', false, true, false, 228},  // ä
+        {2, 'A', true, true, false, 196},   // Ä
+        {2, 'S', true, true, false, 223},   // ß has no capital
+        {2, 'A', false, true, true, 0},     // Ctrl+Alt is the right Alt key
+        {2, 'A', false, false, false, 0},
+        {2, 'B', false, true, false, 0},
+        {3, 'E', false, true, false, 231},  // ç
+        {3, 'E', true, true, false, 231},
+        {3, 'A', false, true, false, 0},
+    };
+    for (const Case& c : cases) {
+        SpecialLetters letters(c.variant);
+        letters.TakeKeyDown(c.key, c.shift, c.ctrl, c.alt);
+        const char typed = letters.TakeKeyPress('x');
+        EXPECT_EQ(static_cast<unsigned char>(typed), c.letter ? c.letter : 'x') << c.variant << c.key;
+    }
+}
+
+}  // namespace
+}  // namespace quillan
