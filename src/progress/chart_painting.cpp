@@ -77,8 +77,11 @@ void PaintChart(QPainter& painter, const ChartLayout& layout, const ChartPicture
     for (const ChartItem& item : layout.items) {
         if (item.type == ChartItem::Type::Text) {
             painter.setPen(InkColour(item.ink));
-            painter.drawText(QRect(item.x, item.top, chart_geometry::BoxWidth - item.x, RowHeight),
-                             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, ToQt(item.name));
+            const int room = item.width > 0 ? item.width : chart_geometry::BoxWidth - item.x;
+            QString text = ToQt(item.name);
+            if (item.width > 0) text = painter.fontMetrics().elidedText(text, Qt::ElideRight, room);
+            painter.drawText(QRect(item.x, item.top, room, RowHeight),
+                             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
             continue;
         }
         const QPixmap* picture = pictures.Find(item.name);

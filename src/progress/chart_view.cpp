@@ -19,6 +19,8 @@ constexpr int kBarX = 760 - BoxLeft;
 // Names are indented by tree level; an expand box stands this far left of its name.
 constexpr int kNameX[] = {0, 30, 48, 66};
 constexpr int kBoxOffset = 30;
+// A name ends short of the icon column; a longer one is cut there.
+constexpr int kNameEnd = kIconX - 4;
 
 class RowPainter {
 public:
@@ -36,8 +38,9 @@ public:
             Picture(box, x);
             out_.boxes.push_back({{x, top + (RowHeight - h) / 2, metrics_.PictureWidth(box), h}, &node});
         }
-        Text(node.name, nameX, ChartInk::Name);
-        out_.names.push_back({{nameX, top, metrics_.TextWidth(node.name), RowHeight}, &node});
+        out_.items.push_back({ChartItem::Type::Text, nameX, top_, node.name, ChartInk::Name, kNameEnd - nameX});
+        const int nameWidth = std::min(metrics_.TextWidth(node.name), kNameEnd - nameX);
+        out_.names.push_back({{nameX, top, nameWidth, RowHeight}, &node});
 
         const bool unscored = node.depth == 3 && IsUnscoredKind(node.icon);
         if (node.depth == 3) {

@@ -33,7 +33,8 @@ struct ChartItem {
     int top = 0;       // the top of the row; pictures and texts are centred in its height
     std::string name;  // the picture ("typ_40", "poz_2", "rob_yes", ...) or, for Text, the text
     ChartInk ink = ChartInk::Name;
-    int width = 0;     // Bar: pixels taken from the left of the picture
+    int width = 0;     // Bar: pixels taken from the left of the picture; Text: the room for the
+                       // text, which is cut short to fit (0: no limit)
 
     bool operator==(const ChartItem&) const = default;
 };

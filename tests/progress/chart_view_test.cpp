@@ -102,6 +102,17 @@ TEST_F(ChartViewTest, RepetitionsModeDrawsNoResultOnPackageLines) {
     EXPECT_EQ(Row(layout, 0)[3], "'40%' result@665");
 }
 
+TEST_F(ChartViewTest, ALongNameIsCutShortOfTheIconColumn) {
+    ctx.course.sections[1].SectionName = std::string(60, 'x');
+    ChartTree tree = Build(1);
+    const ChartLayout layout = LayOutChart(tree, 0, metrics);
+    const ChartItem& name = layout.items[layout.items.size() - 5];
+    ASSERT_EQ(name.name, std::string(60, 'x'));
+    EXPECT_EQ(name.width, 296) << "from 30 to 4 pixels before the icons at 330";
+    EXPECT_EQ(layout.names[1].rect, (ChartRect{30, 20, 296, 20}));
+    EXPECT_EQ(layout.names[0].rect.w, 7 * 6) << "a short name keeps its width";
+}
+
 TEST(ChartResultBar, WidthAndPictureFollowThePercent) {
     const struct {
         int percent;
