@@ -114,7 +114,7 @@ TWyborForm::~TWyborForm() = default;
 
 void TWyborForm::BuildChart(int mode) {
     if (!pictures_.Loaded()) pictures_.Load(context_.startup.ProgramDir);
-    hovered_ = deleteTarget_ = nullptr;
+    deleteTarget_ = nullptr;
     tree_.Build(context_, mode, context_.services.clock->Now());
     ResetView();
 }
@@ -125,7 +125,6 @@ void TWyborForm::ResetView() {
     btn_zwin->hide();
     btn_kasuj_1_powt->hide();
     Shape1->hide();
-    pointer_ = QPoint(-1, -1);
     offset_ = 0;
     FullRepaint();
 }
@@ -170,7 +169,7 @@ void TWyborForm::showEvent(QShowEvent* event) {
 }
 
 void TWyborForm::closeEvent(QCloseEvent* event) {
-    hovered_ = deleteTarget_ = nullptr;
+    deleteTarget_ = nullptr;
     tree_.Clear();
     layout_ = {};
     img_tlo->clear();
@@ -194,7 +193,6 @@ void TWyborForm::FullRepaint() {
 void TWyborForm::PaintBox(QPainter& painter) { PaintChart(painter, layout_, pictures_); }
 
 void TWyborForm::BoxMouseMove(QPoint at) {
-    pointer_ = at;
     btn_kasuj_1_powt->hide();
     const ChartPointer pointer = PointAt(layout_, at.x(), at.y());
     if (pointer.row >= 0) {
@@ -204,7 +202,6 @@ void TWyborForm::BoxMouseMove(QPoint at) {
         Shape1->hide();
     }
     pb->setCursor(pointer.Hand() ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    hovered_ = pointer.target;
 }
 
 void TWyborForm::BoxMouseDown(QPoint at, Qt::MouseButton button) {
@@ -258,7 +255,7 @@ void TWyborForm::DeleteOneRepetition() {
     btn_kasuj_1_powt->hide();
     if (!deleteTarget_) return;
     ChartNode* node = deleteTarget_;
-    hovered_ = deleteTarget_ = nullptr;
+    deleteTarget_ = nullptr;
     DeleteLineRepetition(context_, tree_, *node);
     offset_ = std::max(0, std::min(offset_, tree_.VisibleRowCount() - 1));
     FullRepaint();

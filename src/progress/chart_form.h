@@ -112,9 +112,7 @@ private:
     ChartTree tree_;
     ChartLayout layout_;
     int offset_ = 0;
-    ChartNode* hovered_ = nullptr;       // the node under the pointer
     ChartNode* deleteTarget_ = nullptr;  // the line btn_kasuj_1_powt deletes
-    QPoint pointer_{-1, -1};             // the last pointer position over the box
 };
 
 }  // namespace quillan
