@@ -96,6 +96,13 @@ TEST_F(ChartTreeTest, NeighbouringRecordsOfOneIdFormPackagesUnderLessonsInCourse
     EXPECT_TRUE(tree.Lessons()[2]->children.empty());
 }
 
+TEST_F(ChartTreeTest, ALessonCodeLongerThanRecordsKeepIsMatchedAsTheyKeepIt) {
+    Lesson("Long", "LESSON-CODE-0042");
+    Add("rpg_1", "P", 54, 1, "LESSON-CODE-");  // the 12 characters a record keeps
+    const ChartTree tree = Build(1);
+    EXPECT_EQ(tree.Lessons()[0]->children.size(), 1u);
+}
+
 TEST_F(ChartTreeTest, AveragesLeaveOutUnscoredKindsWhichStillCountAsDone) {
     Lesson("Scored", "A");
     Lesson("Only unscored", "B");

@@ -24,6 +24,7 @@ protected:
         Add("rpg_9", "P0009", 54, 1, "L01");                                         // 17
         Add("otw_1", "Task", 90, 1, "L01");                                          // 18
         Add("Otw_2001", "Teacher's task", 90, 1, "Otw");                             // 19
+        for (int kind = 70; kind <= 74; ++kind) Add("dia_7", "Every part", kind, 1, "L01");  // 20..24
     }
 };
 
@@ -41,6 +42,8 @@ TEST_F(ExerciseLauncherTest, EveryFamilyGetsItsContextFromTheRecordAndTheLine) {
         {9, 2, "dia_", 5, 71, 0, 2, 2, "Lesson one"},
         {10, 3, "dia_", 5, 73, 0, 3, 4, "Lesson one"},
         {11, 4, "dia_", 5, 74, 0, 4, 5, "Lesson one"},
+        {23, 4, "dia_", 7, 73, 0, 4, 4, "Lesson one"},  // after a third part: the variant of the kind
+        {24, 5, "dia_", 7, 74, 0, 5, 5, "Lesson one"},
         {12, 1, "lst_", 2, 57, 0, 1, 1, "Lesson one"},
         {13, 1, "zdn_", 4, 56, 0, 1, 1, "Lesson one"},
         {14, 1, "zdd_", 6, 59, 0, 1, 1, "Lesson one"},
