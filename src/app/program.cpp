@@ -12,6 +12,8 @@
 #include "app/new_learner_form.h"
 #include "app/settings_form.h"
 #include "app/main_form.h"
+#include "progress/chart_form.h"
+#include "progress/exercise_windows.h"
 #include "app/quillan_application.h"
 #include "course/data_errors.h"
 #include "app/shared_forms.h"
@@ -126,8 +128,12 @@ bool Program::CreateWindows() {
     QObject::connect(&mainForm_->SettingsForm(), &TOpcjeForm::InterfaceLanguageChanged, [this] { LoadLanguagePictures(); });
     // Leaving: the desktop comes back at once, while the program ends.
     QObject::connect(mainForm_.get(), &TMainForm::ProgramEnding, backdrop_.get(), &QWidget::hide);
-    // The exercise chart answers mainForm_->ChartRequested here once it is part of the program;
-    // until then the exercises and repetitions buttons open nothing.
+    // The exercise chart: opened by the menu's exercises and repetitions buttons; it starts the
+    // exercise windows and, after deleting every repetition, hides the menu's repetitions button.
+    exercises_ = std::make_unique<ExerciseWindows>(context_, *forms_);
+    chart_ = std::make_unique<TWyborForm>(context_, *forms_, exercises_->Launcher());
+    QObject::connect(mainForm_.get(), &TMainForm::ChartRequested, chart_.get(), qOverload<int, bool>(&TWyborForm::Open));
+    QObject::connect(chart_.get(), &TWyborForm::RepetitionsCleared, mainForm_.get(), &TMainForm::UpdateRepetitionsButton);
     return true;
 }
 

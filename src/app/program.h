@@ -20,6 +20,8 @@ class TPodkladForm;
 class TForm9;
 class TForm10;
 class SharedForms;
+class ExerciseWindows;
+class TWyborForm;
 
 // The running program: its context, services and windows, and the start-up sequence that
 // brings them up.
@@ -38,6 +40,7 @@ public:
 
     AppContext& Context() { return context_; }
     TMainForm* MainForm() { return mainForm_.get(); }
+    TWyborForm* Chart() { return chart_.get(); }
     // The local user and new learner windows; null before Start creates them.
     TForm9* LocalUserForm() { return form9_.get(); }
     TForm10* NewLearnerForm() { return form10_.get(); }
@@ -72,6 +75,8 @@ private:
     std::unique_ptr<TForm10> form10_;
     std::unique_ptr<TForm9> form9_;
     std::unique_ptr<TPodkladForm> backdrop_;
+    std::unique_ptr<ExerciseWindows> exercises_;
+    std::unique_ptr<TWyborForm> chart_;
 };
 
 // Fonts that the course draws with, mapped to the families installed with the program.

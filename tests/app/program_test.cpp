@@ -9,6 +9,7 @@
 #include "app/backdrop_form.h"
 #include "app/local_user_form.h"
 #include "app/main_form.h"
+#include "progress/chart_form.h"
 #include "app/new_learner_form.h"
 #include "app/shared_forms.h"
 #include "controls/message_form.h"
@@ -77,6 +78,21 @@ TEST(Program, StartsOnAnInstallationAndShowsTheMainWindowAfterTheSignIn) {
     EXPECT_EQ(program.Context().learner.loginName, "Ola");
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_TRUE(messages.errors.empty());
+}
+
+TEST(Program, TheMenuOpensTheExerciseChart) {
+    test::TempDir dir;
+    WriteInstallation(dir);
+    dir.Write("usr.t", "1=Ola\r\n");
+    test::FakeMessages messages;
+    Program program(App(), &messages);
+    SignInTheLastLearner(program);
+    ASSERT_TRUE(program.Start(dir.Path()));
+    ASSERT_NE(program.Chart(), nullptr);
+    EXPECT_FALSE(program.Chart()->isVisible());
+    emit program.MainForm()->ChartRequested(1, false);
+    EXPECT_TRUE(program.Chart()->isVisible());
+    program.Chart()->close();
 }
 
 TEST(Program, TheFirstLearnerIsCreatedInTheNewLearnerWindowAndSignedIn) {
