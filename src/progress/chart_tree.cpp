@@ -1,5 +1,7 @@
 #include "progress/chart_tree.h"
 
+#include "progress/exercise_table.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -7,6 +9,7 @@
 #include "app/context.h"
 #include "course/exercise_kinds.h"
 #include "platform/paths.h"
+#include "progress/exercise_table.h"
 #include "text/text_utils.h"
 
 namespace quillan {
@@ -62,6 +65,12 @@ public:
     }
 
 private:
+    // An open task shows its instruction instead of the title template it is stored with.
+    std::string LineName(const CW_Info& record) const {
+        std::string task = OpenTaskLineName(context_.course, record.Id, record.Title, context_.startup.LangIndex);
+        return task.empty() ? names_(record.Title) : task;
+    }
+
     bool Due(const CW_Info& record, int position) const {
         return repetitions_.IsDue(record.Id, record.Kind, LineRepetitionIndex(record.Kind, position));
     }
@@ -82,7 +91,7 @@ private:
         const CW_Info& record = RecordAt(context_, index);
         if (mode_ == 2 && !Due(record, 1)) return;
         std::unique_ptr<ChartNode> node = Exercise(index, 1);
-        node->name = names_(record.Title);
+        node->name = LineName(record);
         node->parent = &lesson;
         lesson.children.push_back(std::move(node));
     }

@@ -130,10 +130,16 @@ void AddVocabulary(TableBuilder& b, const std::string& programDir) {
     }
 }
 
+}  // namespace
+
+const char* const kOpenTaskTitle = "Nazwa1 PL=Nazwa2 ANG=Nazwa3 NIEM=";
+
+namespace {
+
 void AddOpenTasks(TableBuilder& b, const Course& course) {
     for (size_t i = 1; i <= course.openTasks.size(); ++i) {
         const OpenTask& task = course.openTasks[i - 1];
-        b.Append("otw_" + std::to_string(i), "Nazwa1 PL=Nazwa2 ANG=Nazwa3 NIEM=", 90, task.Level, task.Section);
+        b.Append("otw_" + std::to_string(i), kOpenTaskTitle, 90, task.Level, task.Section);
     }
 }
 
@@ -169,6 +175,16 @@ void BuildExerciseTable(ResultsTable& table, const Course& course, const Startup
     AddDialogues(builder, course);
     AddVocabulary(builder, state.ProgramDir);
     AddOpenTasks(builder, course);
+}
+
+std::string OpenTaskLineName(const Course& course, const std::string& id, const std::string& title, int langIndex) {
+    if (title != kOpenTaskTitle || id.rfind("otw_", 0) != 0) return {};
+    const std::string number = id.substr(4);
+    if (number.empty() || number.size() > 6 || number.find_first_not_of("0123456789") != std::string::npos) return {};
+    const size_t n = static_cast<size_t>(std::stoi(number));
+    if (n < 1 || n > course.openTasks.size()) return {};
+    const OpenTask& task = course.openTasks[n - 1];
+    return langIndex == 0 || task.Text2.empty() ? task.Text1 : task.Text2;
 }
 
 }  // namespace quillan

@@ -32,4 +32,13 @@ ResultsTable InstallationExerciseTable(const std::string& programDir, DayNumber 
 // name, so that every learner of an installation has the same "slo_" numbers.
 std::vector<std::string> VocabularyFiles(const std::string& programDir);
 
+// The title every open task of the course is stored with: a template of a title in three
+// languages, never meant to be read by a learner.
+extern const char* const kOpenTaskTitle;
+
+// What the chart and its printout show for an open task of the course ("otw_" + number) that
+// still carries the stored template: the task's own instruction from "otwarte.txt", Polish for
+// the Polish interface, English otherwise. Empty for any other record.
+std::string OpenTaskLineName(const Course& course, const std::string& id, const std::string& title, int langIndex);
+
 }  // namespace quillan

@@ -6,6 +6,7 @@
 
 #include "progress/chart_actions.h"
 #include "progress/chart_fixture.h"
+#include "progress/exercise_table.h"
 #include "progress/learner_session.h"
 
 namespace quillan {
@@ -101,6 +102,19 @@ TEST_F(ChartTreeTest, ALessonCodeLongerThanRecordsKeepIsMatchedAsTheyKeepIt) {
     Add("rpg_1", "P", 54, 1, "LESSON-CODE-");  // the 12 characters a record keeps
     const ChartTree tree = Build(1);
     EXPECT_EQ(tree.Lessons()[0]->children.size(), 1u);
+}
+
+TEST_F(ChartTreeTest, OpenTasksShowTheirInstructionInTheInterfaceLanguage) {
+    Lesson("Meetings", "L01");
+    ctx.course.openTasks = {{1, 1, 1, "Napisz e-mail.", "Write an e-mail."}};
+    Add("otw_1", kOpenTaskTitle, 90, 1, "L01");
+    Add("otw_2", kOpenTaskTitle, 90, 1, "L01");  // no such task in the course: the stored title
+    ctx.startup.LangIndex = 0;
+    EXPECT_EQ(Build(1).Lessons()[0]->children[0]->name, "Napisz e-mail.");
+    ctx.startup.LangIndex = 1;
+    const ChartTree tree = Build(1);
+    EXPECT_EQ(tree.Lessons()[0]->children[0]->name, "Write an e-mail.");
+    EXPECT_EQ(tree.Lessons()[0]->children[1]->name, kOpenTaskTitle);
 }
 
 TEST_F(ChartTreeTest, AveragesLeaveOutUnscoredKindsWhichStillCountAsDone) {
