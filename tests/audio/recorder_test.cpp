@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/context.h"
-#include "audio/special_letters.h"
+#include "audio/accent_keys.h"
 #include "audio/wav_file.h"
 #include "platform/paths.h"
 #include "support/fakes.h"
@@ -128,7 +128,7 @@ TEST(SoundFileLength, NotASoundIsZero) {
     EXPECT_EQ(SoundFileLengthMs(dir.Path() + "none.wav"), 0);
 }
 
-TEST(SpecialLetters, CtrlLettersByCourse) {
+TEST(AccentKeys, CtrlLettersByCourse) {
     struct Case {
         int variant;
         char key;
@@ -147,7 +147,7 @@ TEST(SpecialLetters, CtrlLettersByCourse) {
         {3, 'A', false, true, false, 0},
     };
     for (const Case& c : cases) {
-        SpecialLetters letters(c.variant);
+        AccentKeys letters(c.variant);
         letters.TakeKeyDown(c.key, c.shift, c.ctrl, c.alt);
         const char typed = letters.TakeKeyPress('x');
         EXPECT_EQ(static_cast<unsigned char>(typed), c.letter ? c.letter : 'x') << c.variant << c.key;

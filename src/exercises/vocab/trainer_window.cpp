@@ -10,7 +10,7 @@
 #include "app/shared_forms.h"
 #include "audio/button_pictures.h"
 #include "audio/resource_form.h"
-#include "audio/special_letters.h"
+#include "audio/accent_keys.h"
 #include "controls/answer_form.h"
 #include "controls/message_form.h"
 #include "controls/picture_controls.h"
@@ -511,7 +511,7 @@ bool TForm4::eventFilter(QObject* watched, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         // The window sees every key first; then the letters other courses type with Ctrl.
         if (HandleKey(key)) return true;
-        SpecialLetters letters(context_.startup.CourseVariant);
+        AccentKeys letters(context_.startup.CourseVariant);
         const Qt::KeyboardModifiers mods = key->modifiers();
         letters.TakeKeyDown(key->key(), mods & Qt::ShiftModifier, mods & Qt::ControlModifier, mods & Qt::AltModifier);
         if (letters.PendingLetter != ' ') {

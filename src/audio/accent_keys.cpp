@@ -1,4 +1,4 @@
-#include "audio/special_letters.h"
+#include "audio/accent_keys.h"
 
 namespace quillan {
 namespace {
@@ -33,7 +33,7 @@ char French(int key) {
 
 }  // namespace
 
-void SpecialLetters::TakeKeyDown(int key, bool shift, bool ctrl, bool alt) {
+void AccentKeys::TakeKeyDown(int key, bool shift, bool ctrl, bool alt) {
     PendingLetter = ' ';
     if (!ctrl || alt) return;  // Ctrl+Alt is the right Alt key of Polish keyboards
     if (courseVariant_ == 2) PendingLetter = German(key, shift);
