@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "app/installation.h"
-#include "app/settings.h"
+#include "progress/settings.h"
 #include "course/load_course.h"
 #include "platform/cp1250.h"
 #include "platform/day_date.h"
@@ -25,10 +25,10 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/system_clock.h"
-#include "progress/chart_printout.h"
-#include "progress/chart_tree.h"
+#include "chart/chart_printout.h"
+#include "chart/chart_tree.h"
 #include "progress/exercise_table.h"
-#include "progress/learner_session.h"
+#include "session/learner_session.h"
 #include "progress/results_json.h"
 #include "text/text_utils.h"
 

@@ -7,7 +7,7 @@
 #include "app/installation.h"
 #include "app/program.h"
 #include "dictionary_window.h"
-#include "help/dictionary_content.h"
+#include "dictionary/dictionary_content.h"
 #include "platform/cp1250.h"
 #include "platform/messages.h"
 #include "platform/paths.h"

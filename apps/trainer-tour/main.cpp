@@ -18,11 +18,11 @@
 #include <QTimer>
 #include <iostream>
 
-#include "app/context.h"
+#include "session/app_context.h"
 #include "app/installation.h"
 #include "app/program.h"
 #include "app/quillan_application.h"
-#include "app/shared_forms.h"
+#include "forms/shared_forms.h"
 #include "audio/recorder.h"
 #include "audio/resource_form.h"
 #include "controls/picture_controls.h"
@@ -35,7 +35,7 @@
 #include "platform/qt/qt_audio_capture.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_text.h"
-#include "progress/learner_session.h"
+#include "session/learner_session.h"
 
 namespace {
 

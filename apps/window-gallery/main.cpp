@@ -23,27 +23,27 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
-#include "app/context.h"
+#include "session/app_context.h"
 #include "app/exit_form.h"
 #include "app/local_learners.h"
 #include "app/local_user_form.h"
 #include "app/main_form.h"
 #include "app/new_learner_form.h"
 #include "app/settings_form.h"
-#include "progress/delete_repetitions_form.h"
+#include "chart/delete_repetitions_form.h"
 #include "progress/repetitions.h"
 #include "progress/results_store.h"
 #include "app/installation.h"
 #include "app/program.h"
 #include "app/quillan_application.h"
-#include "app/shared_forms.h"
+#include "forms/shared_forms.h"
 #include "audio/multimedia_form.h"
 #include "audio/resource_form.h"
-#include "controls/answer_form.h"
+#include "forms/answer_form.h"
 #include "controls/message_form.h"
 #include "controls/picture_controls.h"
 #include "controls/result_gauge.h"
-#include "controls/summary_form.h"
+#include "forms/summary_form.h"
 #include "controls/transparent_button.h"
 #include "course/load_course.h"
 #include "guidance/information_form.h"
@@ -56,10 +56,10 @@
 #include "platform/qt/qt_messages.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_text.h"
-#include "progress/chart_form.h"
-#include "progress/chart_printout.h"
-#include "progress/exercise_windows.h"
-#include "progress/learner_session.h"
+#include "chart/chart_form.h"
+#include "chart/chart_printout.h"
+#include "exercises/exercise_windows.h"
+#include "session/learner_session.h"
 #include "text/numbered_texts.h"
 
 namespace {
@@ -136,9 +136,10 @@ void SaveMenuWindows(AppContext& context, SharedForms& forms, const QString& out
     exit.show();
     Save(exit, out, "TForm24");
     exit.hide();
-    forms.kasPowt->show();
-    Save(*forms.kasPowt, out, "Tkas_powt_Form");
-    forms.kasPowt->hide();
+    Tkas_powt_Form deleteAll(context.Window(), forms.form5->MyImageList1);
+    deleteAll.show();
+    Save(deleteAll, out, "Tkas_powt_Form");
+    deleteAll.hide();
 
     QtClock clock;
     context.services.clock = &clock;

@@ -2,7 +2,7 @@
 
 #include "course/load_course.h"
 #include "platform/errors.h"
-#include "progress/learner_session.h"
+#include "session/learner_session.h"
 
 namespace quillan {
 

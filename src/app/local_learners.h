@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "app/context.h"
+#include "session/app_context.h"
 #include "app/learners.h"
 
 namespace quillan {

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "app/context.h"
+#include "session/app_context.h"
 #include "audio/recorder.h"
 #include "platform/qt/qt_audio_capture.h"
 #include "platform/qt/qt_clock.h"
@@ -67,7 +67,7 @@ private:
     AppContext context_;
     QtPrinter printer_;
     QtAudioCapture capture_;
-    SharedRecorder recorder_{capture_, context_};
+    SharedRecorder recorder_{capture_, context_.Window()};
     QtProcessLauncher launcher_;
     std::unique_ptr<SharedForms> forms_;
     std::unique_ptr<LocalLearners> learners_;

@@ -4,8 +4,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-#include "app/context.h"
-#include "audio/button_pictures.h"
+#include "context/window_context.h"
+#include "controls/button_pictures.h"
 #include "audio/video_panel.h"
 #include "controls/image_list.h"
 #include "controls/transparent_button.h"
@@ -50,7 +50,7 @@ void MediaBar::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) emit clickedAt(event->position().toPoint().x());
 }
 
-TMultimediaForm::TMultimediaForm(AppContext& context, TMyImageList& images, THtml_SmallForm& htmlWindow, QWidget* parent)
+TMultimediaForm::TMultimediaForm(WindowContext context, TMyImageList& images, THtml_SmallForm& htmlWindow, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       context_(context),
       images_(images),

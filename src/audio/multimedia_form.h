@@ -8,10 +8,10 @@
 
 #include "audio/media_window_layout.h"
 #include "platform/qt/qt_media_device.h"
+#include "context/window_context.h"
 
 namespace quillan {
 
-struct AppContext;
 class TMyImageList;
 class TTransparentButton;
 class THtml_SmallForm;
@@ -25,7 +25,7 @@ class MediaBar;
 class TMultimediaForm : public QWidget {
     Q_OBJECT
 public:
-    TMultimediaForm(AppContext& context, TMyImageList& images, THtml_SmallForm& htmlWindow, QWidget* parent = nullptr);
+    TMultimediaForm(WindowContext context, TMyImageList& images, THtml_SmallForm& htmlWindow, QWidget* parent = nullptr);
     ~TMultimediaForm() override;
 
     // What the next ShowMedia uses: the text's bookmark times, its offsets from the main
@@ -77,7 +77,7 @@ private:
     void SeekTo(int x);
     TTransparentButton* Mark(int k) const;
 
-    AppContext& context_;
+    WindowContext context_;
     TMyImageList& images_;
     THtml_SmallForm& htmlWindow_;
     QtMediaDevice player_;

@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "app/context.h"
-#include "audio/button_pictures.h"
+#include "context/window_context.h"
+#include "controls/button_pictures.h"
 #include "controls/pictures.h"
 
 namespace quillan {
@@ -36,7 +36,7 @@ QPixmap Mark(bool right) {
 
 }  // namespace
 
-TForm5::TForm5(AppContext& context, QWidget* parent)
+TForm5::TForm5(WindowContext context, QWidget* parent)
     : QWidget(parent),
       stan_ok(Mark(true)),
       stan_bad(Mark(false)),

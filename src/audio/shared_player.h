@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/startup_state.h"
+#include "context/startup_state.h"
 #include "platform/media_device.h"
 #include "platform/messages.h"
 #include "platform/sound_player.h"

@@ -3,13 +3,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-#include "audio/button_pictures.h"
+#include "controls/button_pictures.h"
 #include "controls/transparent_button.h"
 #include "platform/qt/qt_text.h"
 
 namespace quillan {
 
-TForm20::TForm20(AppContext& context, TMyImageList& images, QWidget* parent)
+TForm20::TForm20(WindowContext context, TMyImageList& images, QWidget* parent)
     : PictureDialog(context, QSize(440, 120), "info.bmp", parent) {
     setObjectName("TForm20");
     Label1 = new QLabel(this);

@@ -15,7 +15,7 @@ class TTransparentButton;
 class TForm20 : public PictureDialog {
     Q_OBJECT
 public:
-    TForm20(AppContext& context, TMyImageList& images, QWidget* parent = nullptr);
+    TForm20(WindowContext context, TMyImageList& images, QWidget* parent = nullptr);
 
     // Puts the message (Windows-1250) into Label1 and shows the window modally.
     void ShowMessage(const std::string& text);

@@ -4,13 +4,13 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "app/context.h"
+#include "context/window_context.h"
 #include "controls/pictures.h"
 #include "platform/qt/qt_text.h"
 
 namespace quillan {
 
-PictureDialog::PictureDialog(AppContext& context, QSize size, std::string backgroundName, QWidget* parent,
+PictureDialog::PictureDialog(WindowContext context, QSize size, std::string backgroundName, QWidget* parent,
                              Qt::WindowFlags flags)
     : QDialog(parent, flags | Qt::FramelessWindowHint), context_(context), backgroundName_(std::move(backgroundName)) {
     setFixedSize(size);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/ascii.h"
 #include "platform/cp1250.h"
 #include "platform/errors.h"
 
@@ -11,8 +12,6 @@ namespace fs = std::filesystem;
 
 namespace quillan {
 namespace {
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 

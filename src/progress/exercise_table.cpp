@@ -1,6 +1,5 @@
 #include "progress/exercise_table.h"
 
-#include "app/installation.h"
 #include "course/data_errors.h"
 #include "course/load_course.h"
 #include "course/problems.h"
@@ -144,22 +143,6 @@ void AddOpenTasks(TableBuilder& b, const Course& course) {
 }
 
 }  // namespace
-
-ResultsTable InstallationExerciseTable(const std::string& programDir, DayNumber now, Messages& messages, int lang) {
-    StartupState state;
-    state.ProgramDir = WithTrailingSeparator(programDir);
-    std::optional<LineReader> profile = LineReader::OpenIfExists(state.ProgramDir + "prof_r.txt");
-    if (!profile) throw FileError(MissingProfileMessage());
-    ReadProfile(*profile, state);
-    ChooseInterfaceLanguage(state);
-    if (lang >= 0) SetLanguage(state, lang);
-    Course course;
-    Problems problems;
-    LoadCourseData(state, course, problems, &messages);
-    ResultsTable table;
-    BuildExerciseTable(table, course, state, now);
-    return table;
-}
 
 std::vector<std::string> VocabularyFiles(const std::string& programDir) {
     return ListFiles(programDir + "cw_r\\", ".bc4");

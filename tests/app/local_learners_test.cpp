@@ -7,7 +7,7 @@
 #include "course/load_course.h"
 #include "platform/errors.h"
 #include "platform/files.h"
-#include "progress/learner_session.h"
+#include "session/learner_session.h"
 #include "support/fakes.h"
 #include "text/numbered_texts.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "audio/button_pictures.h"
+#include "controls/button_pictures.h"
 #include "audio/media_paths.h"
 #include "audio/media_window_layout.h"
 #include "support/temp_dir.h"

@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "app/context.h"
+#include "session/app_context.h"
 #include "audio/multimedia_form.h"
 #include "audio/resource_form.h"
 #include "audio/video_panel.h"

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/startup_state.h"
+#include "context/startup_state.h"
 #include "support/temp_dir.h"
 
 namespace quillan::test {

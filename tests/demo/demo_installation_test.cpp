@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "app/installation.h"
-#include "app/startup_state.h"
+#include "context/startup_state.h"
 #include "course/course.h"
 #include "course/load_course.h"
 #include "course/problems.h"

@@ -74,7 +74,7 @@ TEST(Processes, ProgramKeysAndTheRunningTestProgram) {
     EXPECT_EQ(ProgramKey("/opt/q/SLOWNIK_BE.exe"), "slownik_be");
     EXPECT_EQ(ProgramKey("C:\\Kurs\\slownik_be.EXE"), "slownik_be");
     EXPECT_EQ(ProgramKey("/opt/q/slownik_be (deleted)"), "slownik_be");
-    EXPECT_TRUE(ProcessRunning("DICTIONARY_TEST.exe"));  // this very test program
+    EXPECT_TRUE(ProcessRunning("HELP_TEST.exe"));  // this very test program
     EXPECT_FALSE(ProcessRunning("no_such_program_here"));
 }
 

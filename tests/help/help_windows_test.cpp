@@ -5,11 +5,12 @@
 #include <QScrollBar>
 #include <QTextDocument>
 
-#include "app/context.h"
+#include "session/app_context.h"
 #include "audio/multimedia_form.h"
 #include "controls/image_list.h"
 #include "controls/message_form.h"
 #include "controls/transparent_button.h"
+#include "forms/shared_forms.h"
 #include "help/help_form.h"
 #include "help/html_small_form.h"
 #include "help/html_view.h"
@@ -163,22 +164,22 @@ TEST_F(HelpWindowsTest, PrintFailureIsNotReportedAsPrinted) {
 }
 
 TEST_F(HelpWindowsTest, HelpPutsTheMediaWindowAwayWhileItShows) {
-    THtml_SmallForm small(context, list, printer, form20);
-    TMultimediaForm media(context, list, small);
-    Help().SetMediaWindow(&media);
+    SharedForms forms(context, printer);
+    TMultimediaForm& media = *forms.multimedia;
+    THelpForm& help = *forms.help;
     dir.Write("media/Teksty_wav/7.wav", test::WavBytes(200));
     media.ShowMedia(2, context.startup.MediaDir + "Teksty_wav\\7.wav");
     ASSERT_TRUE(media.isVisible());
 
-    Help().ShowPage(dir.Path() + "Htm_r\\h_index.html");
+    help.ShowPage(dir.Path() + "Htm_r\\h_index.html");
     EXPECT_FALSE(media.isVisible());
-    Help().close();
+    help.close();
     EXPECT_TRUE(media.isVisible());
 
     // Closed by its own button it stays away.
     test::Click(*media.btn_zamknij);
-    Help().ShowPage(dir.Path() + "Htm_r\\h_index.html");
-    Help().close();
+    help.ShowPage(dir.Path() + "Htm_r\\h_index.html");
+    help.close();
     EXPECT_FALSE(media.isVisible());
 }
 

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/context.h"
+#include "session/app_context.h"
 #include "audio/wav_file.h"
 #include "course/exercise_kinds.h"
-#include "exercises/vocab/answer_text.h"
+#include "text/answer_text.h"
 #include "exercises/vocab/word_frame.h"
 #include "platform/paths.h"
-#include "progress/learner_session.h"
+#include "session/learner_session.h"
 #include "text/text_utils.h"
 
 namespace quillan {

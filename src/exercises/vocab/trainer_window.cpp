@@ -6,12 +6,12 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "app/context.h"
-#include "app/shared_forms.h"
-#include "audio/button_pictures.h"
+#include "session/app_context.h"
+#include "forms/shared_forms.h"
+#include "controls/button_pictures.h"
 #include "audio/resource_form.h"
 #include "audio/accent_keys.h"
-#include "controls/answer_form.h"
+#include "forms/answer_form.h"
 #include "controls/message_form.h"
 #include "controls/picture_controls.h"
 #include "controls/pictures.h"

@@ -10,8 +10,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
-#include "app/shared_forms.h"
-#include "controls/answer_form.h"
+#include "forms/shared_forms.h"
+#include "forms/answer_form.h"
 #include "controls/picture_controls.h"
 #include "controls/result_gauge.h"
 #include "controls/transparent_button.h"
