@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "platform/qt/input_guard.h"
+
 namespace quillan {
 namespace {
 
@@ -83,6 +85,7 @@ MediaDevice::Mode QtMediaDevice::GetMode() const {
 
 void QtMediaDevice::WaitUntilStopped() {
     if (player_.playbackState() == QMediaPlayer::StoppedState) return;
+    InputGuard guard;
     QEventLoop loop;
     connect(&player_, &QMediaPlayer::playbackStateChanged, &loop, [&loop](QMediaPlayer::PlaybackState state) {
         if (state == QMediaPlayer::StoppedState) loop.quit();

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include "forms/shared_forms.h"
 #include "forms/answer_form.h"
@@ -18,6 +19,7 @@
 #include "exercises/vocab/trainer_boxes.h"
 #include "exercises/vocab/trainer_fixture.h"
 #include "platform/cp1250.h"
+#include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_text.h"
 #include "support/ui_helpers.h"
 #include "text/text_utils.h"
@@ -136,6 +138,29 @@ TEST_F(TrainerWindow, DictationFromOpeningToTheResultsOnDisk) {
     EXPECT_TRUE(form->E_Wpisana->text().isEmpty());
     EXPECT_TRUE(test::WaitFor([&] { return QApplication::focusWidget() == form->E_Wpisana; }, 2000));
     EXPECT_EQ(form->L_Polecenie->text(), "T148 (7 letters)") << "the first word, meeting, has 7 letters";
+}
+
+TEST_F(TrainerWindow, InputDuringTheVerdictsSoundDoesNotMoveOn) {
+    ASSERT_TRUE(form->OpenExercise("slo_1", "0101", 4));
+    const std::string first = form->Trainer().Question().ExpectedAnswer;
+    // The verdict's sound is waited for as the program waits: Enter and a click on OK come in
+    // meanwhile.
+    player.whileWaiting = [&] {
+        QTimer::singleShot(10, [&] {
+            PressKey(Qt::Key_Return);
+            test::Click(*form->B_OK);
+        });
+        QtClock().Wait(80);
+    };
+    Type("wrong");
+    player.whileWaiting = nullptr;
+    EXPECT_EQ(form->Trainer().Question().ExpectedAnswer, first);
+    EXPECT_EQ(FromQt(form->L_Poprawna->text()), first);
+    EXPECT_TRUE(form->B_OK->isVisible());
+    EXPECT_TRUE(form->img_bad->isVisible());
+    // After the sound the learner goes on as usual.
+    PressKey(Qt::Key_Return);
+    EXPECT_NE(form->Trainer().Question().ExpectedAnswer, first);
 }
 
 TEST_F(TrainerWindow, ChoiceKeysTabsAndTheWordList) {
