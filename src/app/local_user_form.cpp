@@ -13,6 +13,7 @@
 #include "guidance/information_form.h"
 #include "help/help_form.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/first_window_probe.h"
 #include "text/numbered_texts.h"
 #include "text/text_utils.h"
 
@@ -62,7 +63,10 @@ TForm9::TForm9(AppContext& context, SharedForms& forms, LocalLearners& learners,
     FillList();
 }
 
-bool TForm9::SignInModally() { return exec() == QDialog::Accepted; }
+bool TForm9::SignInModally() {
+    ExitAfterFirstPaintWhenProbed(*this);  // the start-up measurement ends here
+    return exec() == QDialog::Accepted;
+}
 
 void TForm9::FillList() {
     ComboBox1->clear();

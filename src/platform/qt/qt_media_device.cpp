@@ -62,6 +62,7 @@ void QtMediaDevice::Seek(int milliseconds) { player_.setPosition(milliseconds); 
 int QtMediaDevice::LengthMs() {
     if (player_.source().isEmpty()) return 0;
     if (player_.mediaStatus() == QMediaPlayer::LoadingMedia) {
+        InputGuard guard;  // the file loads as a play waits: no input meanwhile
         QEventLoop loop;
         connect(&player_, &QMediaPlayer::mediaStatusChanged, &loop, [&loop](QMediaPlayer::MediaStatus status) {
             if (status != QMediaPlayer::LoadingMedia) loop.quit();
