@@ -116,7 +116,8 @@ int main(int argc, char** argv) {
         std::cerr << "usage: trainer-tour INSTALLATION_DIR OUT_DIR [WORD_LIST]\n";
         return 2;
     }
-    const QString out = QString::fromLocal8Bit(argv[2]);
+    // Absolute before the installation becomes the current directory.
+    const QString out = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
     QDir().mkpath(out + "/learner");
 
     AppContext context;

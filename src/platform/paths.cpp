@@ -112,6 +112,15 @@ bool IsAbsolutePath(std::string_view windowsPath) {
     return HasDriveTag(windowsPath) || (!windowsPath.empty() && IsSeparator(windowsPath.front()));
 }
 
+std::string AbsolutePath(std::string_view windowsPath) {
+    if (IsAbsolutePath(windowsPath)) return std::string(windowsPath);
+    std::error_code ec;
+    std::string current = fs::current_path(ec).string();
+    if (ec) return std::string(windowsPath);
+    if (current.back() != '/') current += '/';
+    return Utf8ToCp1250(current) + std::string(windowsPath);
+}
+
 std::string DirectoryOf(std::string_view path) {
     const size_t cut = path.find_last_of("\\/");
     return cut == std::string_view::npos ? std::string() : std::string(path.substr(0, cut + 1));

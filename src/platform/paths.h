@@ -41,6 +41,10 @@ bool ChangeDirectory(std::string_view windowsPath);
 // True for "\a", "/a" and "D:\a"; false for "a\b".
 bool IsAbsolutePath(std::string_view windowsPath);
 
+// A relative path taken from the current directory ("demo" in /home/ola gives "/home/ola/demo");
+// an absolute path as it is.
+std::string AbsolutePath(std::string_view windowsPath);
+
 // ASCII letter-case-insensitive equality, as file names and tags are compared.
 bool SameIgnoringCase(std::string_view a, std::string_view b);
 
