@@ -187,7 +187,7 @@ int Words(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     VocabStore store;
     Problems problems;
     try {
-        LoadWordList(Utf8ToCp1250(file), store, problems, nullptr);
+        LoadWordList(Utf8ToCp1250(file), store, problems);
     } catch (const DataLineError& error) {
         err << ProblemLine(Problem{error.Place().File, error.Place().Line, error.Place().Detail}) << "\n";
         return kProblems;
