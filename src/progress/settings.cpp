@@ -83,6 +83,7 @@ void WriteSettingsFile(const std::string& path, const Settings& settings) {
 }
 
 Settings LoadSettings(const std::string& path, int newLearnerLanguage) {
+    RemoveLeftoverTemporaries(path);
     if (std::optional<Settings> read = ReadSettingsFile(path)) return *read;
     Settings defaults;
     defaults.LangIndex = newLearnerLanguage;

@@ -44,7 +44,7 @@ std::optional<Settings> ReadSettingsFile(const std::string& path);
 void WriteSettingsFile(const std::string& path, const Settings& settings);
 
 // The learner's settings: read from the file, or, when there is none, the defaults with the
-// given language, written to the file at once.
+// given language, written to the file at once. Temporaries of an interrupted save go first.
 Settings LoadSettings(const std::string& path, int newLearnerLanguage);
 
 // What the repetitions read of the settings.
