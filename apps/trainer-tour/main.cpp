@@ -139,8 +139,7 @@ int main(int argc, char** argv) {
     SharedForms forms(context, printer);
     forms.form5->LoadButtonPictures();
 
-    context.startup.ResultsDirectory = WithTrailingSeparator(Utf8ToCp1250((out + "/learner").toStdString()));
-    if (!OpenLearnerFiles(context, 0)) return 1;
+    if (!OpenLearnerFiles(context, WithTrailingSeparator(Utf8ToCp1250((out + "/learner").toStdString())), 0)) return 1;
     std::string id, name = argc > 3 ? argv[3] : "";
     for (const CW_Info& record : context.learner.results.records)
         if (record.Id.rfind("slo_", 0) == 0 && (name.empty() || record.Title.substr(1) == name)) {

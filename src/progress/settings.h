@@ -66,5 +66,7 @@ struct LanguageItem {
 // The languages installed under programDir: "polski" when "Lang_r\0" exists, "english" when
 // "Lang_r\1" does.
 std::vector<LanguageItem> LanguageList(const std::string& programDir);
+// The directory "Lang_r\" + number exists under programDir.
+bool LanguageInstalled(const std::string& programDir, int number);
 
 }  // namespace quillan

@@ -175,6 +175,30 @@ TEST(Program, LeavingTheSignInEndsTheProgramWithoutAProblem) {
     EXPECT_FALSE(std::filesystem::exists(dir.Path() + "1"));
 }
 
+// A number in the course that is no number stops the exercise table of a learner's first
+// sign-in: the sign-in is refused with the error's message, the window stays for another try
+// or for leaving, and nothing of the learner is written.
+TEST(Program, ACourseErrorAtAFirstSignInRefusesItWithItsMessage) {
+    test::TempDir dir;
+    WriteInstallation(dir);
+    dir.Write("Listy_r/index.txt", "list1=1=x=3=\r\n");
+    dir.Write("usr.t", "1=Ola\r\n");
+    test::FakeMessages messages;
+    Program program(App(), &messages);
+    bool stayed = false;
+    test::WhenModal([&] { return program.LocalUserForm(); }, [&] {
+        test::Press(*program.LocalUserForm(), Qt::Key_Return);
+        stayed = program.LocalUserForm()->isVisible();
+        test::Press(*program.LocalUserForm(), Qt::Key_Escape);
+    });
+    EXPECT_FALSE(program.Start(dir.Path()));
+    EXPECT_EQ(program.ExitCode(), 0);
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(messages.errors, std::vector<std::string>{"Listy_r\\index.txt:1: 'x' is not a valid integer value"});
+    EXPECT_TRUE(program.Context().learner.loginName.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() + "1"));
+}
+
 TEST(Program, AListOfLearnersThatCannotBeReadEndsStartUp) {
     test::TempDir dir;
     WriteInstallation(dir);
