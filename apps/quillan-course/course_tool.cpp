@@ -12,6 +12,7 @@
 #include "platform/cp1250.h"
 #include "platform/errors.h"
 #include "platform/paths.h"
+#include "progress/exercise_table.h"
 
 namespace quillan {
 
@@ -31,7 +32,8 @@ const char* const kCheckHelp =
     "usage: quillan-course check DIR [--lang N]\n"
     "Loads the installation DIR as the program does at start and prints one line per table,\n"
     "'NAME COUNT', in load order, then every problem as 'FILE:LINE: message' (line 0: the file\n"
-    "as a whole). Unlike the program, an error ends only the load of its own file.\n"
+    "as a whole). Unlike the program, an error ends only the load of its own file. The exercise\n"
+    "table a new learner gets is built from the tables too, and what stops it is a problem.\n"
     "--lang N reads the interface tables of Lang_r\\N\\ (default: 1 with be.ini, else 0).\n"
     "Exit status: 0 no problem, 1 problems, 2 DIR is no installation or a wrong argument.\n";
 
@@ -93,14 +95,14 @@ bool ParseOptions(const std::vector<std::string>& args, bool langAllowed, Option
 
 // Loads the installation in `dir` as the program's start-up does; false (with a message) when
 // it is no installation.
-bool LoadInstallation(const std::string& dir, int lang, Course& course, Problems& problems, std::ostream& err) {
+bool LoadInstallation(const std::string& dir, int lang, StartupState& state, Course& course, Problems& problems,
+                      std::ostream& err) {
     std::error_code ec;
     const std::filesystem::path path = std::filesystem::absolute(dir, ec);
     if (ec || !std::filesystem::is_directory(path)) {
         err << "quillan-course: " << dir << " is not a directory\n";
         return false;
     }
-    StartupState state;
     CollectedMessages messages;
     try {
         if (!ResolveInstallation(state, WithTrailingSeparator(Utf8ToCp1250(path.string())), messages)) {
@@ -119,6 +121,19 @@ bool LoadInstallation(const std::string& dir, int lang, Course& course, Problems
     return true;
 }
 
+// Builds the exercise table of a new learner as his first sign-in does; what stops it is noted
+// with its file and line ("exercise-table" when it has none).
+void CheckExerciseTable(const StartupState& state, const Course& course, Problems& problems) {
+    ResultsTable table;
+    try {
+        BuildExerciseTable(table, course, state, 0);
+    } catch (const DataLineError& error) {
+        problems.Add(error.Place().File, error.Place().Line, error.Place().Detail);
+    } catch (const std::exception& error) {
+        problems.Add("exercise-table", 0, error.what());
+    }
+}
+
 std::string ProblemLine(const Problem& problem) {
     return Cp1250ToUtf8(problem.File) + ":" + std::to_string(problem.Line) + ": " + Cp1250ToUtf8(problem.Message);
 }
@@ -134,9 +149,11 @@ int Check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
         err << kCheckHelp;
         return kUsage;
     }
+    StartupState state;
     Course course;
     Problems problems;
-    if (!LoadInstallation(options.positional[0], options.lang, course, problems, err)) return kUsage;
+    if (!LoadInstallation(options.positional[0], options.lang, state, course, problems, err)) return kUsage;
+    CheckExerciseTable(state, course, problems);
     for (const CourseLoadStep& step : CourseLoadSteps())
         for (std::string_view name : step.Tables) out << name << " " << FindCourseTable(name)->Count(course) << "\n";
     for (const Problem& problem : problems.List()) out << ProblemLine(problem) << "\n";
@@ -159,9 +176,10 @@ int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         err << "quillan-course: no table '" << options.positional[1] << "'\n" << DumpHelp();
         return kUsage;
     }
+    StartupState state;
     Course course;
     Problems problems;
-    if (!LoadInstallation(options.positional[0], options.lang, course, problems, err)) return kUsage;
+    if (!LoadInstallation(options.positional[0], options.lang, state, course, problems, err)) return kUsage;
     if (!problems.Empty())
         err << "quillan-course: " << problems.List().size() << " problem(s) in the installation; see quillan-course check\n";
     table->Dump(course, out);
@@ -187,7 +205,7 @@ int Words(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     VocabStore store;
     Problems problems;
     try {
-        LoadWordList(Utf8ToCp1250(file), store, problems, nullptr);
+        LoadWordList(Utf8ToCp1250(file), store, problems);
     } catch (const DataLineError& error) {
         err << ProblemLine(Problem{error.Place().File, error.Place().Line, error.Place().Detail}) << "\n";
         return kProblems;

@@ -230,7 +230,8 @@ int main(int argc, char** argv) {
         std::cerr << "usage: window-gallery INSTALLATION_DIR OUT_DIR [--screen]\n";
         return 2;
     }
-    const QString out = QString::fromLocal8Bit(argv[2]);
+    // Absolute before the installation becomes the current directory.
+    const QString out = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
     QDir().mkpath(out);
     bool screen = false;
     std::string learner;

@@ -19,6 +19,8 @@ struct CatalogEntry {
     std::string Line2;
     std::string Line3;
     std::string Line4;
+    std::string File;  // where the code line stands, for messages: "kurs_cwicz.vrk"
+    int Line = 0;
 };
 using Catalog = std::vector<CatalogEntry>;  // 1-based catalog number n is element n - 1
 

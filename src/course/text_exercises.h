@@ -19,6 +19,8 @@ struct TextExercise {
     std::string Header;
     std::string TypeLine;
     std::string LayoutLine;
+    std::string File;  // where the header stands, for messages: "St_a.txt"
+    int Line = 0;
 };
 using TextExerciseList = std::vector<TextExercise>;  // list number n is element n - 1
 

@@ -265,7 +265,7 @@ TEST_F(DemoInstallationTest, EveryFileTheCourseDataNamesExists) {
     for (const std::string& name : ListFiles(state.ProgramDir + "cw_r", ".bc4")) {
         VocabStore store;
         Problems listProblems;
-        LoadWordList(state.ProgramDir + "cw_r\\" + name, store, listProblems, nullptr);
+        LoadWordList(state.ProgramDir + "cw_r\\" + name, store, listProblems);
         for (int i = 1; i <= static_cast<int>(store.Entries.size()); ++i) {
             const std::string sound = EntrySoundPath(store, i, state.ProgramDir, state.BsgramDir);
             EXPECT_FALSE(sound.empty()) << name << " entry " << i;
@@ -395,7 +395,7 @@ TEST_F(DemoInstallationTest, WordListsHaveItemsDistractorsExamplesAndVerbs) {
         SCOPED_TRACE(name);
         VocabStore store;
         Problems problems;
-        LoadWordList(state.ProgramDir + "cw_r\\" + name, store, problems, nullptr);
+        LoadWordList(state.ProgramDir + "cw_r\\" + name, store, problems);
         MapItems(store);
         EXPECT_GE(store.ItemCount, 15);
         EXPECT_LE(store.ItemCount, 30);
@@ -488,7 +488,7 @@ TEST(LargeDemoInstallationTest, FillsTheCourseTablesToTheirLimits) {
 
     VocabStore store;
     Problems problems;
-    LoadWordList(Utf8ToCp1250(dir.Path()) + "cw_r\\9001.bc4", store, problems, nullptr);
+    LoadWordList(Utf8ToCp1250(dir.Path()) + "cw_r\\9001.bc4", store, problems);
     EXPECT_EQ(store.Entries.size(), kVocabEntryLimit);
     EXPECT_EQ(store.ItemCount, kVocabItemLimit);
 }
