@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <algorithm>
 
 #include "session/app_context.h"
 #include "audio/multimedia_form.h"
@@ -119,13 +120,49 @@ TEST_F(MultimediaFormTest, ResourceWindowHoldsTheSharedPictures) {
     EXPECT_EQ(form5.stan_bad.size(), QSize(18, 18));
     EXPECT_FALSE(form5.stan_ok.toImage() == form5.stan_bad.toImage());
 
-    // A new interface language loads the pictures again; a missing one stops with its error.
+    // A new interface language loads the pictures again.
     SetLanguage(context.startup, 1);
     form5.LoadButtonPictures();
     EXPECT_EQ(form5.MyImageList1.Count(), 62);
-    dir.Write("Lang_r/1/but_r/next.bmp", "");
-    EXPECT_THROW(form5.LoadButtonPictures(), std::runtime_error);
-    EXPECT_EQ(form5.MyImageList1.Count(), 45);
+    EXPECT_TRUE(messages.errors.empty());
+}
+
+// A strip that cannot be loaded is told and stands in with a picture of its own: every later
+// button keeps its index and its own picture.
+TEST_F(MultimediaFormTest, AStripThatCannotBeLoadedKeepsTheOthersInPlace) {
+    const std::string odd = test::BmpBytes(47, 20, [](int, int) { return 0xff00ffu; });
+    struct Case {
+        std::vector<std::pair<std::string, std::string>> broken;  // file under the installation, its bytes
+        std::vector<int> indexes;                                  // their places in the list
+        std::vector<std::string> told;                             // in the one message, line by line
+    } cases[] = {
+        {{{"but_r/ok2.bmp", ""}}, {0}, {"Nie moge otworzyc pliku : \"" + dir.Path() + "but_r\\ok2.bmp\""}},
+        {{{"Lang_r/0/but_r/next.bmp", ""}}, {45}, {"Nie moge otworzyc pliku : \"" + dir.Path() + "Lang_r\\0\\but_r\\next.bmp\""}},
+        {{{"but_r/print.bmp", odd}}, {61}, {"Dlugosc obrazka nie dzieli sie przez podana liczbe klatek"}},
+        {{{"but_r/play.bmp", ""}, {"but_r/nagr_a.bmp", ""}}, {2, 18},
+         {"Nie moge otworzyc pliku : \"" + dir.Path() + "but_r\\play.bmp\"",
+          "Nie moge otworzyc pliku : \"" + dir.Path() + "but_r\\nagr_a.bmp\""}},
+    };
+    for (const Case& c : cases) {
+        test::WriteButtonStrips(dir);
+        for (const auto& [file, bytes] : c.broken) dir.Write(file, bytes);
+        messages.errors.clear();
+        form5.LoadButtonPictures();
+        TMyImageList& list = form5.MyImageList1;
+        EXPECT_EQ(list.Count(), 62);
+        std::string told;
+        for (const std::string& line : c.told) told += (told.empty() ? "" : "\n") + line;
+        EXPECT_EQ(messages.errors, std::vector<std::string>{told});
+        for (int index = 0; index < list.Count(); ++index) {
+            const bool stands_in = std::find(c.indexes.begin(), c.indexes.end(), index) != c.indexes.end();
+            // The test strips are 24 x 20 frames; the stand-in is as large as a button beyond the list.
+            EXPECT_EQ(list.FrameWidth(index), stands_in ? 33 : 24) << index;
+            EXPECT_EQ(list.FrameHeight(index), stands_in ? 33 : 20) << index;
+            EXPECT_FALSE(list.FramePixmap(index, 0).isNull()) << index;
+        }
+        for (int index : c.indexes)
+            EXPECT_EQ(list.FramePixmap(index, 0).toImage().pixelColor(16, 16).alpha(), 255) << index << ": the stand-in is seen";
+    }
 }
 
 }  // namespace
