@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <algorithm>
 
 #include "session/app_context.h"
@@ -9,6 +11,7 @@
 #include "audio/video_panel.h"
 #include "controls/message_form.h"
 #include "controls/transparent_button.h"
+#include "forms/shared_forms.h"
 #include "help/html_small_form.h"
 #include "help/html_view.h"
 #include "support/bitmaps.h"
@@ -77,11 +80,12 @@ TEST_F(MultimediaFormTest, BookmarksWidenTheStrip) {
 TEST_F(MultimediaFormTest, VideoWindowAndMissingFiles) {
     dir.Write("Teksty_mpg_r/7.mpg", "");
     media.ShowMedia(1, dir.Path() + "Teksty_mpg_r\\7.mpg");
-    EXPECT_EQ(media.size(), QSize(336, 344));
+    EXPECT_EQ(media.width(), 336);
+    EXPECT_EQ(media.height(), 344 + media.Label1->height() - 20) << "taller by what the close button needs";
     EXPECT_TRUE(media.Label1->isVisible());
-    EXPECT_EQ(media.Label1->width(), 336 - 23);
+    EXPECT_EQ(media.Label1->width(), media.btn_zamknij->x() - 1) << "the title up to the close button";
     EXPECT_TRUE(media.Panel1->isVisible());
-    EXPECT_EQ(media.Panel1->pos(), QPoint(1, 20));
+    EXPECT_EQ(media.Panel1->pos(), QPoint(1, media.Label1->height()));
     media.hide();
 
     media.ShowMedia(1, dir.Path() + "Teksty_mpg_r\\8.mpg");  // missing video: nothing
@@ -91,6 +95,55 @@ TEST_F(MultimediaFormTest, VideoWindowAndMissingFiles) {
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Brak pliku: " + dir.Path() + "Teksty_htm_r\\8.htm"});
     media.ShowMedia(4, dir.Path() + "x.dat");
     EXPECT_EQ(messages.shown.back(), "brak typu!");
+}
+
+// The video player lays its buttons out from their pictures: a close button larger than the
+// title strip planned for stays inside the window and off the video; the bar, on a row of its
+// own, keeps its place whatever the width of the buttons under it.
+TEST_F(MultimediaFormTest, VideoPlayerPlacesItsButtonsFromTheirPictures) {
+    dir.Write("Teksty_mpg_r/7.mpg", "");
+    auto strip = [](int side) {
+        return test::BmpBytes(2 * side, side, [side](int x, int y) { return y == side - 1 || x % side == 0 ? 0xff00ffu : 0x2060c0u; });
+    };
+    struct Case {
+        int close, buttons;  // the sides of the close button's and the play buttons' pictures
+    } cases[] = {{18, 24}, {25, 24}, {25, 33}, {33, 33}};
+    for (const Case& c : cases) {
+        dir.Write("but_r/close_panel.bmp", strip(c.close));
+        for (const char* button : {"but_r/play.bmp", "but_r/Pause.bmp", "but_r/stop.bmp"}) dir.Write(button, strip(c.buttons));
+        form5.LoadButtonPictures();
+        media.ShowMedia(1, dir.Path() + "Teksty_mpg_r\\7.mpg");
+        const QRect close = media.btn_zamknij->geometry();
+        EXPECT_EQ(close.size(), QSize(c.close, c.close));
+        EXPECT_TRUE(media.rect().contains(close)) << c.close;
+        EXPECT_FALSE(close.intersects(media.Panel1->geometry())) << c.close;
+        EXPECT_FALSE(close.intersects(media.Label1->geometry())) << c.close;
+        EXPECT_EQ(media.Panel1->geometry(), QRect(1, media.Label1->height(), 334, 251)) << "right under the title strip";
+        const int taller = media.height() - 344;
+        EXPECT_EQ(media.shape1->geometry(), QRect(12, 282 + taller, 312, 8)) << c.buttons;
+        EXPECT_EQ(media.sHAPE2->x(), 12);
+        EXPECT_EQ(media.btn_stop->geometry(), QRect(12 + 2 * (c.buttons + 2), 304 + taller, c.buttons, c.buttons));
+        EXPECT_TRUE(media.rect().contains(media.btn_stop->geometry())) << c.buttons;
+        media.hide();
+    }
+}
+
+// The exercise windows stop every sound with the shared player's StopSound, the media
+// window's own player among them.
+TEST_F(MultimediaFormTest, StoppingTheSharedPlayerStopsTheMediaWindow) {
+    if (QMediaDevices::audioOutputs().isEmpty()) GTEST_SKIP() << "no sound output on this machine";
+    test::FakePrinter paper;
+    SharedForms forms(context, paper);
+    forms.form5->LoadButtonPictures();
+    TMultimediaForm& shared = *forms.multimedia;
+    dir.Write("media/Teksty_wav/8.wav", test::WavBytes(3000));
+    shared.ShowMedia(2, context.startup.MediaDir + "Teksty_wav\\8.wav");
+    test::Click(*shared.btn_play);
+    ASSERT_EQ(shared.Player().GetMode(), MediaDevice::Mode::Playing);
+    context.services.soundPlayer->StopSound();
+    EXPECT_EQ(shared.Player().GetMode(), MediaDevice::Mode::Stopped);
+    EXPECT_EQ(shared.sHAPE2->x(), shared.shape1->x()) << "the knob back at the start";
+    EXPECT_TRUE(shared.isVisible()) << "the window stays for the learner to play again";
 }
 
 TEST_F(MultimediaFormTest, HtmlTextOpensTheSmallWindow) {
