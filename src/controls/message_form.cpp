@@ -23,21 +23,19 @@ QString BreakableWord(const QString& word, const QFontMetrics& metrics, int widt
     if (metrics.horizontalAdvance(word) <= width) return word;
     static const QString kSeparators[] = {"/\\", "_-"};
     QStringList pieces;
-    if (level < 2) {
-        QString piece;
-        for (QChar c : word) {
-            piece += c;
-            if (kSeparators[level].contains(c)) {
-                pieces << piece;
-                piece.clear();
-            }
-        }
-        if (!piece.isEmpty()) pieces << piece;
-    } else {
+    if (level == 2) {
         for (QChar c : word) pieces << QString(c);
+        return pieces.join(kBreak);
     }
-    if (level < 2)
-        for (QString& piece : pieces) piece = BreakableWord(piece, metrics, width, level + 1);
+    QString piece;
+    for (QChar c : word) {
+        piece += c;
+        if (kSeparators[level].contains(c)) {
+            pieces << BreakableWord(piece, metrics, width, level + 1);
+            piece.clear();
+        }
+    }
+    if (!piece.isEmpty()) pieces << BreakableWord(piece, metrics, width, level + 1);
     return pieces.join(kBreak);
 }
 
