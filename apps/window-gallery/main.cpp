@@ -49,6 +49,7 @@
 #include "guidance/information_form.h"
 #include "help/help_form.h"
 #include "help/html_small_form.h"
+#include "help/page_printing.h"
 #include "platform/cp1250.h"
 #include "platform/paths.h"
 #include "platform/qt/qt_clock.h"
@@ -271,9 +272,15 @@ int main(int argc, char** argv) {
     forms.SetMainWindow(&main);
 
     TForm20& form20 = *forms.form20;
-    form20.Label1->setText(ToQt(Text("Nagranie jest zbyt krótkie. Nagraj się jeszcze raz.")));
+    form20.SetMessage(Text("Nagranie jest zbyt krótkie. Nagraj się jeszcze raz."));
     form20.show();
     Save(form20, out, "TForm20");
+    form20.hide();
+    // What a printout to a PDF file tells, with a learner's directory deep enough to wrap.
+    const std::string pdf = "/home/uczen/Dokumenty/kurs_angielskiego/uczniowie/zofia_zak/wydruk_2024-05-06_12-30-45.pdf";
+    form20.SetMessage(PrintedMessage(PrintOutcome{true, pdf, {}}, context.Window()));
+    form20.show();
+    Save(form20, out, "TForm20_printed_to_file");
     form20.hide();
 
     TForm6& form6 = *forms.form6;

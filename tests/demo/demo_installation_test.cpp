@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "app/installation.h"
+#include "audio/media_window_layout.h"
 #include "context/startup_state.h"
 #include "course/course.h"
 #include "course/load_course.h"
@@ -227,6 +228,37 @@ TEST_F(DemoInstallationTest, ButtonStripsHoldTwoEqualFramesKeyedAtTheBottomLeftP
             width = image.width();
         }
     }
+}
+
+// The media window's buttons are drawn for its sound strip: each inside the strip's 33 pixels,
+// the bookmarks apart, the bar as long as planned (wider buttons would push it shorter).
+TEST_F(DemoInstallationTest, MediaButtonsFitTheSoundStrip) {
+    auto frame = [](const std::string& file) {
+        const QImage strip = Picture("but_r\\" + file + ".bmp");
+        return PictureSize{strip.width() / 2, strip.height()};
+    };
+    const MediaPictures pictures{frame("play"), frame("Pause"), frame("stop"), frame("nagr_a"), frame("close_panel")};
+    const MediaLayout planned = LayOutMedia(2, true);
+    const MediaLayout strip = LayOutMedia(2, true, pictures);
+    EXPECT_EQ(strip.bar, planned.bar);
+    struct Case {
+        const char* file;
+        Box box;  // where it stands, as large as the strip's first picture
+    } cases[] = {
+        {"play", strip.play},        {"Pause", strip.pause},      {"stop", strip.stop},
+        {"nagr_a", strip.marks[0]},  {"nagr_b", strip.marks[1]},  {"nagr_c", strip.marks[2]},
+        {"nagr_d", strip.marks[3]},
+    };
+    for (const Case& c : cases) {
+        const PictureSize size = frame(c.file);
+        EXPECT_EQ(size.width, c.box.width) << c.file;
+        EXPECT_EQ(size.height, c.box.height) << c.file;
+        EXPECT_GE(c.box.left, 0) << c.file;
+        EXPECT_LE(c.box.left + size.width, strip.window.width) << c.file;
+        EXPECT_LE(c.box.top + size.height, strip.window.height - c.box.top) << c.file << ": as much room below as above";
+    }
+    EXPECT_LE(strip.stop.left + strip.stop.width, strip.bar.left) << "the buttons before the bar";
+    for (int k = 0; k < 3; ++k) EXPECT_LE(strip.marks[k].left + strip.marks[k].width, strip.marks[k + 1].left) << k;
 }
 
 TEST_F(DemoInstallationTest, WindowPicturesHaveTheirWindowsSizes) {
