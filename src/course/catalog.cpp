@@ -25,6 +25,8 @@ void ReadCatalog(LineReader& reader, Catalog& catalog, Problems& problems) {
     ReadTable(reader, rules, catalog, problems, [](std::string_view line, LineReader& lines) {
         CatalogEntry entry;
         entry.Code = CatalogCode(line);
+        entry.File = lines.Name();
+        entry.Line = lines.LineNumber();
         entry.Line2 = Trim(lines.ReadLineView());
         entry.Line3 = Trim(lines.ReadLineView());
         entry.Line4 = Trim(lines.ReadLineView());

@@ -44,6 +44,7 @@ void ReadTextExerciseList(LineReader& reader, TextExerciseList& list, Problems& 
     ReadTable(reader, rules, list, problems, [](std::string_view header, LineReader& lines) {
         TextExercise exercise;
         exercise.Header = Trim(header);
+        exercise.Line = lines.LineNumber();
         exercise.TypeLine = Trim(lines.ReadLineView());
         exercise.LayoutLine = Trim(lines.ReadLineView());
         return exercise;

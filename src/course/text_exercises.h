@@ -19,6 +19,7 @@ struct TextExercise {
     std::string Header;
     std::string TypeLine;
     std::string LayoutLine;
+    int Line = 0;  // the line of the header in the file (the type line follows it)
 };
 using TextExerciseList = std::vector<TextExercise>;  // list number n is element n - 1
 
