@@ -88,7 +88,11 @@ TypingContent ReadTypingFile(LineReader& reader, Problems& problems) {
 
     const std::string_view widthLine = reader.ReadLineView();
     try {
-        content.GapWidth = IntOfTrimmed(AfterLabel(widthLine, kGapWidthLabel));
+        if (TrimView(AfterLabel(widthLine, kGapWidthLabel)).empty())
+            problems.Add(file, reader.LineNumber(),
+                         "the gap width is missing; " + std::to_string(kTypingDefaultGapWidth) + " pixels are taken");
+        else
+            content.GapWidth = StrToInt(TrimView(AfterLabel(widthLine, kGapWidthLabel)));
     } catch (const ConversionError& error) {
         problems.Add(file, reader.LineNumber(),
                      std::string("the gap width is no number (") + error.what() + "); " +
