@@ -96,7 +96,9 @@ TEST(CatalogGapSentences, TheWindowsAttempt) {
     EXPECT_EQ(model.SentenceNumber(0), 501);
     EXPECT_EQ(model.SentenceNumber(5), 0);
     EXPECT_TRUE(IsCatalogGapSentences(Entry("")));
-    EXPECT_FALSE(IsCatalogGapSentences(CatalogEntry{"0001110101"}));
+    CatalogEntry comprehension = Entry("");
+    comprehension.Code = "0001110101";
+    EXPECT_FALSE(IsCatalogGapSentences(comprehension));
 }
 
 }  // namespace

@@ -53,8 +53,10 @@ protected:
         const DvContent dvContent = ParseOrderingList("a*1#b*2#c*3#", problems);
         const HhContent hhContent = ParsePairMatching("a*x#b*y#c*z#", problems);
         const GapTokenList zddContent = ParseGapText("A <a> <b>=", problems);
-        const CatalogGapContent catalogContent =
-            BuildCatalogGapSentences(CatalogEntry{"0004600101", "", "", "1=2="}, {{"1", "<a> <b>", ""}, {"2", "<c>", ""}}, problems);
+        CatalogEntry entry;
+        entry.Code = "0004600101";
+        entry.Line4 = "1=2=";
+        const CatalogGapContent catalogContent = BuildCatalogGapSentences(entry, {{"1", "<a> <b>", ""}, {"2", "<c>", ""}}, problems);
         return {
             {"MC", [=, this] { mc.Prepare(mcContent); }, [this] { mc.Choose(0, 0); }, [this] { mc.Check(); },
              [this] { return mc.Percent(); }, [this] { return mc.Closing(); }},
