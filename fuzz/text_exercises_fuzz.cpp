@@ -13,12 +13,15 @@
 #include "exercises/texts/catalog_gap_sentences.h"
 #include "exercises/texts/definitions.h"
 #include "exercises/texts/drag_drop_table.h"
+#include "exercises/texts/gap_layout.h"
 #include "exercises/texts/gap_text.h"
 #include "exercises/texts/multiple_choice.h"
+#include "exercises/texts/multiple_choice_layout.h"
 #include "exercises/texts/ordering_list.h"
 #include "exercises/texts/pair_matching.h"
 #include "exercises/texts/true_false.h"
 #include "exercises/texts/typing_gaps.h"
+#include "exercises/texts/typing_layout.h"
 
 namespace {
 
@@ -47,6 +50,8 @@ private:
 
 constexpr size_t kDriveBytes = 16;
 
+int Measure(std::string_view text, const TextStyle& style) { return static_cast<int>(text.size()) * (style.Bold ? 9 : 7); }
+
 struct Input {
     std::string_view drive, content;
 };
@@ -74,9 +79,12 @@ void MultipleChoice_(std::string_view data) {
     MultipleChoice model(random);
     model.Prepare(content);
     for (int i = 0; i < 8; ++i) model.Choose(random.Next(12) - 1, random.Next(6) - 1);
+    LayOutMultipleChoice(model, 600, random.Next(3), Measure);
     model.Check();
     CheckPercent(model.State());
     Require(model.State().CorrectCount() + model.State().WrongCount() == static_cast<int>(content.Questions.size()));
+    const McLayout layout = LayOutMultipleChoice(model, 600, 0, Measure);
+    for (const McAnswerPlace& a : layout.Answers) Require(McAnswerAt(layout, a.X1, a.Y1).first >= 0);
 }
 
 void TrueFalse_(std::string_view data) {
@@ -111,8 +119,14 @@ void TypingGaps_(std::string_view data) {
         model.EditChanged();
         model.NextGap();
     }
+    const TypingLayout before = LayOutTyping(model, 600, random.Next(3), Measure);
+    Require(before.ItemBoxes.size() == content.Items.size());
+    TypingGapAt(before, model, random.Next(600), random.Next(400));
     model.Check(in.drive, random.Next(2) == 0);
     CheckPercent(model.State());
+    const TypingLayout after = LayOutTyping(model, 600, 0, Measure);
+    TypingWrongMarkAt(after, model, random.Next(600), random.Next(400));
+    TypingMaxScroll(after, 575);
     for (int g = 0; g < static_cast<int>(content.Gaps.size()); ++g) model.GapHint(g);
     model.PrintText();
 }
@@ -201,8 +215,11 @@ void PairMatching_(std::string_view data) {
 }
 
 template <class Model>
-void WorkGaps(Model& model, ByteRandom& random) {
+void WorkGaps(Model& model, ByteRandom& random, GapWindow window) {
+    std::vector<GapRect> drops;
     for (int i = 0; i < 12; ++i) {
+        LayOutGaps(model.Board(), false, window, GapLayoutMetrics{600}, Measure, drops);
+        Require(drops.size() == model.Board().Gaps().size());
         const int label = random.Next(22) - 1;
         if (!model.StartDrag(label)) continue;
         if (random.Next(4) == 0)
@@ -215,6 +232,7 @@ void WorkGaps(Model& model, ByteRandom& random) {
     }
     model.Check();
     CheckPercent(model.State());
+    LayOutGaps(model.Board(), true, window, GapLayoutMetrics{600}, Measure, drops);
 }
 
 void CheckTokens(const GapTokenList& list) {
@@ -231,7 +249,7 @@ void GapText_(std::string_view data) {
     ByteRandom random(in.drive);
     GapText model(random);
     model.Prepare(list);
-    WorkGaps(model, random);
+    WorkGaps(model, random, GapWindow::GapText);
 }
 
 void CatalogGapSentences_(std::string_view data) {
@@ -252,16 +270,14 @@ void CatalogGapSentences_(std::string_view data) {
     ByteRandom random(in.drive);
     CatalogGapSentences model(random);
     model.Prepare(content);
-    WorkGaps(model, random);
+    WorkGaps(model, random, GapWindow::Catalog);
     for (int i = -1; i <= kCatalogSentenceLimit; ++i) model.SentenceNumber(i);
 }
 
 void MarkedText(std::string_view data) {
     const Input in = Split(data);
     const int width = in.drive.empty() ? 100 : static_cast<unsigned char>(in.drive[0]) * 4;
-    const auto words = LayOutMarkedText(in.content, width, [](std::string_view text, const TextStyle& style) {
-        return static_cast<int>(text.size()) * (style.Bold ? 9 : 7);
-    });
+    const auto words = LayOutMarkedText(in.content, width, Measure);
     int lastY = 0;
     for (const PlacedWord& w : words) {
         Require(w.Y >= lastY && w.X >= 0);

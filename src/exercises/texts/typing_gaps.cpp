@@ -51,6 +51,10 @@ TypingItem PlainItem(std::string_view piece, const std::string& fileName, int li
         try {
             if (TrimView(number).empty()) throw ConversionError("");
             item.Tab = StrToInt(TrimView(number));
+            if (item.Tab < 0 || item.Tab > kTypingMaxPixels) {
+                problems.Add(fileName, line, "\"" + item.Text + "\" lies outside the text box (0 to " + std::to_string(kTypingMaxPixels) + " pixels)");
+                item.Tab = -1;
+            }
         } catch (const ConversionError&) {
             problems.Add(fileName, line, "\"" + item.Text + "\" holds no number of pixels");
         }
@@ -93,6 +97,12 @@ TypingContent ReadTypingFile(LineReader& reader, Problems& problems) {
                          "the gap width is missing; " + std::to_string(kTypingDefaultGapWidth) + " pixels are taken");
         else
             content.GapWidth = StrToInt(TrimView(AfterLabel(widthLine, kGapWidthLabel)));
+        if (content.GapWidth < 1 || content.GapWidth > kTypingMaxPixels) {
+            problems.Add(file, reader.LineNumber(),
+                         "the gap width " + std::to_string(content.GapWidth) + " is not 1 to " + std::to_string(kTypingMaxPixels) +
+                             " pixels; " + std::to_string(kTypingDefaultGapWidth) + " pixels are taken");
+            content.GapWidth = kTypingDefaultGapWidth;
+        }
     } catch (const ConversionError& error) {
         problems.Add(file, reader.LineNumber(),
                      std::string("the gap width is no number (") + error.what() + "); " +

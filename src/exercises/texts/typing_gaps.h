@@ -28,6 +28,7 @@ constexpr int kTypingItemLimit = 1400;  // items the window holds, gaps included
 constexpr int kTypingGapLimit = 1400;
 constexpr int kTypingDefaultGapWidth = 60;  // taken when line 1 holds no number
 constexpr int kTypingEditLength = 30;       // characters Edit1 takes
+constexpr int kTypingMaxPixels = 2000;      // a gap width or tab position beyond it is a mistake
 
 // What an item of the text is.
 enum class TypingItemKind {
@@ -72,7 +73,8 @@ struct TypingContent {
 std::string SpaceBeforeMarks(std::string_view line);
 
 // Reads an exercise file. Faults are noted in `problems` with the file's name and line: a gap
-// width that is no number (the default width is taken), a "[TAB=" without a number, more items
+// width that is no number or not 1..2000 pixels (the default width is taken), a "[TAB=" without
+// a number of 0..2000 pixels (the tab is ignored), more items
 // than the window holds (the first are kept), a gap without an answer, a text without gaps.
 TypingContent ReadTypingFile(LineReader& reader, Problems& problems);
 

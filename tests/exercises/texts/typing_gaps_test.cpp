@@ -82,6 +82,9 @@ TEST(TypingGapsParse, MalformedFiles) {
         {File("a & b\n"), "gap 1 has no answer", 4},
         {"", "the text has no gap", 0},
         {"", "the gap width is missing; 60 pixels are taken", 1},
+        {File("a &b\n", "0"), "the gap width 0 is not 1 to 2000 pixels; 60 pixels are taken", 1},
+        {File("a &b\n", "2147483647"), "the gap width 2147483647 is not 1 to 2000 pixels", 1},
+        {File("a &b [TAB=99999] c\n"), "\"[TAB=99999]\" lies outside the text box (0 to 2000 pixels)", 4},
     };
     for (const Case& c : cases) {
         Problems problems;
