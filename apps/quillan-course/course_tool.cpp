@@ -5,8 +5,10 @@
 #include "app/installation.h"
 #include "course/data_errors.h"
 #include "course/load_course.h"
+#include "content_dumps.h"
 #include "course_tables.h"
 #include "exercise_table_command.h"
+#include "exercises/texts/text_exercise_content.h"
 #include "exercises/vocab/word_list.h"
 #include "json_lines.h"
 #include "platform/cp1250.h"
@@ -33,7 +35,10 @@ const char* const kCheckHelp =
     "Loads the installation DIR as the program does at start and prints one line per table,\n"
     "'NAME COUNT', in load order, then every problem as 'FILE:LINE: message' (line 0: the file\n"
     "as a whole). Unlike the program, an error ends only the load of its own file. The exercise\n"
-    "table a new learner gets is built from the tables too, and what stops it is a problem.\n"
+    "table a new learner gets is built from the tables too, and what stops it is a problem. The\n"
+    "content of every text exercise (St_a.txt and the typing exercises' files) and of every\n"
+    "gap-sentence exercise of the catalog is read as its window reads it, and what the window\n"
+    "cannot show as written is a problem too.\n"
     "--lang N reads the interface tables of Lang_r\\N\\ (default: 1 with be.ini, else 0).\n"
     "Exit status: 0 no problem, 1 problems, 2 DIR is no installation or a wrong argument.\n";
 
@@ -49,6 +54,8 @@ std::string DumpHelp() {
         "Loads the installation DIR and prints the records of one table as JSON Lines (UTF-8),\n"
         "in table order, the keys named as the record fields. TABLE is one of:\n ";
     for (const CourseTable& table : CourseTables()) help += " " + std::string(table.Name);
+    help += "\nor the content the exercise windows read, parsed, one object per exercise:\n ";
+    for (const ContentDump& dump : ContentDumps()) help += " " + std::string(dump.Name);
     return help + "\nExit status: 0 printed, 2 DIR is no installation or a wrong argument.\n";
 }
 
@@ -134,6 +141,9 @@ void CheckExerciseTable(const StartupState& state, const Course& course, Problem
     }
 }
 
+// The text-exercise list as the program names it: "St_" + CourseLetter + ".txt".
+std::string TextExerciseListFile(const StartupState& state) { return "St_" + state.CourseLetter + ".txt"; }
+
 std::string ProblemLine(const Problem& problem) {
     return Cp1250ToUtf8(problem.File) + ":" + std::to_string(problem.Line) + ": " + Cp1250ToUtf8(problem.Message);
 }
@@ -154,6 +164,7 @@ int Check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     Problems problems;
     if (!LoadInstallation(options.positional[0], options.lang, state, course, problems, err)) return kUsage;
     CheckExerciseTable(state, course, problems);
+    CheckTextExerciseContents(course, state.ProgramDir, TextExerciseListFile(state), problems);
     for (const CourseLoadStep& step : CourseLoadSteps())
         for (std::string_view name : step.Tables) out << name << " " << FindCourseTable(name)->Count(course) << "\n";
     for (const Problem& problem : problems.List()) out << ProblemLine(problem) << "\n";
@@ -172,7 +183,8 @@ int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         return kUsage;
     }
     const CourseTable* table = FindCourseTable(options.positional[1]);
-    if (!table) {
+    const ContentDump* contentDump = FindContentDump(options.positional[1]);
+    if (!table && !contentDump) {
         err << "quillan-course: no table '" << options.positional[1] << "'\n" << DumpHelp();
         return kUsage;
     }
@@ -182,7 +194,10 @@ int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     if (!LoadInstallation(options.positional[0], options.lang, state, course, problems, err)) return kUsage;
     if (!problems.Empty())
         err << "quillan-course: " << problems.List().size() << " problem(s) in the installation; see quillan-course check\n";
-    table->Dump(course, out);
+    if (contentDump)
+        contentDump->Dump(course, state.ProgramDir, TextExerciseListFile(state), out);
+    else
+        table->Dump(course, out);
     return kOk;
 }
 

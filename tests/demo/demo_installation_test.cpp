@@ -26,6 +26,8 @@
 #include "course/course.h"
 #include "course/load_course.h"
 #include "course/problems.h"
+#include "exercises/texts/catalog_gap_sentences.h"
+#include "exercises/texts/text_exercise_content.h"
 #include "exercises/vocab/word_list.h"
 #include "platform/cp1250.h"
 #include "platform/files.h"
@@ -414,6 +416,47 @@ TEST_F(DemoInstallationTest, EverySectionHasAWholeLesson) {
         EXPECT_LE(catalog["53"], 12);
         EXPECT_GE(catalog["60"], 2);
         EXPECT_EQ(catalog["48"], 1);
+    }
+}
+
+// Every section offers each of the eight text-exercise types and a gap-sentence exercise of the
+// catalog whose sentences all have recordings, and every exercise's content is what its window
+// can show.
+TEST_F(DemoInstallationTest, EverySectionHasEveryTextExerciseTypeAndCatalogGapSentences) {
+    const StartupState state = State(0);
+    Course course;
+    Problems problems;
+    LoadCourseData(state, course, problems, nullptr);
+    CheckTextExerciseContents(course, state.ProgramDir, "St_a.txt", problems);
+    for (const Problem& problem : problems.List()) ADD_FAILURE() << problem.File << ":" << problem.Line << ": " << problem.Message;
+    for (int section = 1; section <= 4; ++section) {
+        SCOPED_TRACE("section " + std::to_string(section));
+        std::set<int> texts;
+        for (const CourseText& text : course.texts)
+            if (text.Section == section) texts.insert(text.TextNumber);
+        std::set<std::string> types;
+        std::map<int, int> perText;
+        for (const TextExercise& exercise : course.textExercises)
+            if (texts.count(TextNumberOf(exercise))) {
+                types.insert(TypeCode(exercise));
+                ++perText[TextNumberOf(exercise)];
+            }
+        EXPECT_EQ(types, (std::set<std::string>{"MC", "TF", "DD", "HH", "WP", "DF", "DV", "ZDD"}));
+        for (const auto& [text, count] : perText) EXPECT_LE(count, 7) << "text " << text;  // the tabs a text has
+
+        int gapExercises = 0;
+        for (const CatalogEntry& entry : course.catalog) {
+            if (!IsCatalogGapSentences(entry) || StrToInt(entry.Code.substr(8, 2)) != section) continue;
+            ++gapExercises;
+            Problems none;
+            const CatalogGapContent content = BuildCatalogGapSentences(entry, course.dragDrop, none);
+            for (const CatalogSentence& sentence : content.Sentences) {
+                const std::string d = std::string(5 - std::min<size_t>(5, sentence.Id.size()), '0') + sentence.Id;
+                EXPECT_TRUE(FileExists(state.BsgramDir + "D_" + d.substr(0, 2) + "\\dd_" + d.substr(0, 3) + "\\" + d + ".wav"))
+                    << sentence.Id;
+            }
+        }
+        EXPECT_EQ(gapExercises, 1);
     }
 }
 
