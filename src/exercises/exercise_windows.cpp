@@ -3,14 +3,15 @@
 #include "session/app_context.h"
 #include "forms/shared_forms.h"
 #include "exercises/vocab/trainer_window.h"
+#include "exercises/texts/text_exercise_frame.h"
 
 namespace quillan {
 
 ExerciseWindows::ExerciseWindows(AppContext& context, SharedForms& forms)
     : context_(context),
       forms_(forms),
-      textWindows_(context),
       text_(context.course, context.startup.ProgramDir, textWindows_, *context.services.messages, textSettings_),
+      textWindows_(context, forms, text_),
       form4_(std::make_unique<TForm4>(context, forms)) {
     RegisterWindows();
 }
@@ -48,9 +49,41 @@ void ExerciseWindows::TextWindows::StopMedia() {
     if (context_.services.soundPlayer) context_.services.soundPlayer->StopSound();
 }
 
-// The text exercise windows (TC_MC_Form, TC_TF_Form, ...) are added here, one case each.
-void ExerciseWindows::TextWindows::Close(TextExerciseWindow) {}
-void ExerciseWindows::TextWindows::Prepare(TextExerciseWindow, int) {}
-void ExerciseWindows::TextWindows::RunShowHandler(TextExerciseWindow) {}
+ExerciseWindows::TextWindows::TextWindows(AppContext& context, SharedForms& forms, CurrentText& text)
+    : context_(context), forms_(forms), text_(text) {}
+
+ExerciseWindows::TextWindows::~TextWindows() = default;
+
+// The window of each type, one case each.
+TextExerciseFrame* ExerciseWindows::TextWindows::Window(TextExerciseWindow window) {
+    std::unique_ptr<TextExerciseFrame>& made = windows_[window];
+    if (made) return made.get();
+    switch (window) {
+        // Each member's window is made here, as
+        //   case TextExerciseWindow::MultipleChoice: made = std::make_unique<TC_MC_Form>(context_, forms_, text_); break;
+        case TextExerciseWindow::MultipleChoice:
+        case TextExerciseWindow::TrueFalse:
+        case TextExerciseWindow::Typing:
+        case TextExerciseWindow::Definitions:
+        case TextExerciseWindow::DragDropTable:
+        case TextExerciseWindow::ExerciseH:
+        case TextExerciseWindow::DragDropVariant:
+        case TextExerciseWindow::GapTexts:
+        case TextExerciseWindow::None: break;
+    }
+    return made.get();
+}
+
+void ExerciseWindows::TextWindows::Close(TextExerciseWindow window) {
+    if (TextExerciseFrame* frame = Window(window)) frame->close();
+}
+
+void ExerciseWindows::TextWindows::Prepare(TextExerciseWindow window, int entry) {
+    if (TextExerciseFrame* frame = Window(window)) frame->PrepareExercise(entry);
+}
+
+void ExerciseWindows::TextWindows::RunShowHandler(TextExerciseWindow window) {
+    if (TextExerciseFrame* frame = Window(window)) frame->RunShowHandler();
+}
 
 }  // namespace quillan

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <memory>
 
 #include "course/current_text.h"
@@ -10,6 +11,7 @@ namespace quillan {
 struct AppContext;
 class SharedForms;
 class TForm4;
+class TextExerciseFrame;
 
 // The exercise windows the chart starts, by the family of the exercise (the prefix of its Id).
 // This is the one place where a family's window is tied to the chart: each family whose
@@ -23,19 +25,28 @@ public:
     // The open course text of the text exercises.
     CurrentText& Text() { return text_; }
     TForm4& Vocabulary() { return *form4_; }
+    // The window of a text-exercise type, made when it is first used; null for a type whose
+    // window does not exist yet.
+    TextExerciseFrame* TextWindow(TextExerciseWindow window) { return textWindows_.Window(window); }
 
 private:
-    // The windows of the text exercises, as the text-opening logic drives them.
+    // The windows of the text exercises, as the text-opening logic drives them: one window per
+    // type, made when it is first needed and kept for the rest of the run.
     class TextWindows : public TextExerciseWindows {
     public:
-        explicit TextWindows(AppContext& context) : context_(context) {}
+        TextWindows(AppContext& context, SharedForms& forms, CurrentText& text);
+        ~TextWindows() override;
         void StopMedia() override;
         void Close(TextExerciseWindow window) override;
         void Prepare(TextExerciseWindow window, int entry) override;
         void RunShowHandler(TextExerciseWindow window) override;
+        TextExerciseFrame* Window(TextExerciseWindow window);
 
     private:
         AppContext& context_;
+        SharedForms& forms_;
+        CurrentText& text_;
+        std::map<TextExerciseWindow, std::unique_ptr<TextExerciseFrame>> windows_;
     };
 
     void RegisterWindows();
@@ -45,8 +56,8 @@ private:
     SharedForms& forms_;
     ExerciseLauncher launcher_;
     TextOpeningSettings textSettings_;
+    CurrentText text_;          // drives textWindows_, made after it
     TextWindows textWindows_;
-    CurrentText text_;
     std::unique_ptr<TForm4> form4_;  // the vocabulary trainer
 };
 

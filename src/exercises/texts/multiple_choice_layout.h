@@ -20,11 +20,8 @@ constexpr int kMcLineStep = 24;
 enum class McBox { Normal, Checked, Bad };   // img_normal, img_checked, img_bad
 enum class McMarkKind { None, Right, Wrong };  // stan_ok, stan_bad at (-1, y - 2)
 
-struct McDrawnWord {
-    std::string Text;  // the word and a space
-    int X = 0, Y = 0;
-    TextStyle Style;
-};
+// A word and a space, drawn as the instruction's words are.
+using McDrawnWord = PlacedWord;
 
 struct McAnswerPlace {
     int Question = 0, Answer = 0;
