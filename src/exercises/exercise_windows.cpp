@@ -3,7 +3,10 @@
 #include "session/app_context.h"
 #include "forms/shared_forms.h"
 #include "exercises/vocab/trainer_window.h"
-#include "exercises/texts/text_exercise_frame.h"
+#include "exercises/texts/definitions_window.h"
+#include "exercises/texts/multiple_choice_window.h"
+#include "exercises/texts/true_false_window.h"
+#include "exercises/texts/typing_window.h"
 
 namespace quillan {
 
@@ -59,12 +62,12 @@ TextExerciseFrame* ExerciseWindows::TextWindows::Window(TextExerciseWindow windo
     std::unique_ptr<TextExerciseFrame>& made = windows_[window];
     if (made) return made.get();
     switch (window) {
-        // Each member's window is made here, as
-        //   case TextExerciseWindow::MultipleChoice: made = std::make_unique<TC_MC_Form>(context_, forms_, text_); break;
-        case TextExerciseWindow::MultipleChoice:
-        case TextExerciseWindow::TrueFalse:
-        case TextExerciseWindow::Typing:
-        case TextExerciseWindow::Definitions:
+        case TextExerciseWindow::MultipleChoice: made = std::make_unique<TC_MC_Form>(context_, forms_, text_); break;
+        case TextExerciseWindow::TrueFalse: made = std::make_unique<TC_TF_Form>(context_, forms_, text_); break;
+        case TextExerciseWindow::Typing: made = std::make_unique<TCW_Wpisywanie1Form>(context_, forms_, text_); break;
+        case TextExerciseWindow::Definitions: made = std::make_unique<TC_DefForm>(context_, forms_, text_); break;
+        // The drag-and-drop table, exercise H, the ordering list and the gap text get their
+        // windows here.
         case TextExerciseWindow::DragDropTable:
         case TextExerciseWindow::ExerciseH:
         case TextExerciseWindow::DragDropVariant:

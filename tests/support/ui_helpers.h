@@ -20,6 +20,29 @@ inline void Click(QWidget& widget) {
     QApplication::sendEvent(&widget, &release);
 }
 
+// A left click at a point of a control.
+inline void ClickAt(QWidget& widget, QPoint at) {
+    QMouseEvent press(QEvent::MouseButtonPress, at, widget.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, widget.mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(&widget, &release);
+}
+
+// The pointer moved to a point of a control, no button held.
+inline void MoveTo(QWidget& widget, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, at, widget.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &move);
+}
+
+// Typed text, one key press per character, to the control (the one with the focus, usually).
+inline void Type(QWidget& widget, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent event(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(&widget, &event);
+    }
+}
+
 inline void Press(QWidget& widget, int key) {
     QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
     QApplication::sendEvent(&widget, &event);

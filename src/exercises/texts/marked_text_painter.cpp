@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <array>
 #include <memory>
+#include <unordered_map>
 
 #include "platform/qt/qt_text.h"
 
@@ -28,10 +29,22 @@ QFont MarkedTextFont(const QString& family, const TextStyle& style) {
 }
 
 TextMeasure MarkedTextMeasure(const QString& family) {
-    auto metrics = std::make_shared<std::vector<QFontMetrics>>();
-    for (size_t i = 0; i < 4; ++i) metrics->emplace_back(MarkedTextFont(family, StyleOfIndex(i)));
+    // The widths of the words met so far, per style: texts repeat their words, and a layout
+    // measures every word at every paint.
+    struct Metrics {
+        std::vector<QFontMetrics> fonts;
+        std::array<std::unordered_map<std::string, int>, 4> widths;
+    };
+    auto metrics = std::make_shared<Metrics>();
+    for (size_t i = 0; i < 4; ++i) metrics->fonts.emplace_back(MarkedTextFont(family, StyleOfIndex(i)));
     return [metrics](std::string_view text, const TextStyle& style) {
-        return (*metrics)[StyleIndex(style)].horizontalAdvance(ToQt(text));
+        const size_t index = StyleIndex(style);
+        auto& known = metrics->widths[index];
+        const auto found = known.find(std::string(text));
+        if (found != known.end()) return found->second;
+        const int width = metrics->fonts[index].horizontalAdvance(ToQt(text));
+        known.emplace(text, width);
+        return width;
     };
 }
 

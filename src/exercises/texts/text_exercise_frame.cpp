@@ -45,6 +45,7 @@ constexpr int kActionRight = 905, kActionTop = 700;
 constexpr int kGaugeLeft = 665;
 constexpr int kDefaultMediaLeft = 50, kDefaultMediaTop = 10;
 constexpr int kDefaultInstructionLeft = 50, kDefaultInstructionTop = 50, kInstructionHeight = 96;
+constexpr int kInstructionDesignWidth = 607;
 constexpr QRect kScoreBox(kPanelLeft + 10, 480, 80, 44);
 
 int Or(int value, int fallback) { return value == -1 ? fallback : value; }
@@ -76,7 +77,7 @@ TextExerciseFrame::TextExerciseFrame(AppContext& context, SharedForms& forms, Cu
 
     pb_polecenie = new PaintBox(this);
     pb_polecenie->setObjectName(spec_.instructionName);
-    pb_polecenie->setGeometry(kDefaultInstructionLeft, kDefaultInstructionTop, 607, kInstructionHeight);
+    pb_polecenie->setGeometry(kDefaultInstructionLeft, kDefaultInstructionTop, kInstructionDesignWidth, kInstructionHeight);
     pb_polecenie->onPaint = [this](QPainter& painter) {
         PaintMarkedText(painter, pb_polecenie->width(), context_.startup.LangDir, instruction2_, instruction0_,
                         instruction1_, ToQt(context_.startup.InterfaceFont));
@@ -207,7 +208,7 @@ void TextExerciseFrame::PrepareExercise(int entry) {
     const LayoutValues& layout = text_.Layout();
     btn_media->move(Or(layout[0], kDefaultMediaLeft), Or(layout[1], kDefaultMediaTop));
     const int left = Or(layout[2], kDefaultInstructionLeft);
-    pb_polecenie->setGeometry(left, Or(layout[3], kDefaultInstructionTop), InstructionWidth(left, pb_polecenie->width()),
+    pb_polecenie->setGeometry(left, Or(layout[3], kDefaultInstructionTop), InstructionWidth(left, kInstructionDesignWidth),
                               kInstructionHeight);
     lbl_komentarz->clear();
     lbl_komentarz->hide();

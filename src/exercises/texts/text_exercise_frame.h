@@ -101,7 +101,9 @@ protected:
 
     // Reads the entry's content (its type line) and starts a fresh attempt on it.
     virtual void PrepareContent(const TextExercise& exercise) = 0;
-    // The instruction box's width for its left edge `left` and its width until now `width`.
+    // The instruction box's width for its left edge `left` (layout value 3) and its width as
+    // designed, `width` (607 pixels). The rule is applied to the designed width every time, so
+    // that the box does not change from one opening to the next.
     virtual int InstructionWidth(int left, int width) const = 0;
     // Places the content by the open text's layout values (-1: the default).
     virtual void ApplyLayout(const LayoutValues& layout) = 0;

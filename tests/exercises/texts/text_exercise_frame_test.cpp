@@ -16,6 +16,7 @@
 #include "course/exercise_kinds.h"
 #include "exercises/texts/paint_box.h"
 #include "guidance/information_form.h"
+#include "help/help_form.h"
 #include "platform/qt/qt_text.h"
 #include "support/ui_helpers.h"
 #include "support/wav.h"
@@ -215,6 +216,15 @@ TEST_F(TextFrame, ATextWithAPageShowsTheMediaButton) {
     EXPECT_TRUE(member->btn_media->isVisible());
     EXPECT_EQ(member->btn_media->BitmapNormal(), 58);
     EXPECT_FALSE(forms->multimedia->isVisible());
+}
+
+TEST_F(TextFrame, F1OpensTheHelpPageOfTheTextExercises) {
+    dir.Write("Htm_r/h_comp.html", "<html><body><a name=\"filmy\">Texts</a></body></html>");
+    Open(1);
+    test::Press(*member, Qt::Key_F1);
+    EXPECT_TRUE(forms->help->isVisible());
+    EXPECT_TRUE(messages.errors.empty()) << messages.errors.front();
+    forms->help->hide();
 }
 
 TEST_F(TextFrame, GlossaryAndHelpOpenTheInformationPanel) {

@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "chart/exercise_launcher.h"
+#include "exercises/exercise_windows.h"
 #include "forms/shared_forms.h"
 #include "platform/paths.h"
 #include "progress/repetitions.h"
@@ -33,6 +35,7 @@ public:
     AppContext ctx;
     ResultsTable table;
     std::unique_ptr<SharedForms> forms;
+    std::unique_ptr<ExerciseWindows> windows;  // made by OpenFromChart
 
     TextWindowFixture() {
         ctx.startup.ProgramDir = dir.Path();
@@ -81,6 +84,21 @@ public:
         LoadRepetitions(ctx);
         forms = std::make_unique<SharedForms>(ctx, printer);
         ctx.services.soundPlayer = &player;
+    }
+
+    // Opens the exercise of record `recordIndex` (1-based) at `position` of its text, as a click
+    // on its chart line does, and returns its window.
+    template <typename Window>
+    Window* OpenFromChart(size_t recordIndex, int position) {
+        if (!windows) windows = std::make_unique<ExerciseWindows>(ctx, *forms);
+        if (!windows->Launcher().Start(ctx, recordIndex, position)) return nullptr;
+        return dynamic_cast<Window*>(windows->TextWindow(windows->Text().CurrentExerciseWindow()));
+    }
+
+    // Closes the windows before the shared windows they use.
+    void CloseAll() {
+        windows.reset();
+        forms.reset();
     }
 
     // The saved record of an exercise.
