@@ -3,10 +3,16 @@
 #include "session/app_context.h"
 #include "forms/shared_forms.h"
 #include "exercises/vocab/trainer_window.h"
+#include "exercises/texts/catalog_gap_window.h"
 #include "exercises/texts/definitions_window.h"
+#include "exercises/texts/drag_drop_table_window.h"
+#include "exercises/texts/gap_text_window.h"
 #include "exercises/texts/multiple_choice_window.h"
+#include "exercises/texts/ordering_list_window.h"
+#include "exercises/texts/pair_matching_window.h"
 #include "exercises/texts/true_false_window.h"
 #include "exercises/texts/typing_window.h"
+#include "platform/errors.h"
 
 namespace quillan {
 
@@ -15,7 +21,8 @@ ExerciseWindows::ExerciseWindows(AppContext& context, SharedForms& forms)
       forms_(forms),
       text_(context.course, context.startup.ProgramDir, textWindows_, *context.services.messages, textSettings_),
       textWindows_(context, forms, text_),
-      form4_(std::make_unique<TForm4>(context, forms)) {
+      form4_(std::make_unique<TForm4>(context, forms)),
+      catalogGaps_(std::make_unique<TZdaniaDDSameForm>(context, forms)) {
     RegisterWindows();
 }
 
@@ -26,13 +33,23 @@ void ExerciseWindows::RegisterWindows() {
     launcher_.SetOpener("slo_", [this](const ExerciseStart& start) {
         form4_->OpenExercise(start.context.CurrentExerciseId, start.wordList, start.context.RequestedStage);
     });
+    // The gap sentences of catalog entry start.Number().
+    launcher_.SetOpener("zdd_", [this](const ExerciseStart& start) { OpenCatalogGaps(start); });
     // Families whose windows are still to come; each gets its opener here:
     //   "dia_" the dialogue exercise on dialogue start.Number() at start.context.DialogueVariant;
-    //   "zdn_" sentence recording, "zdd_" gap sentences, "cie_" curiosities: catalog entry start.Number();
+    //   "zdn_" sentence recording, "cie_" curiosities: catalog entry start.Number();
     //   "lst_" letters: letter start.Number(), page start.letterPage;
     //   "zda_" the sentence exercise on package start.Number() with the tab of the line's kind;
     //   "rpg_" the comprehension exercise on catalog entry start.Number().
     // Open tasks ("otw_", "Otw_") have no window.
+}
+
+void ExerciseWindows::OpenCatalogGaps(const ExerciseStart& start) {
+    try {
+        catalogGaps_->OpenExercise(start.context.CurrentExerciseId, start.Number());
+    } catch (const ConversionError& error) {
+        if (context_.services.messages) context_.services.messages->Error(error.what());
+    }
 }
 
 // A text exercise opens its course text at the line's position; the learner's settings decide
@@ -66,12 +83,10 @@ TextExerciseFrame* ExerciseWindows::TextWindows::Window(TextExerciseWindow windo
         case TextExerciseWindow::TrueFalse: made = std::make_unique<TC_TF_Form>(context_, forms_, text_); break;
         case TextExerciseWindow::Typing: made = std::make_unique<TCW_Wpisywanie1Form>(context_, forms_, text_); break;
         case TextExerciseWindow::Definitions: made = std::make_unique<TC_DefForm>(context_, forms_, text_); break;
-        // The drag-and-drop table, exercise H, the ordering list and the gap text get their
-        // windows here.
-        case TextExerciseWindow::DragDropTable:
-        case TextExerciseWindow::ExerciseH:
-        case TextExerciseWindow::DragDropVariant:
-        case TextExerciseWindow::GapTexts:
+        case TextExerciseWindow::DragDropTable: made = std::make_unique<TC_DDForm>(context_, forms_, text_); break;
+        case TextExerciseWindow::ExerciseH: made = std::make_unique<TC_HForm>(context_, forms_, text_); break;
+        case TextExerciseWindow::DragDropVariant: made = std::make_unique<TC_DDVForm>(context_, forms_, text_); break;
+        case TextExerciseWindow::GapTexts: made = std::make_unique<TZdaniaDDForm>(context_, forms_, text_); break;
         case TextExerciseWindow::None: break;
     }
     return made.get();

@@ -12,6 +12,7 @@ struct AppContext;
 class SharedForms;
 class TForm4;
 class TextExerciseFrame;
+class TZdaniaDDSameForm;
 
 // The exercise windows the chart starts, by the family of the exercise (the prefix of its Id).
 // This is the one place where a family's window is tied to the chart: each family whose
@@ -25,6 +26,8 @@ public:
     // The open course text of the text exercises.
     CurrentText& Text() { return text_; }
     TForm4& Vocabulary() { return *form4_; }
+    // The gap sentences of the course catalog (zdd_).
+    TZdaniaDDSameForm& CatalogGapWindow() { return *catalogGaps_; }
     // The window of a text-exercise type, made when it is first used; null for a type whose
     // window does not exist yet.
     TextExerciseFrame* TextWindow(TextExerciseWindow window) { return textWindows_.Window(window); }
@@ -51,6 +54,7 @@ private:
 
     void RegisterWindows();
     void OpenCourseText(const ExerciseStart& start);
+    void OpenCatalogGaps(const ExerciseStart& start);
 
     AppContext& context_;
     SharedForms& forms_;
@@ -59,6 +63,7 @@ private:
     CurrentText text_;          // drives textWindows_, made after it
     TextWindows textWindows_;
     std::unique_ptr<TForm4> form4_;  // the vocabulary trainer
+    std::unique_ptr<TZdaniaDDSameForm> catalogGaps_;
 };
 
 }  // namespace quillan

@@ -23,7 +23,7 @@ void LabelDrag::Cancel() {
 }
 
 void LabelDrag::Carry(QWidget& label, QPoint inParent) {
-    label.move(inParent - QPoint(label.width() / 2, label.height() / 2));
+    label.move(inParent + carryOffset - QPoint(label.width() / 2, label.height() / 2));
 }
 
 bool LabelDrag::eventFilter(QObject* watched, QEvent* event) {

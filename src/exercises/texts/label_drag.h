@@ -43,6 +43,9 @@ public:
     std::function<void(int id, QPoint at)> onDrop;
     // The drag of label `id` ended without a drop.
     std::function<void(int id)> onCancel;
+    // Where the carried label's centre lies from the pointer (the drag-and-drop table carries
+    // its words 9 pixels right of it).
+    QPoint carryOffset;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
