@@ -23,6 +23,7 @@
 #include "platform/qt/qt_text.h"
 #include "session/app_context.h"
 #include "tour.h"
+#include "tour_texts_drag.h"
 
 namespace quillan::tour {
 namespace {
@@ -125,6 +126,8 @@ void TourText(Tour& tour, const ChartNode&, const std::string& name) {
         WorkTyping(tour, *wp);
     else if (auto* df = dynamic_cast<TC_DefForm*>(frame))
         WorkDefinitions(tour, *df);
+    else
+        WorkDraggedText(tour, *frame);
     tour.Save(*frame, name + "_before");
     Click(*frame, CentreOf(*frame->btn_check));
     const ClosingReport report = frame->Closing();
