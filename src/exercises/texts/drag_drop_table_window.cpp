@@ -73,15 +73,19 @@ void TC_DDForm::PrepareContent(const TextExercise& exercise) {
 int TC_DDForm::InstructionWidth(int left, int width) const { return left + width > 657 ? 657 - left : 657; }
 
 void TC_DDForm::ApplyLayout(const LayoutValues& layout) {
-    // Every column is as wide as the widest heading or word, measured in Arial.
+    // Every column is as wide as the widest heading or word, measured in Arial; and never
+    // narrower than the words as their labels show them, so that no word covers the "!" of a
+    // cell beside it where the labels' font is wider than Arial.
     int widest = 0;
+    const QFontMetrics wordMetrics(lbl[0]->font());
     for (const std::string& heading : exercise_.Headings()) {
         lbl_tmp->setText(ToQt(heading));
         widest = std::max(widest, lbl_tmp->fontMetrics().horizontalAdvance(lbl_tmp->text()));
     }
     for (const DdLabel& label : exercise_.Labels()) {
         lbl_tmp->setText(ToQt(label.Text));
-        widest = std::max(widest, lbl_tmp->fontMetrics().horizontalAdvance(lbl_tmp->text()));
+        widest = std::max({widest, lbl_tmp->fontMetrics().horizontalAdvance(lbl_tmp->text()),
+                           wordMetrics.horizontalAdvance(lbl_tmp->text())});
     }
     table_.ColumnWidth = widest + 18;
     table_.Columns = exercise_.ColumnCount();

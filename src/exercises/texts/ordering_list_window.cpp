@@ -73,10 +73,14 @@ int TC_DDVForm::InstructionWidth(int left, int width) const { return left + widt
 
 void TC_DDVForm::ApplyLayout(const LayoutValues& layout) {
     const std::vector<DvLabel>& labels = exercise_.Labels();
+    // The list is as wide as its widest item measured in Arial, and never narrower than the items
+    // as their labels show them (the labels' font may be wider than Arial).
     int widest = 0;
+    const QFontMetrics wordMetrics(lbl[0]->font());
     for (const DvLabel& label : labels) {
         lbl_tmp->setText(ToQt(label.Text));
-        widest = std::max(widest, lbl_tmp->fontMetrics().horizontalAdvance(lbl_tmp->text()));
+        widest = std::max({widest, lbl_tmp->fontMetrics().horizontalAdvance(lbl_tmp->text()),
+                           wordMetrics.horizontalAdvance(lbl_tmp->text())});
     }
     list_.Width = widest + 31;
     list_.Rows = static_cast<int>(labels.size());
