@@ -93,6 +93,7 @@ void TourCatalogGaps(Tour& tour, const ChartNode&, const std::string& name) {
         return;
     }
     Settle(100);
+    tour.Save(form, name + "_open");
     WorkGaps(tour, form, form.Board(), form.Exercise().Board());
     tour.Save(form, name + "_before");
     Click(form, CentreOf(*form.btn_wyniki));
@@ -108,7 +109,11 @@ const FamilyRegistration registration("zdd_", TourCatalogGaps);
 
 }  // namespace
 
-bool WorkDraggedText(Tour& tour, TextExerciseFrame& frame) {
+bool WorkDraggedText(Tour& tour, TextExerciseFrame& frame, const std::string& name) {
+    const bool ours = dynamic_cast<TC_DDForm*>(&frame) || dynamic_cast<TC_DDVForm*>(&frame) ||
+                      dynamic_cast<TC_HForm*>(&frame) || dynamic_cast<TZdaniaDDForm*>(&frame);
+    if (!ours) return false;
+    tour.Save(frame, name + "_open");
     if (auto* dd = dynamic_cast<TC_DDForm*>(&frame))
         WorkTable(tour, *dd);
     else if (auto* dv = dynamic_cast<TC_DDVForm*>(&frame))
