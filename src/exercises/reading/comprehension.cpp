@@ -49,7 +49,6 @@ bool Comprehension::Open(const std::string& exerciseId, int number) {
     index_ = 1;
     examples_.clear();
     screen_ = ComprehensionScreen();
-    RandomBackground();
     screen_.instruction = UiText(context_.course.interfaceTexts, 12);
 
     std::vector<std::string> keys = ExampleKeys(entry->Line4);
@@ -85,6 +84,7 @@ bool Comprehension::Open(const std::string& exerciseId, int number) {
             example.RightPicture = x + 1;
     }
     Present();
+    RandomBackground();  // as the window shows
     return true;
 }
 

@@ -58,6 +58,15 @@ void PuzzleBoard::SetUp(const std::string& sentence, Random& random) {
     words_.push_back(kPlaceholder);
 }
 
+void PuzzleBoard::Arrange(std::vector<std::string> words) {
+    words_ = std::move(words);
+    words_.push_back(kPlaceholder);
+    marks_ = PuzzleMarks();
+    boxes_.clear();
+    height_ = kHeight;
+    shuffled_ = true;
+}
+
 std::string PuzzleBoard::Sentence() const { return Trim(Joined(words_)); }
 
 void PuzzleBoard::LayOut(const std::function<int(const std::string&)>& width, int lineHeight) {

@@ -54,6 +54,8 @@ public:
     // out of order (one word, words all alike) is shown in its own order after kShuffleRounds
     // rounds. The marks are cleared.
     void SetUp(const std::string& sentence, Random& random);
+    // The words in the order given, then the placeholder, as after a shuffle.
+    void Arrange(std::vector<std::string> words);
 
     const std::vector<std::string>& Words() const { return words_; }
     // The learner's sentence: the words, the placeholder included, joined with single blanks and
