@@ -97,8 +97,7 @@ TRozumienieForm::TRozumienieForm(AppContext& context, SharedForms& forms, QWidge
     btn_play->move(kPictureLeft - 40 - btn_play->width() / 2, kPictureTop + (kPictureHeight - btn_play->height()) / 2);
     connect(btn_play, &TTransparentButton::clicked, this, [this] { exercise_.PlayExample(); });
     btn_next = button("btn_next", 48);
-    btn_next->move(kPictureLeft + 2 * kPictureStep + kPictureWidth + 40 - btn_next->width() / 2,
-                   kPictureTop + (kPictureHeight - btn_next->height()) / 2);
+    btn_next->move(kPictureLeft + 2 * kPictureStep + kPictureWidth + 20, kPictureTop + (kPictureHeight - btn_next->height()) / 2);
     connect(btn_next, &TTransparentButton::clicked, this, [this] {
         if (exercise_.NextClicked())
             close();

@@ -345,6 +345,7 @@ void SentenceExercise::RecordPressed() {
     screen_.takeTimerRunning = true;
     takePending_ = true;
     if (recorder) recorder->StartTake();
+    takeStarted_ = recorder && recorder->TakeRecording();
 }
 
 void SentenceExercise::RecordReleased() { StopTake(true); }
@@ -356,7 +357,8 @@ void SentenceExercise::StopTake(bool compare) {
     takePending_ = false;
     Recorder* recorder = context_.services.recorder;
     if (recorder) recorder->StopTake();
-    if (!compare || !open_) return;
+    // A take that could not start has been told by the recorder: nothing to measure or compare.
+    if (!compare || !open_ || !takeStarted_) return;
     if (SoundFileLengthMs(TakePath()) >= kShortestTakeMs) {
         takeReady_ = true;
         screen_.takeReplayVisible = true;

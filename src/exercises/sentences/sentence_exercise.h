@@ -182,7 +182,8 @@ private:
     bool allSolved_ = false;
     bool activityDone_ = false;
     bool takeReady_ = false;
-    bool takePending_ = false;  // a take was started by a press and awaits its release
+    bool takePending_ = false;  // a press started a take that awaits its release
+    bool takeStarted_ = false;  // the recorder could start it (else it told the learner why)
     std::string answerText_;
     PuzzleBoard puzzle_;
     SentenceScreen screen_;

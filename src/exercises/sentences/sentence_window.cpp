@@ -130,7 +130,7 @@ TZdaniaForm::TZdaniaForm(AppContext& context, SharedForms& forms, QWidget* paren
         exercise_.CompareTakes();
         Refresh();
     });
-    btn_slownik = button("btn_slownik", pictures::Dictionary, kSideButtonLeft, 660);
+    btn_slownik = button("btn_slownik", pictures::Dictionary, kSideButtonLeft, 500);
     connect(btn_slownik, &TTransparentButton::clicked, this, [this] {
         if (context_.services.processLauncher) OpenDictionary(context_.startup, *context_.services.processLauncher);
     });

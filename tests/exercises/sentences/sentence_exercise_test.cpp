@@ -292,5 +292,22 @@ TEST_F(SentenceExerciseTest, TakesAreRecordedAndComparedWithTheSentence) {
     EXPECT_EQ(infos.size(), 1u);
 }
 
+TEST_F(SentenceExerciseTest, ATakeThatCannotStartIsNotMeasured) {
+    // No sound input: the recorder tells the learner and starts nothing.
+    struct NoInput : test::FakeRecorder {
+        void StartTake() override { ++takeStarts; }
+    } noInput;
+    ctx.services.recorder = &noInput;
+    Package({test::SentenceOf("A b.", "a.wav")});
+    ASSERT_TRUE(exercise.Open("zda_1", 1, 51));
+    exercise.RecordPressed();
+    player.played.clear();
+    exercise.RecordReleased();
+    EXPECT_TRUE(infos.empty()) << "no 'too short' after the recorder's own message";
+    EXPECT_TRUE(player.played.empty());
+    EXPECT_FALSE(exercise.Screen().recording);
+    EXPECT_FALSE(exercise.Screen().takeTimerRunning);
+}
+
 }  // namespace
 }  // namespace quillan
