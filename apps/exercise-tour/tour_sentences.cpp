@@ -36,8 +36,10 @@ void PressKey(QWidget& widget, int key) {
 
 QPoint Middle(QWidget& widget) { return widget.rect().center(); }
 
-// Drags the words of the puzzle into the sentence's order, one word at a time to its place.
-void ArrangePuzzle(TZdaniaForm& form) {
+// Drags the words of the puzzle into the sentence's order, one word at a time to its place;
+// the first drag of the tour is pictured half way.
+void ArrangePuzzle(Tour& tour, TZdaniaForm& form, const std::string& name) {
+    static bool pictured = false;
     SentenceExercise& exercise = form.Exercise();
     const std::vector<std::string> target = PuzzleBoard::SplitWords(exercise.Current() ? exercise.Current()->Variant1 : "");
     for (size_t place = 0; place < target.size(); ++place) {
@@ -47,8 +49,19 @@ void ArrangePuzzle(TZdaniaForm& form) {
         if (from >= words.size() || from == place || target[place].empty()) continue;
         const WordBox source = exercise.Puzzle().Boxes().at(from);
         const WordBox destination = exercise.Puzzle().Boxes().at(place);
-        Drag(*form.pb_tresc, QPoint(source.x + source.width / 2, source.y + source.height / 2), *form.pb_tresc,
-             QPoint(destination.x + 2, destination.y + destination.height / 2));
+        const QPoint start(source.x + source.width / 2, source.y + source.height / 2);
+        const QPoint end(destination.x + 2, destination.y + destination.height / 2);
+        if (!pictured) {
+            pictured = true;
+            MoveTo(*form.pb_tresc, start);
+            Press(*form.pb_tresc, start);
+            MoveTo(*form.pb_tresc, (start + end) / 2);
+            MoveTo(*form.pb_tresc, end);
+            tour.Save(form, name + "_dragging");
+            Release(*form.pb_tresc, end);
+        } else {
+            Drag(*form.pb_tresc, start, *form.pb_tresc, end);
+        }
         Settle(20);
     }
 }
@@ -109,7 +122,7 @@ void SentenceTour(Tour& tour, const ChartNode&, const std::string& name) {
             continue;
         }
         if (s.tab == kPuzzleTab && tour.Right()) {
-            ArrangePuzzle(form);
+            ArrangePuzzle(tour, form, name);
             if (firstView) tour.Save(form, name + "_arranged");
         }
         if (s.tab == kDictationTab) {
