@@ -75,10 +75,10 @@ bool SentenceExercise::Open(const std::string& exerciseId, int package, int kind
     screen_.typingClears = clears;
     screen_.presentations = presentations;
     screen_.puzzleChanges = changes;
-    RandomBackground();
     // A record of no sentence kind opens the first tab.
     OpenSentenceTab(kind >= SentenceKindOf(kPuzzleTab) && kind <= SentenceKindOf(kTranslationTab) ? kind
                                                                                                  : SentenceKindOf(kPuzzleTab));
+    RandomBackground();  // as the window shows
     return true;
 }
 

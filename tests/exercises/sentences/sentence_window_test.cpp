@@ -50,6 +50,7 @@ protected:
     }
 
     TZdaniaForm& Form() { return windows->SentenceWindow(); }
+    ExerciseWindows& Windows() { return *windows; }
 
     // A chart line of "zda_1": record 1 is the puzzle, 2 the dictation, 3 the translation.
     void OpenLine(int record) { ASSERT_TRUE(windows->Launcher().Start(ctx, static_cast<size_t>(record), record)); }
@@ -204,6 +205,21 @@ TEST_F(SentenceWindow, TranslationButtonsAndTabs) {
     EXPECT_TRUE(SavedRepetitions().entries.empty());
     form.close();
     EXPECT_EQ(Saved("zda_1", 51).DoneCount, 0) << "nothing done in the dictation";
+}
+
+TEST_F(SentenceWindow, TheDictationTypesTheLettersOfOtherCoursesWithCtrl) {
+    ctx.startup.CourseVariant = 2;  // the German course: Ctrl+A types "ä", Ctrl+Shift+U "Ü"
+    OpenLine(2);
+    TZdaniaForm& form = Windows().SentenceWindow();
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_A, Qt::KeyboardModifiers(Qt::ControlModifier)},
+                                         std::pair{Qt::Key_U, Qt::ControlModifier | Qt::ShiftModifier}}) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(form.Memo2, &event);
+    }
+    EXPECT_EQ(form.Memo2->text(), QString::fromUtf8("äÜ"));
+    EXPECT_TRUE(form.Exercise().ActivityDone()) << "typing is work";
+    form.close();
+    EXPECT_EQ(Saved("zda_1", 51).DoneCount, 1);
 }
 
 TEST_F(SentenceWindow, ClicksDuringTheTakeComparisonAreDropped) {
