@@ -1,5 +1,6 @@
 #include "course_tool.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/installation.h"
@@ -129,13 +130,18 @@ bool LoadInstallation(const std::string& dir, int lang, StartupState& state, Cou
 }
 
 // Builds the exercise table of a new learner as his first sign-in does; what stops it is noted
-// with its file and line ("exercise-table" when it has none).
+// with its file and line ("exercise-table" when it has none), unless a problem of that line is
+// noted already.
 void CheckExerciseTable(const StartupState& state, const Course& course, Problems& problems) {
     ResultsTable table;
     try {
         BuildExerciseTable(table, course, state, 0);
     } catch (const DataLineError& error) {
-        problems.Add(error.Place().File, error.Place().Line, error.Place().Detail);
+        const auto& noted = problems.List();
+        const bool known = std::any_of(noted.begin(), noted.end(), [&](const Problem& problem) {
+            return problem.File == error.Place().File && problem.Line == error.Place().Line;
+        });
+        if (!known) problems.Add(error.Place().File, error.Place().Line, error.Place().Detail);
     } catch (const std::exception& error) {
         problems.Add("exercise-table", 0, error.what());
     }
@@ -163,8 +169,8 @@ int Check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     Course course;
     Problems problems;
     if (!LoadInstallation(options.positional[0], options.lang, state, course, problems, err)) return kUsage;
-    CheckExerciseTable(state, course, problems);
     CheckTextExerciseContents(course, state.ProgramDir, TextExerciseListFile(state), problems);
+    CheckExerciseTable(state, course, problems);
     for (const CourseLoadStep& step : CourseLoadSteps())
         for (std::string_view name : step.Tables) out << name << " " << FindCourseTable(name)->Count(course) << "\n";
     for (const Problem& problem : problems.List()) out << ProblemLine(problem) << "\n";

@@ -12,6 +12,10 @@ struct AppContext;
 class SharedForms;
 class TForm4;
 class TextExerciseFrame;
+class TListyForm;
+class TRozumienieForm;
+class TTekstOpisForm;
+class TZdaniaForm;
 class TZdaniaDDSameForm;
 
 // The exercise windows the chart starts, by the family of the exercise (the prefix of its Id).
@@ -31,6 +35,10 @@ public:
     // The window of a text-exercise type, made when it is first used; null for a type whose
     // window does not exist yet.
     TextExerciseFrame* TextWindow(TextExerciseWindow window) { return textWindows_.Window(window); }
+    TZdaniaForm& SentenceWindow() { return *sentences_; }
+    TRozumienieForm& ComprehensionWindow() { return *comprehension_; }
+    TTekstOpisForm& CuriosityWindow() { return *curiosities_; }
+    TListyForm& LetterWindow() { return *letters_; }
 
 private:
     // The windows of the text exercises, as the text-opening logic drives them: one window per
@@ -54,7 +62,10 @@ private:
 
     void RegisterWindows();
     void OpenCourseText(const ExerciseStart& start);
-    void OpenCatalogGaps(const ExerciseStart& start);
+    void OpenSentences(const ExerciseStart& start);
+    void OpenLetter(const ExerciseStart& start);
+    // The number after the family's prefix; told and -1 when it is no number.
+    int NumberOf(const ExerciseStart& start);
 
     AppContext& context_;
     SharedForms& forms_;
@@ -63,6 +74,10 @@ private:
     CurrentText text_;          // drives textWindows_, made after it
     TextWindows textWindows_;
     std::unique_ptr<TForm4> form4_;  // the vocabulary trainer
+    std::unique_ptr<TZdaniaForm> sentences_;
+    std::unique_ptr<TRozumienieForm> comprehension_;
+    std::unique_ptr<TTekstOpisForm> curiosities_;
+    std::unique_ptr<TListyForm> letters_;
     std::unique_ptr<TZdaniaDDSameForm> catalogGaps_;
 };
 

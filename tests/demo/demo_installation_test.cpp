@@ -320,12 +320,15 @@ TEST_F(DemoInstallationTest, EveryFileTheCourseDataNamesExists) {
     }
     for (const CatalogEntry& entry : course.catalog) {
         if (entry.Code.substr(4, 2) == "48") {
-            EXPECT_TRUE(has(state.ProgramDir + "Ciekaw_wav_r\\" + entry.Line4.substr(0, entry.Line4.size() - 1) + ".wav"));
+            const std::string number = entry.Line4.substr(0, entry.Line4.size() - 1);
+            EXPECT_TRUE(has(state.ProgramDir + "Ciekaw_wav_r\\" + number + ".wav"));
+            EXPECT_FALSE(GlossaryText(course.glossary, 3000 + StrToInt(number)).empty()) << "curiosity " << number;
         }
     }
     for (const Letter& letter : course.letters) {
         EXPECT_TRUE(has(state.ProgramDir + "Listy_r\\" + letter.FileName + ".htm")) << letter.FileName;
         EXPECT_TRUE(has(state.ProgramDir + "Listy_r\\" + letter.FileName + "_instr.htm")) << letter.FileName;
+        EXPECT_FALSE(GlossaryText(course.glossary, StrToInt(letter.GlossaryNumber)).empty()) << letter.FileName;
     }
     for (const TextExercise& exercise : course.textExercises) {
         const std::string background = NthHashField(exercise.Header + "#", 3);
