@@ -32,10 +32,14 @@ LearnerList LoadLearners(const std::string& programDir) {
     return file ? ReadLearners(*file) : LearnerList{};
 }
 
-void SaveLearners(const std::string& programDir, const LearnerList& learners) {
+std::string LearnersText(const LearnerList& learners) {
     std::string text;
     for (const LearnerEntry& learner : learners) text += std::to_string(learner.Number) + "=" + Trim(learner.Name) + "\r\n";
-    WriteFileAtomically(programDir + "usr.t", text);
+    return text;
+}
+
+void SaveLearners(const std::string& programDir, const LearnerList& learners) {
+    WriteFileAtomically(programDir + "usr.t", LearnersText(learners));
 }
 
 bool NameLongEnough(std::string_view typedName) { return TrimView(typedName).size() > 1; }

@@ -12,6 +12,8 @@ namespace quillan {
 struct LearnerEntry {
     int Number = 0;
     std::string Name;
+
+    bool operator==(const LearnerEntry&) const = default;
 };
 using LearnerList = std::vector<LearnerEntry>;
 
@@ -20,6 +22,8 @@ using LearnerList = std::vector<LearnerEntry>;
 LearnerList ReadLearners(LineReader& file);
 // The learners of the installation; none when "usr.t" is missing.
 LearnerList LoadLearners(const std::string& programDir);
+// The text of "usr.t" for the list: "number=name" and CR LF per learner.
+std::string LearnersText(const LearnerList& learners);
 // Rewrites "usr.t" with the whole list, atomically.
 void SaveLearners(const std::string& programDir, const LearnerList& learners);
 
