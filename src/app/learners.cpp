@@ -1,6 +1,8 @@
 #include "app/learners.h"
 
 #include <algorithm>
+#include <climits>
+#include <set>
 
 #include "course/data_errors.h"
 #include "platform/errors.h"
@@ -48,11 +50,18 @@ int AddLearner(LearnerList& learners, std::string_view typedName) {
     const std::string name = Trim(typedName);
     const std::string lower = LowerCp1250(name);
     int highest = 0;
+    std::set<int> taken;
     for (const LearnerEntry& learner : learners) {
         if (LowerCp1250(learner.Name) == lower) return 0;
         highest = std::max(highest, learner.Number);
+        taken.insert(learner.Number);
     }
-    learners.push_back({highest + 1, name});
+    int number = 1;
+    if (highest < INT_MAX)
+        number = highest + 1;
+    else  // an edited "usr.t" took the last number: the first free one
+        while (taken.count(number)) ++number;
+    learners.push_back({number, name});
     return static_cast<int>(learners.size());
 }
 

@@ -31,7 +31,7 @@ void SaveLearners(const std::string& programDir, const LearnerList& learners);
 bool NameLongEnough(std::string_view typedName);
 
 // Appends a learner with the trimmed name and the next number (the highest + 1, so 1 for the
-// first). Gives the 1-based position of the new entry, or 0 when a learner of that name exists
+// first; the smallest unused positive number when the highest is the largest int). Gives the 1-based position of the new entry, or 0 when a learner of that name exists
 // already in any letter case (nothing is added then).
 int AddLearner(LearnerList& learners, std::string_view typedName);
 
