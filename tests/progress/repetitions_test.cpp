@@ -120,7 +120,7 @@ TEST_F(RepetitionSchedule, SettingsDecideWhetherAReportCounts) {
 // An interval read from a damaged file, reported on a later day or on its last update's day;
 // also a first interval from a hand-edited settings file. Doubling -1667392099 wrapped to
 // 960183098 days, so the exercise never came due again.
-TEST(RepetitionSchedule, IntervalsOutOfBoundsComeBackWithinThem) {
+TEST(RepetitionBounds, IntervalsOutOfBoundsComeBackWithinThem) {
     struct Case {
         std::int32_t stored;  // the entry's interval in the file
         bool sameDay;         // reported on the day of its last update (no doubling)
