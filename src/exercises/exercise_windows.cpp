@@ -29,8 +29,7 @@ ExerciseWindows::ExerciseWindows(AppContext& context, SharedForms& forms)
       sentences_(std::make_unique<TZdaniaForm>(context, forms)),
       comprehension_(std::make_unique<TRozumienieForm>(context, forms)),
       curiosities_(std::make_unique<TTekstOpisForm>(context, forms)),
-      letters_(std::make_unique<TListyForm>(context, forms)),
-      catalogGaps_(std::make_unique<TZdaniaDDSameForm>(context, forms)) {
+      letters_(std::make_unique<TListyForm>(context, forms)) {
     RegisterWindows();
 }
 
@@ -57,12 +56,17 @@ void ExerciseWindows::RegisterWindows() {
     // The gap sentences of catalog entry start.Number().
     launcher_.SetOpener("zdd_", [this](const ExerciseStart& start) {
         const int number = NumberOf(start);
-        if (number >= 0) catalogGaps_->OpenExercise(start.context.CurrentExerciseId, number);
+        if (number >= 0) CatalogGapWindow().OpenExercise(start.context.CurrentExerciseId, number);
     });
     // Families whose windows are still to come; each gets its opener here:
     //   "dia_" the dialogue exercise on dialogue start.Number() at start.context.DialogueVariant;
     //   "zdn_" sentence recording: catalog entry start.Number().
     // Open tasks ("otw_", "Otw_") have no window.
+}
+
+TZdaniaDDSameForm& ExerciseWindows::CatalogGapWindow() {
+    if (!catalogGaps_) catalogGaps_ = std::make_unique<TZdaniaDDSameForm>(context_, forms_);
+    return *catalogGaps_;
 }
 
 int ExerciseWindows::NumberOf(const ExerciseStart& start) {

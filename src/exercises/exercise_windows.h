@@ -30,8 +30,8 @@ public:
     // The open course text of the text exercises.
     CurrentText& Text() { return text_; }
     TForm4& Vocabulary() { return *form4_; }
-    // The gap sentences of the course catalog (zdd_).
-    TZdaniaDDSameForm& CatalogGapWindow() { return *catalogGaps_; }
+    // The gap sentences of the course catalog (zdd_), made when it is first used.
+    TZdaniaDDSameForm& CatalogGapWindow();
     // The window of a text-exercise type, made when it is first used; null for a type whose
     // window does not exist yet.
     TextExerciseFrame* TextWindow(TextExerciseWindow window) { return textWindows_.Window(window); }

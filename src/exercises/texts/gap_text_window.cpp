@@ -10,8 +10,10 @@
 namespace quillan {
 namespace {
 
-const TextExerciseWindowSpec kSpec{"TZdaniaDDForm", 47,    "btn_wyniki", 0,          139, "#filmy", "pb_polecenie",
-                                   "img_tlo",       ".jpg", "btn_exit",   false};
+// The exit button closes without stopping the sound, and so does the check; a missing
+// background is told as "Brak tla!".
+const TextExerciseWindowSpec kSpec{"TZdaniaDDForm", 47,         "btn_wyniki", 0,     139,        "#filmy", "pb_polecenie",
+                                   "img_tlo",       ".jpg",     "btn_exit",   false, false,      "Brak tla!"};
 
 // Pb, the box of the sentences, left of the labels' column at 700.
 const QRect kBox(50, 160, 630, 560);

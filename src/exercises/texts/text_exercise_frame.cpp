@@ -241,7 +241,12 @@ void TextExerciseFrame::FormShow() {
     std::string missing;
     const std::string background = state.ProgramDir + "teksty_gfx_r\\" + background_ + spec_.backgroundExtension;
     img_tlo->setPixmap(LoadPicture(background));
-    if (img_tlo->pixmap().isNull()) missing = background;
+    if (img_tlo->pixmap().isNull()) {
+        if (spec_.missingBackgroundText)
+            ReportProblem(spec_.missingBackgroundText);
+        else
+            missing = background;
+    }
     if (spec_.againHint != 0) lbl_jeszcze_raz->setToolTip(ToQt(UiText(texts, spec_.againHint)));
     btn_tlumacz->setToolTip(ToQt(UiText(texts, 160)));
     btn_slownik->setToolTip(ToQt(UiText(texts, 161)));
@@ -330,7 +335,7 @@ void TextExerciseFrame::ScrollBy(int steps) {
 }
 
 void TextExerciseFrame::CheckClicked() {
-    StopSound();
+    if (spec_.stopSoundOnCheck) StopSound();
     CheckContent();
     ShowFrameState();
 }

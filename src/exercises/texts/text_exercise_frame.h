@@ -35,6 +35,8 @@ struct TextExerciseWindowSpec {
     const char* backgroundExtension = ".jpg";      // the background picture's type (".bmp" for TC_DDForm)
     const char* exitName = "lbl_exit";             // lbl_exit or btn_exit
     bool stopSoundOnExit = true;                   // the exit button stops the sound before closing
+    bool stopSoundOnCheck = true;                  // the check button stops the sound first
+    const char* missingBackgroundText = nullptr;   // told for a missing background instead of "Brak pliku: "
 };
 
 // The frame every text-exercise window shares (TC_MC_Form, TC_TF_Form, TCW_Wpisywanie1Form,

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <filesystem>
 
 #include "controls/result_gauge.h"
 #include "controls/transparent_button.h"
@@ -107,6 +108,22 @@ TEST_F(ZddWindow, WrongAndMissingAnswersAreMarkedWithWhatWasThere) {
     EXPECT_TRUE(Label(*form, 0).isVisible());
     EXPECT_EQ(Label(*form, 1).pos(), Home(2));
     EXPECT_FALSE(form->Board().wyk[0]->isVisible());
+}
+
+// The check leaves the text's sound playing; a missing background is told in the window's own words.
+TEST_F(ZddWindow, TheCheckLeavesTheSoundAndAMissingBackgroundIsTold) {
+    std::filesystem::remove(dir.Path() + "teksty_gfx_r/tlo1.jpg");
+    Start();
+    auto* form = OpenFromChart<TZdaniaDDForm>(1, 1);
+    ASSERT_NE(form, nullptr);
+    ASSERT_FALSE(messages.errors.empty());
+    EXPECT_EQ(messages.errors[0], "Brak tla!");
+    EXPECT_TRUE(form->isVisible());
+    const int stops = player.stops;
+    test::Click(*form->btn_check);
+    EXPECT_EQ(player.stops, stops);
+    test::Click(*form->lbl_exit);
+    EXPECT_EQ(player.stops, stops) << "nor does the exit button stop it";
 }
 
 // A window closed after dragging without the check records 0 with completed 0.
