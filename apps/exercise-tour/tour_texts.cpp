@@ -1,7 +1,7 @@
 // The text exercises ("tek_"): each window the chart opened is worked through its real events
 // (clicks on the answers and boxes, gaps opened with a click and Tab and typed into key by key,
-// terms dragged with press, moves and release), checked, pictured before and after the check,
-// and closed with its exit button.
+// terms dragged with press, moves and release), checked, pictured as it opened and before and
+// after the check, a typing text printed with its answers, and closed with its exit button.
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "chart/chart_tree.h"
+#include "controls/message_form.h"
 #include "controls/picture_controls.h"
 #include "controls/transparent_button.h"
 #include "course/current_text.h"
@@ -20,6 +21,8 @@
 #include "exercises/texts/paint_box.h"
 #include "exercises/texts/true_false_window.h"
 #include "exercises/texts/typing_window.h"
+#include "forms/shared_forms.h"
+#include "modal_answers.h"
 #include "platform/qt/qt_text.h"
 #include "session/app_context.h"
 #include "tour.h"
@@ -95,6 +98,24 @@ void WorkTyping(Tour& tour, TCW_Wpisywanie1Form& form) {
     }
 }
 
+// Prints the text with the answers (to a PDF file in the learner's directory) and tells where
+// the printout went.
+void PrintTyping(Tour& tour, TCW_Wpisywanie1Form& form) {
+    if (!form.btn_print->isVisible()) return;
+    const ModalAnswers answers([&tour](QWidget& modal) {
+        TForm20& message = *tour.forms.form20;
+        if (&modal != &message) {
+            modal.close();
+            return;
+        }
+        // The label may break a long path after its separators (at zero-width spaces).
+        std::cout << "message: " << message.Label1->text().remove(QChar(0x200B)).toStdString() << "\n";
+        Click(message, CentreOf(*message.B_OK));
+    });
+    Click(form, CentreOf(*form.btn_print));
+    Settle(100);
+}
+
 void WorkDefinitions(Tour& tour, TC_DefForm& form) {
     const auto& labels = form.Exercise().Labels();
     for (size_t i = 0; i < labels.size(); ++i) {
@@ -118,6 +139,7 @@ void TourText(Tour& tour, const ChartNode&, const std::string& name) {
         return;
     }
     Settle(100);
+    tour.Save(*frame, name + "_open");
     if (auto* mc = dynamic_cast<TC_MC_Form*>(frame))
         WorkMultipleChoice(tour, *mc);
     else if (auto* tf = dynamic_cast<TC_TF_Form*>(frame))
@@ -133,6 +155,7 @@ void TourText(Tour& tour, const ChartNode&, const std::string& name) {
     const ClosingReport report = frame->Closing();
     std::cout << "checked: " << report.Percent << "%" << (report.Completed ? " completed" : "") << "\n";
     tour.Save(*frame, name + "_after");
+    if (auto* wp = dynamic_cast<TCW_Wpisywanie1Form*>(frame)) PrintTyping(tour, *wp);
     Click(*frame, CentreOf(*frame->lbl_exit));
     if (frame->isVisible()) std::cout << "error: " << name << " did not close\n";
 }

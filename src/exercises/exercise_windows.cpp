@@ -99,13 +99,15 @@ void ExerciseWindows::OpenLetter(const ExerciseStart& start) {
 // A text exercise opens its course text at the line's position; the learner's settings decide
 // whether a typing exercise may open yet and whether the first tip shows.
 void ExerciseWindows::OpenCourseText(const ExerciseStart& start) {
+    const int number = NumberOf(start);
+    if (number < 0) return;
     std::vector<int> keys;
     for (const CW_Info& record : context_.learner.results.records)
         if (record.Id == start.context.CurrentExerciseId) keys.push_back(record.Key);
     Settings& settings = context_.learner.settings;
     textSettings_.TypingAfterOthers = settings.TypingAfterOthers;
     textSettings_.ShowTipOnce = settings.ShowTipOnce;
-    text_.OpenText(start.Number(), start.context.Position, keys);
+    text_.OpenText(number, start.context.Position, keys);
     settings.ShowTipOnce = textSettings_.ShowTipOnce;
 }
 

@@ -151,6 +151,15 @@ TEST_F(McWindow, AContentTallerThanTheBoxScrolls) {
     EXPECT_TRUE(form->btn_dn->isVisible());
 }
 
+TEST_F(McWindow, AChartLineWhoseTextIsNoNumberIsToldAndOpensNothing) {
+    Add(1, "MC#Q=A=T_B#", 40, 1);
+    table.records[0].Id = "tek_x";  // a learner's file spoilt by hand
+    Start();
+    EXPECT_EQ(OpenFromChart<TC_MC_Form>(1, 1), nullptr);
+    ASSERT_EQ(messages.errors.size(), 1u);
+    EXPECT_NE(messages.errors[0].find("x"), std::string::npos) << messages.errors[0];
+}
+
 TEST_F(McWindow, FaultyContentOpensWithWhatCouldBeReadAndIsTold) {
     Add(1, "MC#Q=only one#R=x=y", 40, 1);
     Start();
