@@ -149,7 +149,7 @@ void TourText(Tour& tour, const ChartNode&, const std::string& name) {
     else if (auto* df = dynamic_cast<TC_DefForm*>(frame))
         WorkDefinitions(tour, *df);
     else
-        WorkDraggedText(tour, *frame, name);
+        WorkDraggedText(tour, *frame);
     tour.Save(*frame, name + "_before");
     Click(*frame, CentreOf(*frame->btn_check));
     const ClosingReport report = frame->Closing();

@@ -109,11 +109,7 @@ const FamilyRegistration registration("zdd_", TourCatalogGaps);
 
 }  // namespace
 
-bool WorkDraggedText(Tour& tour, TextExerciseFrame& frame, const std::string& name) {
-    const bool ours = dynamic_cast<TC_DDForm*>(&frame) || dynamic_cast<TC_DDVForm*>(&frame) ||
-                      dynamic_cast<TC_HForm*>(&frame) || dynamic_cast<TZdaniaDDForm*>(&frame);
-    if (!ours) return false;
-    tour.Save(frame, name + "_open");
+bool WorkDraggedText(Tour& tour, TextExerciseFrame& frame) {
     if (auto* dd = dynamic_cast<TC_DDForm*>(&frame))
         WorkTable(tour, *dd);
     else if (auto* dv = dynamic_cast<TC_DDVForm*>(&frame))

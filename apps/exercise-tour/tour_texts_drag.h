@@ -10,7 +10,7 @@ namespace quillan::tour {
 
 // Works the text exercises whose learner drags or pairs words (the drag-and-drop table, the
 // ordering list, exercise H, the gap text) through their window; false when `frame` is none of
-// them. The window is pictured as it opened (`name` + "_open") before anything is moved.
-bool WorkDraggedText(Tour& tour, TextExerciseFrame& frame, const std::string& name);
+// them.
+bool WorkDraggedText(Tour& tour, TextExerciseFrame& frame);
 
 }  // namespace quillan::tour
