@@ -18,8 +18,8 @@ public:
     virtual void PlaySound(const std::string& path, bool wait) = 0;
 
     // Plays a dialogue line: names beginning with "save_" (the learner's own recordings) lie in
-    // ProgramDir as they are; others are MediaDir + "Dialogi\" + name + ".wav". A missing file
-    // shows "Nie odnaleziono pliku: " + path.
+    // the learner's directory as they are; others are MediaDir + "Dialogi\" + name + ".wav". A
+    // missing file shows "Nie odnaleziono pliku: " + path.
     virtual void PlayLine(const std::string& audioName) = 0;
 
     // Pauses a playing sound (PlaySound of the same file goes on from there).

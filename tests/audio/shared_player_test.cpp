@@ -59,6 +59,7 @@ class SharedPlayerTest : public ::testing::Test {
 protected:
     SharedPlayerTest() {
         state.ProgramDir = dir.Path();
+        state.ResultsDirectory = dir.Path() + "learner\\";
         state.MediaDir = dir.Path() + "media\\";
         ok = dir.Path() + "Wav_r\\ok.wav";
         no = dir.Path() + "Wav_r\\no.wav";
@@ -141,14 +142,14 @@ TEST_F(SharedPlayerTest, StopClosesSoTheNextPlayOpensAgain) {
 
 TEST_F(SharedPlayerTest, DialogueLines) {
     dir.Write("media/Dialogi/d1_01.wav", "RIFF");
-    dir.Write("save_2.wav", "RIFF");
+    dir.Write("learner/save_2.wav", "RIFF");  // the learner's own recording of line 2
     player.PlayLine("d1_01");
     player.PlayLine("save_2.wav");
     player.PlayLine("d1_02");
     const std::string missing = dir.Path() + "media\\Dialogi\\d1_02.wav";
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Nie odnaleziono pliku: " + missing});
     EXPECT_EQ(device.log, (std::vector<std::string>{"close", "open " + NativePath(dir.Path() + "media\\Dialogi\\d1_01.wav"),
-                                                    "play", "close", "open " + NativePath(dir.Path() + "save_2.wav"), "play"}));
+                                                    "play", "close", "open " + NativePath(dir.Path() + "learner\\save_2.wav"), "play"}));
 }
 
 TEST_F(SharedPlayerTest, EndOfPlaybackReachesTheListener) {

@@ -162,6 +162,7 @@ public:
         return true;
     }
     bool TakeRecording() const override { return takeRecording; }
+    std::string TakePath() const override { return takePath; }
 
     std::string takePath, bytes;
     std::vector<std::string> saved;
