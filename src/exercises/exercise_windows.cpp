@@ -2,6 +2,8 @@
 
 #include "session/app_context.h"
 #include "forms/shared_forms.h"
+#include "exercises/dialogues/dialogue_window.h"
+#include "exercises/sentences/sentence_recording_window.h"
 #include "exercises/vocab/trainer_window.h"
 
 namespace quillan {
@@ -11,7 +13,9 @@ ExerciseWindows::ExerciseWindows(AppContext& context, SharedForms& forms)
       forms_(forms),
       textWindows_(context),
       text_(context.course, context.startup.ProgramDir, textWindows_, *context.services.messages, textSettings_),
-      form4_(std::make_unique<TForm4>(context, forms)) {
+      form4_(std::make_unique<TForm4>(context, forms)),
+      dialogues_(std::make_unique<TDialogi_Form>(context, forms)),
+      sentenceRecording_(std::make_unique<TZdaniaNagrywanieForm>(context, forms)) {
     RegisterWindows();
 }
 
@@ -22,9 +26,14 @@ void ExerciseWindows::RegisterWindows() {
     launcher_.SetOpener("slo_", [this](const ExerciseStart& start) {
         form4_->OpenExercise(start.context.CurrentExerciseId, start.wordList, start.context.RequestedStage);
     });
+    launcher_.SetOpener("dia_", [this](const ExerciseStart& start) {
+        dialogues_->OpenExercise(start.context.CurrentExerciseId, start.Number(), start.context.DialogueVariant);
+    });
+    launcher_.SetOpener("zdn_", [this](const ExerciseStart& start) {
+        sentenceRecording_->OpenExercise(start.context.CurrentExerciseId, start.Number());
+    });
     // Families whose windows are still to come; each gets its opener here:
-    //   "dia_" the dialogue exercise on dialogue start.Number() at start.context.DialogueVariant;
-    //   "zdn_" sentence recording, "zdd_" gap sentences, "cie_" curiosities: catalog entry start.Number();
+    //   "zdd_" gap sentences, "cie_" curiosities: catalog entry start.Number();
     //   "lst_" letters: letter start.Number(), page start.letterPage;
     //   "zda_" the sentence exercise on package start.Number() with the tab of the line's kind;
     //   "rpg_" the comprehension exercise on catalog entry start.Number().

@@ -10,6 +10,8 @@ namespace quillan {
 struct AppContext;
 class SharedForms;
 class TForm4;
+class TDialogi_Form;
+class TZdaniaNagrywanieForm;
 
 // The exercise windows the chart starts, by the family of the exercise (the prefix of its Id).
 // This is the one place where a family's window is tied to the chart: each family whose
@@ -23,6 +25,8 @@ public:
     // The open course text of the text exercises.
     CurrentText& Text() { return text_; }
     TForm4& Vocabulary() { return *form4_; }
+    TDialogi_Form& Dialogues() { return *dialogues_; }
+    TZdaniaNagrywanieForm& SentenceRecording() { return *sentenceRecording_; }
 
 private:
     // The windows of the text exercises, as the text-opening logic drives them.
@@ -48,6 +52,8 @@ private:
     TextWindows textWindows_;
     CurrentText text_;
     std::unique_ptr<TForm4> form4_;  // the vocabulary trainer
+    std::unique_ptr<TDialogi_Form> dialogues_;
+    std::unique_ptr<TZdaniaNagrywanieForm> sentenceRecording_;
 };
 
 }  // namespace quillan
