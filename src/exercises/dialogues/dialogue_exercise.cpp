@@ -65,6 +65,10 @@ int DialoguePercent(int variant, int correct, int wrong, int items) {
 
 DialogueExercise::DialogueExercise(AppContext& context) : context_(context) {}
 
+DialogueExercise::~DialogueExercise() {
+    if (open_ && context_.services.soundPlayer) context_.services.soundPlayer->SetPlaybackEndedHandler(nullptr);
+}
+
 Random& DialogueExercise::Draws() {
     static SystemRandom fallback;
     return context_.services.random ? *context_.services.random : fallback;
@@ -325,7 +329,11 @@ void DialogueExercise::MakeGaps() {
 // ----- playback -----
 
 void DialogueExercise::ListenForEnd() {
-    if (context_.services.soundPlayer) context_.services.soundPlayer->SetPlaybackEndedHandler([this] { PlaybackEnded(); });
+    if (context_.services.soundPlayer)
+        context_.services.soundPlayer->SetPlaybackEndedHandler([this] {
+            PlaybackEnded();
+            if (onScreenChanged) onScreenChanged();
+        });
 }
 
 void DialogueExercise::StopPlayback() {

@@ -101,6 +101,10 @@ public:
     static constexpr int kWideLeft = 16, kWideWidth = 656, kNarrowLeft = 110, kNarrowWidth = 544;
 
     explicit DialogueExercise(AppContext& context);
+    // The player no longer tells an exercise that is gone (closing records; going does not).
+    ~DialogueExercise();
+    DialogueExercise(const DialogueExercise&) = delete;
+    DialogueExercise& operator=(const DialogueExercise&) = delete;
 
     // Shows dialogue `number` (1-based) of the course at `variant` (1..5) as exercise
     // `exerciseId`. False when the course has no such dialogue: the learner is told.
@@ -184,7 +188,8 @@ public:
     std::function<void()> cancelPause;
     // Shows a note in the message window (a recording too short); the messages when not set.
     std::function<void(const std::string&)> showInfo;
-    // Called before a feedback sound is awaited, so that the window shows the state first.
+    // Called when a playback's end has moved the state on, and before a feedback sound is
+    // awaited, so that the window shows the state.
     std::function<void()> onScreenChanged;
 
 private:

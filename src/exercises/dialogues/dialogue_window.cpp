@@ -331,7 +331,6 @@ TDialogi_Form::~TDialogi_Form() {
     exercise_.onScreenChanged = nullptr;
     exercise_.startPause = nullptr;
     exercise_.cancelPause = nullptr;
-    exercise_.Close();
 }
 
 QPixmap TDialogi_Form::Icon(const char* name) const {

@@ -24,6 +24,10 @@ std::vector<std::string> RecordingKeys(const std::string& line4) {
 
 SentenceRecording::SentenceRecording(AppContext& context) : context_(context) {}
 
+SentenceRecording::~SentenceRecording() {
+    if (open_ && context_.services.soundPlayer) context_.services.soundPlayer->SetPlaybackEndedHandler(nullptr);
+}
+
 void SentenceRecording::Tell(const std::string& text) {
     if (showInfo)
         showInfo(text);

@@ -33,6 +33,10 @@ public:
     static constexpr int kKind = 56;
 
     explicit SentenceRecording(AppContext& context);
+    // The player no longer tells an exercise that is gone (closing records; going does not).
+    ~SentenceRecording();
+    SentenceRecording(const SentenceRecording&) = delete;
+    SentenceRecording& operator=(const SentenceRecording&) = delete;
 
     // OpenSentenceRecording: the rows of catalog entry `catalogNumber` (1-based) as exercise
     // `exerciseId`. False when the catalog has no such entry: the learner is told. An entry of
@@ -49,6 +53,8 @@ public:
     void PlayRow(int row);
     // The shared player's end notification.
     void PlaybackEnded();
+    // A take plays, and its model follows when it ends.
+    bool TakePlaying() const { return !modelAfterTake_.empty(); }
 
     // A new background (at opening and on F4): "tla\zdn_" + 1..4 + ".jpg" of MediaDir, or
     // "tla\slow_0.jpg" when that one is missing.

@@ -136,7 +136,7 @@ TZdaniaNagrywanieForm::TZdaniaNagrywanieForm(AppContext& context, SharedForms& f
     exercise_.showInfo = [this](const std::string& text) { forms_.form20->ShowMessage(text); };
 }
 
-TZdaniaNagrywanieForm::~TZdaniaNagrywanieForm() { exercise_.Close(); }
+TZdaniaNagrywanieForm::~TZdaniaNagrywanieForm() = default;
 
 bool TZdaniaNagrywanieForm::OpenExercise(const std::string& exerciseId, int catalogNumber) {
     const std::string icons = context_.startup.ProgramDir + "gfx_r\\ikony\\";
