@@ -24,6 +24,7 @@
 #include "forms/shared_forms.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_media_device.h"
 #include "platform/qt/qt_printer.h"
 #include "session/app_context.h"
@@ -89,6 +90,7 @@ public:
         context.learner.repetitions.file.path = dir_ + "learner/powt_qlr2_55";
         context.services.messages = &messages_;
         context.services.random = &random_;
+        context.services.clock = &clock_;
     }
     ~Installation() { std::filesystem::remove_all(dir_); }
 
@@ -98,6 +100,7 @@ private:
     std::string dir_;
     SilentMessages messages_;
     SystemRandom random_;
+    QtClock clock_;
 };
 
 Installation& Course() {
@@ -105,7 +108,8 @@ Installation& Course() {
     return installation;
 }
 
-// A variant started afresh (its draws and gaps), every line laid out, the text box painted.
+// A variant started afresh (its draws and gaps), every line laid out, the text box painted, as
+// "Wylosuj jeszcze raz" or a tab does it.
 void StartLayOutAndPaint(benchmark::State& state) {
     Installation& course = Course();
     AppContext& context = course.context;
@@ -117,9 +121,9 @@ void StartLayOutAndPaint(benchmark::State& state) {
     const int variant = static_cast<int>(state.range(0));
     form.OpenExercise("dia_1", 1, variant);
     QImage box(form.PaintBox1->size(), QImage::Format_ARGB32_Premultiplied);
+    const int part = static_cast<int>(state.range(1));
     for (auto _ : state) {
-        form.Exercise().DrawAgain();
-        form.Exercise().SetMetrics(form.PaintBox1->Metrics());
+        if (part == 0) form.Exercise().DrawAgain();  // the variant afresh, laid out
         form.PaintBox1->render(&box);
         benchmark::DoNotOptimize(box.bits());
     }
@@ -127,12 +131,15 @@ void StartLayOutAndPaint(benchmark::State& state) {
     state.counters["gaps"] = static_cast<double>(form.Exercise().Gaps().size());
     form.hide();
 }
-BENCHMARK(StartLayOutAndPaint)->DenseRange(1, 5)->Unit(benchmark::kMicrosecond);
+// Arguments: the variant; 0 starts it afresh each time, 1 only paints it again.
+BENCHMARK(StartLayOutAndPaint)->ArgsProduct({{1, 2, 3, 4, 5}, {0}})->Unit(benchmark::kMicrosecond);
+BENCHMARK(StartLayOutAndPaint)->ArgsProduct({{1, 5}, {1}})->Unit(benchmark::kMicrosecond);
 
 // The real player on the sound server: line 1 (300 ms) ends, the end notification reaches the
 // exercise, which opens line 2 and plays it. Timed from the end notification to the moment the
-// player reports line 2 playing with its position moving; the counter "command_us" gives the
-// part up to the play command.
+// player reports line 2 playing with its position moving (what the media backend needs to get
+// a file's sound going is most of it); the counter "command_us" gives the exercise's own part,
+// up to the play command.
 void EndToNextLine(benchmark::State& state) {
     if (QMediaDevices::audioOutputs().isEmpty()) {
         state.SkipWithError("no sound output (start a sound server)");
@@ -153,6 +160,9 @@ void EndToNextLine(benchmark::State& state) {
             if (name == "b2") commandAt = clock_.nsecsElapsed();
             real_.PlayLine(name);
         }
+        void PrepareLine(const std::string& name) override {
+            if (prepare) real_.PrepareLine(name);
+        }
         void PauseSound() override { real_.PauseSound(); }
         void StopSound() override { real_.StopSound(); }
         int OpenAndMeasure(const std::string& p) override { return real_.OpenAndMeasure(p); }
@@ -166,6 +176,7 @@ void EndToNextLine(benchmark::State& state) {
         }
         void SetExerciseTimer(std::function<void(bool)> t) override { real_.SetExerciseTimer(std::move(t)); }
         qint64 endedAt = -1, commandAt = -1;
+        bool prepare = true;
 
     private:
         SharedPlayer& real_;
@@ -174,15 +185,15 @@ void EndToNextLine(benchmark::State& state) {
     QElapsedTimer clock;
     clock.start();
     Timing timing(player, clock);
+    timing.prepare = state.range(0) == 1;
     context.services.soundPlayer = &timing;
     DialogueExercise exercise(context);
     exercise.Open(1, 1, "dia_1");
 
-    double commandTotal = 0;
-    int measured = 0;
-    for (auto _ : state) {
-        timing.endedAt = timing.commandAt = -1;
-        qint64 startedAt = -1;
+    // One round: line 1 plays to its end and line 2 starts; false when it does not.
+    qint64 startedAt = -1;
+    auto round = [&] {
+        timing.endedAt = timing.commandAt = startedAt = -1;
         exercise.PlayAll();
         QEventLoop loop;
         QTimer poll;
@@ -196,7 +207,17 @@ void EndToNextLine(benchmark::State& state) {
         poll.start(0);
         loop.exec();
         exercise.StopPlayback();
-        if (startedAt < 0 || timing.endedAt < 0) {
+        return startedAt >= 0 && timing.endedAt >= 0 && timing.commandAt >= timing.endedAt;
+    };
+    round();  // the sound server's stream is set up once, before the rounds that count
+
+    double commandTotal = 0;
+    int measured = 0, retried = 0;
+    for (auto _ : state) {
+        // A round the sound server did not finish in time is played again (counted).
+        bool done = round();
+        for (int again = 0; !done && again < 3; ++again, ++retried) done = round();
+        if (!done) {
             state.SkipWithError("line 2 did not start");
             break;
         }
@@ -205,10 +226,12 @@ void EndToNextLine(benchmark::State& state) {
         ++measured;
     }
     if (measured) state.counters["command_us"] = commandTotal / measured;
+    state.counters["retried"] = retried;
     exercise.Close();
     context.services.soundPlayer = nullptr;
 }
-BENCHMARK(EndToNextLine)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+// Argument 1: the next line made ready while one plays, as the exercise does; 0: not.
+BENCHMARK(EndToNextLine)->Arg(1)->Arg(0)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

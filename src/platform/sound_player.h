@@ -22,6 +22,10 @@ public:
     // missing file shows "Nie odnaleziono pliku: " + path.
     virtual void PlayLine(const std::string& audioName) = 0;
 
+    // Makes a dialogue line ready to play next (named as for PlayLine), so that it starts at
+    // once when asked for; nothing when its file is missing.
+    virtual void PrepareLine(const std::string& audioName) { (void)audioName; }
+
     // Pauses a playing sound (PlaySound of the same file goes on from there).
     virtual void PauseSound() = 0;
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "audio/shared_player.h"
 #include "platform/paths.h"
 #include "support/fakes.h"
@@ -11,6 +13,7 @@ namespace {
 // A media device that logs what it is told; a playback ends only when the test says so.
 class FakeDevice : public MediaDevice {
 public:
+    void Preload(const std::string& path) override { log.push_back("preload " + path); }
     bool Open(const std::string& path) override {
         log.push_back("open " + path);
         open = path;
@@ -161,6 +164,33 @@ TEST_F(SharedPlayerTest, EndOfPlaybackReachesTheListener) {
     player.SetPlaybackEndedHandler(nullptr);
     device.End();
     EXPECT_EQ(heard.size(), 1u);
+}
+
+TEST_F(SharedPlayerTest, TheNextDialogueLineIsMadeReady) {
+    dir.Write("media/Dialogi/d1_02.wav", "RIFF");
+    player.PrepareLine("d1_02");
+    player.PrepareLine("d1_03");  // missing: nothing to make ready
+    EXPECT_EQ(device.log, std::vector<std::string>{"preload " + NativePath(dir.Path() + "media\\Dialogi\\d1_02.wav")});
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+// A dialogue's listener plays the next line and listens again from inside the end notification:
+// the listener running is not destroyed under it.
+TEST_F(SharedPlayerTest, AListenerMayReplaceItselfWhileItRuns) {
+    // What the listener holds lives as long as some listener holds it.
+    auto held = std::make_shared<int>(1);
+    const std::weak_ptr<int> watch = held;
+    int calls = 0, later = 0;
+    player.SetPlaybackEndedHandler([&, held = std::move(held)] {
+        ++calls;
+        player.SetPlaybackEndedHandler([&] { ++later; });
+        EXPECT_FALSE(watch.expired()) << "the running listener was destroyed";
+    });
+    player.PlaySound(ok, false);
+    device.End();
+    device.End();
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(later, 1);
 }
 
 TEST_F(SharedPlayerTest, MeasuringOpensTheFileAfresh) {

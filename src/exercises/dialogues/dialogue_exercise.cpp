@@ -123,8 +123,9 @@ void DialogueExercise::Close() {
 
 void DialogueExercise::SetMetrics(const DialogueMetrics& metrics) {
     metrics_ = metrics;
-    if (dialogue_) metrics_.width = screen_.wide ? kWideWidth : kNarrowWidth;
-    if (dialogue_) RelayOut();
+    if (!open_) return;
+    metrics_.width = screen_.wide ? kWideWidth : kNarrowWidth;
+    RelayOut();
 }
 
 void DialogueExercise::ShowTabs() {
@@ -145,7 +146,11 @@ void DialogueExercise::ChooseBackground() {
 }
 
 void DialogueExercise::ChooseTab(int variant) {
-    if (!open_ || variant < 1 || variant > 5 || variant == screen_.variant) return;
+    if (!open_ || variant < 1 || variant > 5) return;
+    if (variant == screen_.variant) {
+        StopPlayback();  // the variant's own tab only stops what plays
+        return;
+    }
     StopPlayback();
     RecordReleased(recordingLine_);
     ReportResult();
@@ -377,7 +382,18 @@ bool DialogueExercise::PlayLineAudio(int line, bool inSequence) {
     }
     ListenForEnd();
     if (context_.services.soundPlayer) context_.services.soundPlayer->PlayLine(audio);
+    if (inSequence) PrepareNext(line);
     return true;
+}
+
+void DialogueExercise::PrepareNext(int line) {
+    // The next line that will sound: the next one of the dialogue, or of the role.
+    const int role = Role();
+    for (size_t n = static_cast<size_t>(line); n < lines_.size(); ++n)
+        if (role == 0 || lines_[n].speaker == role) {
+            if (context_.services.soundPlayer) context_.services.soundPlayer->PrepareLine(lines_[n].audio);
+            return;
+        }
 }
 
 void DialogueExercise::PlayModel(const std::string& audioName) {

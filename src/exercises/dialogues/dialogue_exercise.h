@@ -117,7 +117,8 @@ public:
     // every change of the text from then on.
     void SetMetrics(const DialogueMetrics& metrics);
 
-    // A tab (1..5): records the variant's result and starts the chosen one.
+    // A tab (1..5): records the variant's result and starts the chosen one; the tab of the
+    // variant shown only stops what plays.
     void ChooseTab(int variant);
     // btn_nastepne "Wylosuj jeszcze raz": the variant again, with new draws.
     void DrawAgain();
@@ -209,6 +210,7 @@ private:
     void Unhighlight(int line);
     void ShowLine(int line);
     bool PlayLineAudio(int line, bool inSequence);
+    void PrepareNext(int line);
     void PlayModel(const std::string& audioName);
     void ContinueRole(int from);
     void StartPause(int line);

@@ -169,6 +169,7 @@ TDialogi_Form::TDialogi_Form(AppContext& context, SharedForms& forms, QWidget* p
 
     PaintBox1 = new DialogueTextBox(*this, this);
     PaintBox1->setFont(TextFont(context_, 10));
+    PaintBox1->resize(DialogueExercise::kWideWidth, kDialogueVisibleRows * kDialogueRowHeight + 2);
     connect(PaintBox1, &DialogueTextBox::clickedAt, this, [this](QPoint at) {
         exercise_.ClickAt(at.x(), at.y());
         Refresh();
@@ -359,16 +360,16 @@ void TDialogi_Form::LoadPictures() {
 
 bool TDialogi_Form::OpenExercise(const std::string& exerciseId, int dialogueNumber, int variant) {
     LoadPictures();
+    exercise_.SetMetrics(PaintBox1->Metrics());
     if (!exercise_.Open(dialogueNumber, variant, exerciseId)) return false;
     const bool wide = exercise_.Screen().wide;
     const int left = wide ? DialogueExercise::kWideLeft : DialogueExercise::kNarrowLeft;
     const int width = wide ? DialogueExercise::kWideWidth : DialogueExercise::kNarrowWidth;
     lbl_polecenie->setGeometry(left, 36, width, 52);
-    PaintBox1->setGeometry(left, kTextTop, width, kDialogueVisibleRows * kDialogueRowHeight + 2);
+    PaintBox1->setGeometry(left, kTextTop, width, PaintBox1->height());
     btn_up->move(kScrollLeft, kTextTop);
     btn_dn->move(kScrollLeft, PaintBox1->geometry().bottom() - btn_dn->height());
     panel_wynik->move(left, PaintBox1->geometry().bottom() + 16);
-    exercise_.SetMetrics(PaintBox1->Metrics());
 
     btn_playAll->setToolTip(ToQt(exercise_.UiTextOf(92)));
     btn_nastepne->setToolTip(ToQt(exercise_.UiTextOf(93)));
@@ -384,7 +385,7 @@ bool TDialogi_Form::OpenExercise(const std::string& exerciseId, int dialogueNumb
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->geometry().center() - rect().center());
     backgroundShown_ = "\n";
-    layoutShown_ = -1;
+    tabsShownFor_ = -1;
     Refresh();
     show();
     raise();
@@ -395,6 +396,8 @@ bool TDialogi_Form::OpenExercise(const std::string& exerciseId, int dialogueNumb
 
 void TDialogi_Form::ShowTabs() {
     const DialogueScreen& s = exercise_.Screen();
+    if (tabsShownFor_ == s.variant) return;
+    tabsShownFor_ = s.variant;
     for (size_t v = 0; v < Image.size(); ++v) {
         TMImage* tab = Image[v];
         if (!s.tabVisible[v]) {

@@ -136,7 +136,7 @@ private:
     SharedForms& forms_;
     DialogueExercise exercise_;
     std::string backgroundShown_;
-    int layoutShown_ = -1;
+    int tabsShownFor_ = -1;  // the variant whose tab shows active
 };
 
 }  // namespace quillan

@@ -264,6 +264,7 @@ protected:
 TEST_F(DialoguePlayback, TheWholeDialoguePlaysLineAfterLine) {
     Run({{"all", "dialogi_All", 1}, {"end", "dialogi_All", 2}, {"end", "dialogi_All", 3}, {"end", "dialogi_All", 4}, {"end", "", 0}});
     EXPECT_EQ(player.lines, (std::vector<std::string>{"d1", "d2", "d3", "d4"}));
+    EXPECT_EQ(player.prepared, (std::vector<std::string>{"d2", "d3", "d4"})) << "each next line is made ready";
     EXPECT_TRUE(pauses.empty());
     EXPECT_TRUE(ex.Worked());
     EXPECT_EQ(ex.CorrectCount(), 1);
@@ -272,6 +273,7 @@ TEST_F(DialoguePlayback, TheWholeDialoguePlaysLineAfterLine) {
 TEST_F(DialoguePlayback, ARoleIsReadWhileTheOthersLinesGetTheirReadingTime) {
     Run({{"roleB", "dialogi_B", 1}, {"pause", "dialogi_B", 2}, {"end", "dialogi_B", 3}, {"pause", "dialogi_B", 4}, {"end", "", 0}});
     EXPECT_EQ(player.lines, (std::vector<std::string>{"d2", "d4"}));
+    EXPECT_EQ(player.prepared, std::vector<std::string>{"d4"}) << "the role's next line is made ready while one plays";
     EXPECT_EQ(pauses, (std::vector<int>{kPause, kPause}));
     EXPECT_EQ(infos, std::vector<std::string>{"T114"}) << "the note before the first role B or C of the run";
 
