@@ -5,6 +5,7 @@
 // hidden line each time), the words of the drag-and-drop variant are dragged into their gaps (or
 // all onto the first gap), and the printout goes to a PDF file in the learner's directory.
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <iostream>
 
@@ -66,15 +67,26 @@ void FollowPlayback(TDialogi_Form& form, const std::string& until, int timeoutMs
     DialogueExercise& ex = form.Exercise();
     int shown = -1;
     std::string state = "?";
+    QElapsedTimer clock;
+    clock.start();
     const bool ended = Until([&] { return until.empty() ? ex.PlaybackState().empty() : ex.PlaybackState() == until; },
                              timeoutMs, [&] {
                                  if (ex.CurrentLine() == shown && ex.PlaybackState() == state) return;
+                                 const bool modelNext = state.rfind("PotemLektor:", 0) == 0;
                                  shown = ex.CurrentLine();
                                  state = ex.PlaybackState();
                                  if (shown < 1) return;
                                  const DialogueLineState& line = ex.Lines()[static_cast<size_t>(shown) - 1];
-                                 std::cout << "  " << (state.empty() ? "(ended)" : state) << ": line " << shown << " "
-                                           << (line.active ? "highlighted, " : "") << "audio " << line.audio << "\n";
+                                 // After the learner's own version the line's model plays.
+                                 const std::string audio = modelNext && state == "dialog"
+                                                               ? ex.Current()->Lines[static_cast<size_t>(shown) - 1].AudioName
+                                                               : line.audio;
+                                 if (state.empty()) {
+                                     std::cout << "  (ended) after line " << shown << " at " << clock.elapsed() << " ms\n";
+                                     return;
+                                 }
+                                 std::cout << "  " << state << ": line " << shown << " " << (line.active ? "highlighted, " : "")
+                                           << "audio " << audio << " at " << clock.elapsed() << " ms\n";
                              });
     if (!ended) std::cout << "error: the playback did not reach \"" << until << "\" in " << timeoutMs << " ms\n";
 }
@@ -99,6 +111,7 @@ void Listening(Tour& tour, TDialogi_Form& form, const std::string& name) {
     DialogueExercise& ex = form.Exercise();
     std::cout << "  the whole dialogue:\n";
     Click(form, Centre(form.btn_playAll));
+    std::cout << "  " << ex.PlaybackState() << ": line 1 highlighted, audio " << ex.Lines()[0].audio << "\n";
     Until([&] { return ex.CurrentLine() >= 2; }, kLineTimeoutMs);
     tour.Save(form, name + "_playing");
     FollowPlayback(form, "", 120000);

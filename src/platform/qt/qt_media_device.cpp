@@ -18,90 +18,66 @@ constexpr int kLoadLimitMs = 5000;
 }  // namespace
 
 QtMediaDevice::QtMediaDevice(QObject* parent) : QObject(parent) {
-    for (size_t n = 0; n < players_.size(); ++n) {
-        players_[n] = new QMediaPlayer(this);
-        players_[n]->setAudioOutput(&audio_[n]);
-        QMediaPlayer* player = players_[n];
-        connect(player, &QMediaPlayer::mediaStatusChanged, this, [this, player](QMediaPlayer::MediaStatus status) {
-            if (status != QMediaPlayer::EndOfMedia || player != &Current()) return;
-            // Told after the player has settled, and only if no other file came meanwhile.
-            const unsigned generation = generation_;
-            QTimer::singleShot(0, this, [this, generation] {
-                if (generation == generation_ && ended_) ended_();
-            });
+    player_.setAudioOutput(&audio_);
+    connect(&player_, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
+        if (status != QMediaPlayer::EndOfMedia) return;
+        // Told after the player has settled, and only if no other file came meanwhile.
+        const unsigned generation = generation_;
+        QTimer::singleShot(0, this, [this, generation] {
+            if (generation == generation_ && ended_) ended_();
         });
-    }
+    });
 }
 
 QtMediaDevice::~QtMediaDevice() {
     ++generation_;
-    // The players go before the sound outputs they use.
-    for (QMediaPlayer* player : players_) {
-        player->stop();
-        delete player;
-    }
+    player_.stop();
 }
 
 bool QtMediaDevice::Open(const std::string& nativePath) {
     Close();
     const QString path = QString::fromStdString(nativePath);
     if (!QFileInfo(path).isFile()) return false;
-    if (!preloaded_.isEmpty() && preloaded_ == path) {
-        // The spare player has it loaded: it becomes the current one.
-        Current().setVideoOutput(nullptr);
-        current_ = 1 - current_;
-        preloaded_.clear();
-        if (videoOutput_) Current().setVideoOutput(videoOutput_);
-        return true;
-    }
-    Current().setSource(QUrl::fromLocalFile(path));
+    player_.setSource(QUrl::fromLocalFile(path));
     return true;
 }
 
 void QtMediaDevice::Close() {
     ++generation_;
-    Current().stop();
-    Current().setSource(QUrl());
-}
-
-void QtMediaDevice::Preload(const std::string& nativePath) {
-    const QString path = QString::fromStdString(nativePath);
-    if (path == preloaded_ || !QFileInfo(path).isFile()) return;
-    Spare().stop();
-    Spare().setSource(QUrl::fromLocalFile(path));
-    preloaded_ = path;
+    player_.stop();
+    player_.setSource(QUrl());
 }
 
 void QtMediaDevice::Play() {
-    if (Current().source().isEmpty()) return;
-    Current().play();
+    if (player_.source().isEmpty()) return;
+    player_.play();
 }
 
-void QtMediaDevice::Pause() { Current().pause(); }
+void QtMediaDevice::Pause() { player_.pause(); }
 
-void QtMediaDevice::Stop() { Current().stop(); }
+void QtMediaDevice::Stop() { player_.stop(); }
 
-void QtMediaDevice::Seek(int milliseconds) { Current().setPosition(milliseconds); }
+void QtMediaDevice::Seek(int milliseconds) { player_.setPosition(milliseconds); }
 
 int QtMediaDevice::LengthMs() {
-    if (Current().source().isEmpty()) return 0;
-    if (Current().mediaStatus() == QMediaPlayer::LoadingMedia) {
+    if (player_.source().isEmpty()) return 0;
+    if (player_.mediaStatus() == QMediaPlayer::LoadingMedia) {
         InputGuard guard;  // the file loads as a play waits: no input meanwhile
         QEventLoop loop;
-        connect(&Current(), &QMediaPlayer::mediaStatusChanged, &loop, [&loop](QMediaPlayer::MediaStatus status) {
+        connect(&player_, &QMediaPlayer::mediaStatusChanged, &loop, [&loop](QMediaPlayer::MediaStatus status) {
             if (status != QMediaPlayer::LoadingMedia) loop.quit();
         });
         QTimer::singleShot(kLoadLimitMs, &loop, &QEventLoop::quit);
         loop.exec();
     }
-    return static_cast<int>(Current().duration());
+    return static_cast<int>(player_.duration());
 }
 
-int QtMediaDevice::PositionMs() { return static_cast<int>(Current().position()); }
+int QtMediaDevice::PositionMs() { return static_cast<int>(player_.position()); }
 
 MediaDevice::Mode QtMediaDevice::GetMode() const {
-    if (Current().source().isEmpty()) return Mode::NotReady;
-    switch (Current().playbackState()) {
+    if (player_.source().isEmpty()) return Mode::NotReady;
+    switch (player_.playbackState()) {
     case QMediaPlayer::PlayingState: return Mode::Playing;
     case QMediaPlayer::PausedState: return Mode::Paused;
     default: return Mode::Stopped;
@@ -109,10 +85,10 @@ MediaDevice::Mode QtMediaDevice::GetMode() const {
 }
 
 void QtMediaDevice::WaitUntilStopped() {
-    if (Current().playbackState() == QMediaPlayer::StoppedState) return;
+    if (player_.playbackState() == QMediaPlayer::StoppedState) return;
     InputGuard guard;
     QEventLoop loop;
-    connect(&Current(), &QMediaPlayer::playbackStateChanged, &loop, [&loop](QMediaPlayer::PlaybackState state) {
+    connect(&player_, &QMediaPlayer::playbackStateChanged, &loop, [&loop](QMediaPlayer::PlaybackState state) {
         if (state == QMediaPlayer::StoppedState) loop.quit();
     });
     connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
@@ -121,11 +97,11 @@ void QtMediaDevice::WaitUntilStopped() {
     qint64 lastPosition = -1;
     int standing = 0;
     connect(&watch, &QTimer::timeout, &loop, [&] {
-        if (Current().playbackState() != QMediaPlayer::PlayingState || Current().position() != lastPosition) {
-            lastPosition = Current().position();
+        if (player_.playbackState() != QMediaPlayer::PlayingState || player_.position() != lastPosition) {
+            lastPosition = player_.position();
             standing = 0;
         } else if ((standing += watch.interval()) >= kStallLimitMs) {
-            Current().stop();
+            player_.stop();
             loop.quit();
         }
     });
@@ -135,9 +111,6 @@ void QtMediaDevice::WaitUntilStopped() {
 
 void QtMediaDevice::SetEndedHandler(std::function<void()> handler) { ended_ = std::move(handler); }
 
-void QtMediaDevice::SetVideoOutput(QObject* output) {
-    videoOutput_ = output;
-    Current().setVideoOutput(output);
-}
+void QtMediaDevice::SetVideoOutput(QObject* output) { player_.setVideoOutput(output); }
 
 }  // namespace quillan

@@ -3,16 +3,15 @@
 #include <QAudioOutput>
 #include <QMediaPlayer>
 #include <QObject>
-#include <QString>
-#include <array>
 
 #include "platform/media_device.h"
 
 namespace quillan {
 
 // The media device on Qt Multimedia: a QMediaPlayer with the default sound output and, when
-// given one, a video output. A second player stands by with a preloaded file: opening that file
-// takes the second player, whose file is loaded already, so that it starts at once.
+// given one, a video output. It makes no file ready in advance: a second player holding the next
+// file loaded played it behind time on the GStreamer backend (a short line lasted as long as the
+// line before it and more), so each file is opened when it is asked for.
 class QtMediaDevice : public QObject, public MediaDevice {
     Q_OBJECT
 public:
@@ -30,24 +29,16 @@ public:
     Mode GetMode() const override;
     void WaitUntilStopped() override;
     void SetEndedHandler(std::function<void()> handler) override;
-    void Preload(const std::string& nativePath) override;
 
     // The length as far as the player knows it now (0 while the file is still loading).
-    int KnownLengthMs() const { return static_cast<int>(Current().duration()); }
+    int KnownLengthMs() const { return static_cast<int>(player_.duration()); }
 
     // Where pictures of a video go (a QVideoSink or a QVideoWidget); null for none.
     void SetVideoOutput(QObject* output);
 
 private:
-    QMediaPlayer& Current() { return *players_[current_]; }
-    const QMediaPlayer& Current() const { return *players_[current_]; }
-    QMediaPlayer& Spare() { return *players_[1 - current_]; }
-
-    std::array<QAudioOutput, 2> audio_;
-    std::array<QMediaPlayer*, 2> players_{};
-    size_t current_ = 0;
-    QString preloaded_;  // the file the spare player holds
-    QObject* videoOutput_ = nullptr;
+    QAudioOutput audio_;
+    QMediaPlayer player_;
     std::function<void()> ended_;
     // Counts the files opened, so that the end of one file is not reported once another is.
     unsigned generation_ = 0;
