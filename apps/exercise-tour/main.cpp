@@ -111,8 +111,8 @@ int main(int argc, char** argv) {
     SharedForms forms(context, printer);
     forms.form5->LoadButtonPictures();
 
-    context.startup.ResultsDirectory = WithTrailingSeparator(Utf8ToCp1250((out + "/learner").toStdString()));
-    if (!OpenLearnerFiles(context, context.startup.LangIndex)) return 1;
+    const std::string learner = WithTrailingSeparator(Utf8ToCp1250((out + "/learner").toStdString()));
+    if (!OpenLearnerFiles(context, learner, context.startup.LangIndex)) return 1;
     ExerciseWindows windows(context, forms);
     tour::Tour tour{context, forms, windows, out, answers};
 

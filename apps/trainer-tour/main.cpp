@@ -116,7 +116,8 @@ int main(int argc, char** argv) {
         std::cerr << "usage: trainer-tour INSTALLATION_DIR OUT_DIR [WORD_LIST]\n";
         return 2;
     }
-    const QString out = QString::fromLocal8Bit(argv[2]);
+    // Absolute before the installation becomes the current directory.
+    const QString out = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
     QDir().mkpath(out + "/learner");
 
     AppContext context;
@@ -138,8 +139,7 @@ int main(int argc, char** argv) {
     SharedForms forms(context, printer);
     forms.form5->LoadButtonPictures();
 
-    context.startup.ResultsDirectory = WithTrailingSeparator(Utf8ToCp1250((out + "/learner").toStdString()));
-    if (!OpenLearnerFiles(context, 0)) return 1;
+    if (!OpenLearnerFiles(context, WithTrailingSeparator(Utf8ToCp1250((out + "/learner").toStdString())), 0)) return 1;
     std::string id, name = argc > 3 ? argv[3] : "";
     for (const CW_Info& record : context.learner.results.records)
         if (record.Id.rfind("slo_", 0) == 0 && (name.empty() || record.Title.substr(1) == name)) {

@@ -49,6 +49,7 @@
 #include "guidance/information_form.h"
 #include "help/help_form.h"
 #include "help/html_small_form.h"
+#include "help/page_printing.h"
 #include "platform/cp1250.h"
 #include "platform/paths.h"
 #include "platform/qt/qt_clock.h"
@@ -230,7 +231,8 @@ int main(int argc, char** argv) {
         std::cerr << "usage: window-gallery INSTALLATION_DIR OUT_DIR [--screen]\n";
         return 2;
     }
-    const QString out = QString::fromLocal8Bit(argv[2]);
+    // Absolute before the installation becomes the current directory.
+    const QString out = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
     QDir().mkpath(out);
     bool screen = false;
     std::string learner;
@@ -270,9 +272,15 @@ int main(int argc, char** argv) {
     forms.SetMainWindow(&main);
 
     TForm20& form20 = *forms.form20;
-    form20.Label1->setText(ToQt(Text("Nagranie jest zbyt krótkie. Nagraj się jeszcze raz.")));
+    form20.SetMessage(Text("Nagranie jest zbyt krótkie. Nagraj się jeszcze raz."));
     form20.show();
     Save(form20, out, "TForm20");
+    form20.hide();
+    // What a printout to a PDF file tells, with a learner's directory deep enough to wrap.
+    const std::string pdf = "/home/uczen/Dokumenty/kurs_angielskiego/uczniowie/zofia_zak/wydruk_2024-05-06_12-30-45.pdf";
+    form20.SetMessage(PrintedMessage(PrintOutcome{true, pdf, {}}, context.Window()));
+    form20.show();
+    Save(form20, out, "TForm20_printed_to_file");
     form20.hide();
 
     TForm6& form6 = *forms.form6;

@@ -43,9 +43,10 @@ void ReadProfile(LineReader& profile, StartupState& state) {
 }
 
 bool ResolveInstallation(StartupState& state, const std::string& programDir, Messages& messages) {
-    state.ProgramDir = programDir;
+    // Taken as absolute before the current directory changes, so that a relative argument
+    // names the same directory afterwards.
+    state.ProgramDir = WithTrailingSeparator(AbsolutePath(programDir));
     if (!ChangeDirectory(state.ProgramDir)) messages.Warn(NoDirectoryMessage());
-    state.ProgramDir = WithTrailingSeparator(state.ProgramDir);
 
     auto pr55 = LineReader::OpenIfExists(state.ProgramDir + "pr55.ini");
     if (!pr55) {

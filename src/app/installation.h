@@ -21,7 +21,8 @@ std::string ReadMediaDir(LineReader& pr55);
 // be numbers; a non-number throws ConversionError.
 void ReadProfile(LineReader& profile, StartupState& state);
 
-// Sets ProgramDir (a separator added when missing), makes it the current directory, and reads
+// Sets ProgramDir (absolute: a relative `programDir` is taken from the current directory; a
+// separator added when missing), makes it the current directory, and reads
 // "pr55.ini" and "prof_r.txt". A media directory written as a relative path is taken from
 // ProgramDir. Shows the installation's messages; false when the program must stop (a file is
 // missing). A non-numeric "prof_r.txt" line throws ConversionError.

@@ -21,7 +21,8 @@ class MediaBar;
 // The small always-on-top player of a text's media: a video in its panel with the controls
 // under it, or a narrow strip of controls for the text's sound, with bookmarks where the text
 // has them. An HTML text opens in the small HTML window instead. It plays on a player of its
-// own, so the feedback sounds of the exercise do not cut the text's recording.
+// own, so the feedback sounds of the exercise do not cut the text's recording; stopping the
+// shared player stops it too.
 class TMultimediaForm : public QWidget {
     Q_OBJECT
 public:
@@ -48,6 +49,10 @@ public:
     void Reshow();
     void ClearOpenMark() { open_ = false; }
 
+    // What btn_stop does: the playback stops and goes back to the start (the shared player's
+    // StopSound calls it, so that no sound of the program goes on).
+    void StopPlayback();
+
     int MediaType() const { return type_; }
     QtMediaDevice& Player() { return player_; }
 
@@ -70,6 +75,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    MediaPictures Pictures() const;
     void LayOut(const MediaLayout& layout);
     void StartProgress();
     void ShowProgress();

@@ -22,7 +22,8 @@ public:
 
     // Empties the button-picture list and loads it again from the installation in list order
     // (at start and whenever the interface language changes), then the flag pictures. A strip
-    // that cannot be loaded stops the loading with its error.
+    // that cannot be loaded gets a stand-in, so every button keeps its picture's index, and
+    // the learner is told which files failed, in one message.
     void LoadButtonPictures();
 
     TMyImageList MyImageList1;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "context/startup_state.h"
 #include "platform/media_device.h"
@@ -32,6 +34,9 @@ public:
     // Whether the last play asked to wait for the end.
     bool WaitSwitch() const { return wait_; }
 
+    // Another player of the program (the media window's): StopSound silences it too.
+    void AddOtherPlayer(std::function<void()> stop) { otherPlayers_.push_back(std::move(stop)); }
+
 private:
     void OpenFile(const std::string& path);
     void SwitchTimer(bool running);
@@ -43,6 +48,7 @@ private:
     bool wait_ = false;
     std::function<void()> ended_;
     std::function<void(bool)> timer_;
+    std::vector<std::function<void()>> otherPlayers_;
 };
 
 }  // namespace quillan

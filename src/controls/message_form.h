@@ -19,6 +19,10 @@ public:
 
     // Puts the message (Windows-1250) into Label1 and shows the window modally.
     void ShowMessage(const std::string& text);
+    // Puts the message into Label1 without showing the window. A message longer than the
+    // label holds makes the window taller; a word wider than the label (a file's path) breaks
+    // after its separators, or anywhere when a piece is still too wide, so that all of it shows.
+    void SetMessage(const std::string& text);
 
     QLabel* Label1;
     TTransparentButton* B_OK;

@@ -41,11 +41,37 @@ std::string NormalizeSentence(std::string_view text) {
     return result;
 }
 
+namespace {
+
+// Every position where `pattern` occurs in `text` (overlapping ones too), in order. A pattern
+// that begins with a blank is looked for by the rest of it, which is rarer in a sentence than
+// the blanks are.
+std::vector<size_t> Occurrences(std::string_view text, std::string_view pattern) {
+    std::vector<size_t> found;
+    if (pattern.empty()) return found;
+    const size_t skip = pattern.size() > 1 && pattern.front() == ' ' ? 1 : 0;
+    const std::string_view rest = pattern.substr(skip);
+    for (size_t at = text.find(rest, skip); at != std::string_view::npos; at = text.find(rest, at + 1))
+        if (skip == 0 || text[at - 1] == ' ') found.push_back(at - skip);
+    return found;
+}
+
+}  // namespace
+
 std::vector<std::string> BuildContractionVariants(std::string_view sentence, const ContractionTable& table) {
     std::vector<std::string> variants;
     std::string s = Trim(sentence);
     if (s.empty()) return variants;
     if (s.front() != '\'') s.insert(0, 1, ' ');
+    // Where each long form stands, found once for the whole table.
+    std::vector<std::vector<size_t>> places(table.size());
+    for (size_t i = 0; i < table.size(); ++i) places[i] = Occurrences(s, table[i].LongForm);
+    // The first place of pair i at or after `from`.
+    auto firstFrom = [&](size_t i, size_t from) {
+        for (size_t at : places[i])
+            if (at >= from) return at;
+        return std::string::npos;
+    };
 
     auto add = [&](std::string variant) {
         if (variants.size() < kContractionVariantLimit)
@@ -57,18 +83,18 @@ std::vector<std::string> BuildContractionVariants(std::string_view sentence, con
         return text.replace(at, length, by);
     };
 
-    for (const Contraction& k : table) {
-        if (k.LongForm.empty()) continue;
-        const size_t c = s.find(k.LongForm);
-        if (c == std::string::npos) continue;
+    for (size_t ki = 0; ki < table.size(); ++ki) {
+        const Contraction& k = table[ki];
+        if (places[ki].empty()) continue;
+        const size_t c = places[ki].front();
         const std::string withFirst = replaced(s, c, k.LongForm.size(), k.ShortForm);
         add(withFirst);
         // Further pairs are looked for from the second character after the first match.
         const size_t from = c + k.LongForm.size() + 1;
         if (from >= s.size()) continue;
-        for (const Contraction& j : table) {
-            if (j.LongForm.empty()) continue;
-            const size_t g = s.find(j.LongForm, from);
+        for (size_t ji = 0; ji < table.size(); ++ji) {
+            const Contraction& j = table[ji];
+            const size_t g = firstFrom(ji, from);
             if (g == std::string::npos) continue;
             add(replaced(s, g, j.LongForm.size(), j.ShortForm));
             // The second match lies after the first, so replacing it first keeps c in place.

@@ -16,7 +16,7 @@ void AddWordList(const StartupState& state, const std::string& path, DictionaryI
     VocabStore store;
     Problems problems;
     try {
-        LoadWordList(path, store, problems, nullptr);
+        LoadWordList(path, store, problems);
     } catch (const std::exception&) {
         // What was read before a bad line still serves.
     }

@@ -3,8 +3,13 @@
 #include "session/app_context.h"
 #include "forms/shared_forms.h"
 #include "exercises/dialogues/dialogue_window.h"
+#include "exercises/reading/comprehension_window.h"
+#include "exercises/reading/curiosity_window.h"
+#include "exercises/reading/letter_window.h"
 #include "exercises/sentences/sentence_recording_window.h"
+#include "exercises/sentences/sentence_window.h"
 #include "exercises/vocab/trainer_window.h"
+#include "platform/errors.h"
 
 namespace quillan {
 
@@ -15,7 +20,11 @@ ExerciseWindows::ExerciseWindows(AppContext& context, SharedForms& forms)
       text_(context.course, context.startup.ProgramDir, textWindows_, *context.services.messages, textSettings_),
       form4_(std::make_unique<TForm4>(context, forms)),
       dialogues_(std::make_unique<TDialogi_Form>(context, forms)),
-      sentenceRecording_(std::make_unique<TZdaniaNagrywanieForm>(context, forms)) {
+      sentenceRecording_(std::make_unique<TZdaniaNagrywanieForm>(context, forms)),
+      sentences_(std::make_unique<TZdaniaForm>(context, forms)),
+      comprehension_(std::make_unique<TRozumienieForm>(context, forms)),
+      curiosities_(std::make_unique<TTekstOpisForm>(context, forms)),
+      letters_(std::make_unique<TListyForm>(context, forms)) {
     RegisterWindows();
 }
 
@@ -26,18 +35,59 @@ void ExerciseWindows::RegisterWindows() {
     launcher_.SetOpener("slo_", [this](const ExerciseStart& start) {
         form4_->OpenExercise(start.context.CurrentExerciseId, start.wordList, start.context.RequestedStage);
     });
-    launcher_.SetOpener("dia_", [this](const ExerciseStart& start) {
-        dialogues_->OpenExercise(start.context.CurrentExerciseId, start.Number(), start.context.DialogueVariant);
+    // The sentence exercise on package start.Number(), at the tab of the line's kind.
+    launcher_.SetOpener("zda_", [this](const ExerciseStart& start) { OpenSentences(start); });
+    // The comprehension exercise and the curiosities on catalog entry start.Number().
+    launcher_.SetOpener("rpg_", [this](const ExerciseStart& start) {
+        const int number = NumberOf(start);
+        if (number >= 0) comprehension_->OpenExercise(start.context.CurrentExerciseId, number);
     });
+    launcher_.SetOpener("cie_", [this](const ExerciseStart& start) {
+        const int number = NumberOf(start);
+        if (number >= 0) curiosities_->OpenExercise(start.context.CurrentExerciseId, number);
+    });
+    // A letter on its page start.letterPage, with the glossary entry of letter start.Number().
+    launcher_.SetOpener("lst_", [this](const ExerciseStart& start) { OpenLetter(start); });
+    // The dialogue exercise on dialogue start.Number() at start.context.DialogueVariant.
+    launcher_.SetOpener("dia_", [this](const ExerciseStart& start) {
+        const int number = NumberOf(start);
+        if (number >= 0) dialogues_->OpenExercise(start.context.CurrentExerciseId, number, start.context.DialogueVariant);
+    });
+    // Sentence recording on catalog entry start.Number().
     launcher_.SetOpener("zdn_", [this](const ExerciseStart& start) {
-        sentenceRecording_->OpenExercise(start.context.CurrentExerciseId, start.Number());
+        const int number = NumberOf(start);
+        if (number >= 0) sentenceRecording_->OpenExercise(start.context.CurrentExerciseId, number);
     });
     // Families whose windows are still to come; each gets its opener here:
-    //   "zdd_" gap sentences, "cie_" curiosities: catalog entry start.Number();
-    //   "lst_" letters: letter start.Number(), page start.letterPage;
-    //   "zda_" the sentence exercise on package start.Number() with the tab of the line's kind;
-    //   "rpg_" the comprehension exercise on catalog entry start.Number().
+    //   "zdd_" gap sentences: catalog entry start.Number().
     // Open tasks ("otw_", "Otw_") have no window.
+}
+
+int ExerciseWindows::NumberOf(const ExerciseStart& start) {
+    try {
+        return start.Number();
+    } catch (const ConversionError& error) {
+        if (context_.services.messages) context_.services.messages->Error(error.what());
+        return -1;
+    }
+}
+
+void ExerciseWindows::OpenSentences(const ExerciseStart& start) {
+    const int package = NumberOf(start);
+    if (package >= 0) sentences_->OpenExercise(start.context.CurrentExerciseId, package, start.context.Kind);
+}
+
+void ExerciseWindows::OpenLetter(const ExerciseStart& start) {
+    const int number = NumberOf(start);
+    if (number < 0) return;
+    const Letters& letters = context_.course.letters;
+    if (number < 1 || static_cast<size_t>(number) > letters.size() || start.letterPage.empty()) {
+        if (context_.services.messages)
+            context_.services.messages->Error("Brak listu nr " + std::to_string(number) + ".");
+        return;
+    }
+    const int glossary = LetterGlossaryNumber(letters[static_cast<size_t>(number) - 1], context_.services.messages);
+    letters_->OpenExercise(start.context.CurrentExerciseId, start.letterPage, glossary);
 }
 
 // A text exercise opens its course text at the line's position; the learner's settings decide

@@ -11,6 +11,10 @@ struct AppContext;
 class SharedForms;
 class TForm4;
 class TDialogi_Form;
+class TListyForm;
+class TRozumienieForm;
+class TTekstOpisForm;
+class TZdaniaForm;
 class TZdaniaNagrywanieForm;
 
 // The exercise windows the chart starts, by the family of the exercise (the prefix of its Id).
@@ -27,6 +31,10 @@ public:
     TForm4& Vocabulary() { return *form4_; }
     TDialogi_Form& Dialogues() { return *dialogues_; }
     TZdaniaNagrywanieForm& SentenceRecording() { return *sentenceRecording_; }
+    TZdaniaForm& SentenceWindow() { return *sentences_; }
+    TRozumienieForm& ComprehensionWindow() { return *comprehension_; }
+    TTekstOpisForm& CuriosityWindow() { return *curiosities_; }
+    TListyForm& LetterWindow() { return *letters_; }
 
 private:
     // The windows of the text exercises, as the text-opening logic drives them.
@@ -44,6 +52,10 @@ private:
 
     void RegisterWindows();
     void OpenCourseText(const ExerciseStart& start);
+    void OpenSentences(const ExerciseStart& start);
+    void OpenLetter(const ExerciseStart& start);
+    // The number after the family's prefix; told and -1 when it is no number.
+    int NumberOf(const ExerciseStart& start);
 
     AppContext& context_;
     SharedForms& forms_;
@@ -54,6 +66,10 @@ private:
     std::unique_ptr<TForm4> form4_;  // the vocabulary trainer
     std::unique_ptr<TDialogi_Form> dialogues_;
     std::unique_ptr<TZdaniaNagrywanieForm> sentenceRecording_;
+    std::unique_ptr<TZdaniaForm> sentences_;
+    std::unique_ptr<TRozumienieForm> comprehension_;
+    std::unique_ptr<TTekstOpisForm> curiosities_;
+    std::unique_ptr<TListyForm> letters_;
 };
 
 }  // namespace quillan

@@ -1,5 +1,7 @@
 #include "forms/shared_forms.h"
 
+#include <QPointer>
+
 #include "audio/multimedia_form.h"
 #include "audio/resource_form.h"
 #include "forms/answer_form.h"
@@ -25,6 +27,10 @@ SharedForms::SharedForms(WindowContext context, Printer& printer) : context_(con
     });
     QObject::connect(help.get(), &THelpForm::Hidden, multimedia.get(), [media = multimedia.get()] {
         if (media->IsMarkedOpen()) media->Reshow();
+    });
+    // The media window plays on a player of its own; stopping the sound stops it as well.
+    form5->Shared().AddOtherPlayer([media = QPointer<TMultimediaForm>(multimedia.get())] {
+        if (media) media->StopPlayback();
     });
     form6 = std::make_unique<TForm6>(context, images, help.get());
     form25 = std::make_unique<TForm25>(context, images, informacja.get(), help.get());

@@ -23,9 +23,13 @@ void PrintPageText(const std::string& html, const std::string& baseDirectory, Wi
         context.services.messages->Error(outcome.error);
         return;
     }
-    std::string message = UiText(context.interfaceTexts, 128);
-    if (!outcome.pdfPath.empty()) message += (message.empty() ? "" : "\n") + outcome.pdfPath;
-    messageWindow.ShowMessage(message);
+    messageWindow.ShowMessage(PrintedMessage(outcome, context));
+}
+
+std::string PrintedMessage(const PrintOutcome& outcome, WindowContext context) {
+    if (outcome.pdfPath.empty()) return UiText(context.interfaceTexts, 128);
+    const char* saved = context.startup.LangIndex == 1 ? "The printout has been saved to the file:" : "Wydruk zapisano w pliku:";
+    return std::string(saved) + "\n" + outcome.pdfPath;
 }
 
 }  // namespace quillan

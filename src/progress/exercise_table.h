@@ -16,9 +16,9 @@ namespace quillan {
 // (slo_) and open tasks (otw_). Every record is stamped with `now` and carries the code and
 // name of its section.
 //
-// A level or section that is no number throws ConversionError (naming the file and line where
-// it can); more than 2000 exercises throw TableFullError. The table then holds what was
-// appended before.
+// A level, section or text number that is no number throws DataLineError (a ConversionError
+// naming the file and line); more than 2000 exercises throw TableFullError. The table then
+// holds what was appended before.
 void BuildExerciseTable(ResultsTable& table, const Course& course, const StartupState& state, DayNumber now);
 
 // The word lists of an installation ("cw_r\*.bc4"), in the order that numbers them: by file

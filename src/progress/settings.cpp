@@ -83,6 +83,7 @@ void WriteSettingsFile(const std::string& path, const Settings& settings) {
 }
 
 Settings LoadSettings(const std::string& path, int newLearnerLanguage) {
+    RemoveLeftoverTemporaries(path);
     if (std::optional<Settings> read = ReadSettingsFile(path)) return *read;
     Settings defaults;
     defaults.LangIndex = newLearnerLanguage;
@@ -107,9 +108,12 @@ int RepetitionFieldsProblem(std::string_view thresholdText, std::string_view int
 std::vector<LanguageItem> LanguageList(const std::string& programDir) {
     std::vector<LanguageItem> items;
     for (int n = 0; n <= 1; ++n)
-        if (DirectoryExists(programDir + "Lang_r\\" + std::to_string(n)))
-            items.push_back({n == 0 ? "polski" : "english", n});
+        if (LanguageInstalled(programDir, n)) items.push_back({n == 0 ? "polski" : "english", n});
     return items;
+}
+
+bool LanguageInstalled(const std::string& programDir, int number) {
+    return number >= 0 && DirectoryExists(programDir + "Lang_r\\" + std::to_string(number));
 }
 
 }  // namespace quillan

@@ -44,7 +44,7 @@ std::optional<Settings> ReadSettingsFile(const std::string& path);
 void WriteSettingsFile(const std::string& path, const Settings& settings);
 
 // The learner's settings: read from the file, or, when there is none, the defaults with the
-// given language, written to the file at once.
+// given language, written to the file at once. Temporaries of an interrupted save go first.
 Settings LoadSettings(const std::string& path, int newLearnerLanguage);
 
 // What the repetitions read of the settings.
@@ -66,5 +66,7 @@ struct LanguageItem {
 // The languages installed under programDir: "polski" when "Lang_r\0" exists, "english" when
 // "Lang_r\1" does.
 std::vector<LanguageItem> LanguageList(const std::string& programDir);
+// The directory "Lang_r\" + number exists under programDir.
+bool LanguageInstalled(const std::string& programDir, int number);
 
 }  // namespace quillan

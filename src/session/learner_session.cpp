@@ -1,6 +1,7 @@
 #include "session/learner_session.h"
 
 #include "course/load_course.h"
+#include "platform/errors.h"
 #include "platform/paths.h"
 #include "progress/exercise_table.h"
 
@@ -29,18 +30,47 @@ std::string SettingsPath(const AppContext& ctx) {
     return SettingsPath(ctx.startup.ResultsDirectory, ctx.startup.CourseFileId);
 }
 
-bool OpenLearnerFiles(AppContext& ctx, int newLearnerLanguage) {
-    if (!DirectoryExists(ctx.startup.ResultsDirectory)) MakeDirectories(ctx.startup.ResultsDirectory);
-    LoadResults(ctx);
-    ResultsTable& results = ctx.learner.results;
+bool OpenLearnerFiles(AppContext& ctx, const std::string& resultsDirectory, int newLearnerLanguage) {
+    const std::string& fileId = ctx.startup.CourseFileId;
+    ResultsTable results;
+    LoadResults(results, ResultsPath(resultsDirectory, fileId), Now(ctx));
+    TellLoadProblem(ctx, results.file, "wyników", "rekordów", kMaxResults);
     if (!results.file.SaveAllowed()) return false;
     if (results.records.empty()) {
+        // Built before anything is written: a course-data error leaves no trace of the learner.
         BuildExerciseTable(results, ctx.course, ctx.startup, Now(ctx));
+        if (!DirectoryExists(resultsDirectory)) MakeDirectories(resultsDirectory);
         SaveResults(results);
     }
-    LoadRepetitions(ctx);
-    LoadSettings(ctx, newLearnerLanguage);
+    RepetitionList repetitions;
+    LoadRepetitions(repetitions, RepetitionsPath(resultsDirectory, fileId), Now(ctx));
+    TellLoadProblem(ctx, repetitions.file, "powtórek", "powtórek", kMaxRepetitions);
+    const Settings settings = LoadLearnerSettings(ctx, resultsDirectory, newLearnerLanguage);
+
+    ctx.startup.ResultsDirectory = resultsDirectory;
+    ctx.learner.results = std::move(results);
+    ctx.learner.repetitions = std::move(repetitions);
+    ctx.learner.settings = settings;
+    SetLanguage(ctx.startup, settings.LangIndex);
+    LoadLanguageResources(ctx.startup, ctx.course);
     return true;
+}
+
+Settings LoadLearnerSettings(AppContext& ctx, const std::string& resultsDirectory, int newLearnerLanguage) {
+    const StartupState& state = ctx.startup;
+    auto installed = [&state](int language) { return LanguageInstalled(state.ProgramDir, language); };
+    int language = state.EnglishOnly ? 1 : newLearnerLanguage;
+    if (!installed(language)) language = state.LangIndex;
+    Settings settings;
+    try {
+        settings = LoadSettings(SettingsPath(resultsDirectory, state.CourseFileId), language);
+    } catch (const ConversionError& error) {
+        ctx.services.messages->Error("ustaw_" + state.CourseFileId + ".txt: " + error.what());
+        settings = Settings{};
+        settings.LangIndex = state.LangIndex;
+    }
+    if (!installed(settings.LangIndex)) settings.LangIndex = state.LangIndex;
+    return settings;
 }
 
 void LoadResults(AppContext& ctx) {
@@ -51,12 +81,6 @@ void LoadResults(AppContext& ctx) {
 void LoadRepetitions(AppContext& ctx) {
     LoadRepetitions(ctx.learner.repetitions, RepetitionsPath(ctx), Now(ctx));
     TellLoadProblem(ctx, ctx.learner.repetitions.file, "powtórek", "powtórek", kMaxRepetitions);
-}
-
-void LoadSettings(AppContext& ctx, int newLearnerLanguage) {
-    ctx.learner.settings = LoadSettings(SettingsPath(ctx), newLearnerLanguage);
-    SetLanguage(ctx.startup, ctx.learner.settings.LangIndex);
-    LoadLanguageResources(ctx.startup, ctx.course);
 }
 
 void SaveSettings(AppContext& ctx) { WriteSettingsFile(SettingsPath(ctx), ctx.learner.settings); }

@@ -13,21 +13,29 @@ std::string ResultsPath(const AppContext& ctx);
 std::string RepetitionsPath(const AppContext& ctx);
 std::string SettingsPath(const AppContext& ctx);
 
-// The learner's part of signing in, once ResultsDirectory is set: the directory is made when
-// missing; the results are loaded, or, when there are none yet, the exercise table is built from
-// the course and saved at once; then the repetitions and the settings are loaded. Returns false
-// when the learner's results cannot be read (he has been told): nothing is built or written
-// over them then, and the sign-in does not go on.
-bool OpenLearnerFiles(AppContext& ctx, int newLearnerLanguage);
+// The learner's part of signing in with his directory `resultsDirectory`: his results are
+// loaded, or, when there are none yet, his exercise table is built from the course and only
+// then his directory made and the table saved; then his repetitions and settings are read (see
+// LoadLearnerSettings). Once all is read, they and ResultsDirectory replace the signed-in
+// learner's in the context and his interface language is taken.
+// Returns false when his results cannot be read (he has been told): nothing is built or written
+// over them. A course-data error while building the table (ConversionError, TableFullError) or
+// a file error throws. Whenever it does not return true, the context keeps the learner signed in
+// before, and a table that could not be built has written nothing.
+bool OpenLearnerFiles(AppContext& ctx, const std::string& resultsDirectory, int newLearnerLanguage);
+
+// The settings of the learner in `resultsDirectory`. A missing file is made with the defaults
+// and the language of a new learner: English under "be.ini", else `newLearnerLanguage`. A
+// language that is not installed is never taken: the interface language in use stays. A file
+// that is no settings file (a number that is no number) is told, left as it is, and the
+// defaults serve.
+Settings LoadLearnerSettings(AppContext& ctx, const std::string& resultsDirectory, int newLearnerLanguage);
 
 // Loads the results file into the learner's table. A file that could not be taken whole is
 // told to the learner (which file was kept as a copy, or that the file stays untouched).
 void LoadResults(AppContext& ctx);
 // The same for the repetitions.
 void LoadRepetitions(AppContext& ctx);
-// Reads the settings (a missing file is created with the defaults and newLearnerLanguage) and
-// takes their interface language.
-void LoadSettings(AppContext& ctx, int newLearnerLanguage);
 void SaveSettings(AppContext& ctx);
 
 // Save the table and the repetitions. A file that may not be replaced (the learner was told

@@ -51,14 +51,13 @@ protected:
         StartupState& s = context.startup;
         s.ProgramDir = dir.Path();
         s.AppTitle = "Quillan - Business English";
-        s.ResultsDirectory = dir.Path() + "1\\";
         context.services.messages = &messages;
         context.services.clock = &clock;
         LoadLanguageResources(s, context.course);
         forms = std::make_unique<SharedForms>(context, printer);
         forms->form5->LoadButtonPictures();
         context.services.soundPlayer = &player;
-        OpenLearnerFiles(context, 0);
+        OpenLearnerFiles(context, dir.Path() + "1\\", 0);
         AppendRecord(context.learner.results, 46000.0, "slo_1", "Words", 61, 1);
         main = std::make_unique<TMainForm>(context, *forms);
     }

@@ -49,7 +49,7 @@ public:
     }
     // An entry of the text-exercise list for the text named `textNumber` in its header.
     void TextExercise(const std::string& textNumber, const std::string& type = "MC") {
-        ctx.course.textExercises.push_back({"#" + textNumber + "#", type + "#", "0="});
+        ctx.course.textExercises.push_back({"#" + textNumber + "#", type + "#", "0=", "St_a.txt", 1});
     }
 
     CW_Info& Add(const std::string& id, const std::string& title, int kind, int level, const std::string& lessonCode,

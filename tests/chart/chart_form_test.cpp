@@ -19,6 +19,7 @@
 #include "chart/exercise_launcher.h"
 #include "exercises/vocab/trainer_window.h"
 #include "exercises/exercise_windows.h"
+#include "exercises/reading/comprehension_window.h"
 #include "session/learner_session.h"
 #include "support/ui_helpers.h"
 
@@ -270,8 +271,12 @@ TEST_F(ChartWindow, ATextLineOpensItsTextAtTheLinesPosition) {
     EXPECT_EQ(messages.shown, (std::vector<std::string>{"Tip"}));
     EXPECT_FALSE(ctx.learner.settings.ShowTipOnce) << "the tip shows once";
 
-    EXPECT_FALSE(exercises.Launcher().Start(ctx, 3, 1)) << "no comprehension window yet";
+    // A comprehension line goes to its window, which tells that the course's catalog has no
+    // entry for it and does not open.
+    EXPECT_TRUE(exercises.Launcher().Start(ctx, 3, 1));
     EXPECT_EQ(ctx.exercise.CurrentExerciseId, "rpg_1");
+    EXPECT_FALSE(exercises.ComprehensionWindow().isVisible());
+    EXPECT_EQ(messages.errors.size(), 1u);
 }
 
 TEST_F(ChartWindow, AVocabularyLineOpensTheTrainerAtItsStage) {

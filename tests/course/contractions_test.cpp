@@ -64,6 +64,12 @@ TEST(Contractions, Variants) {
     EXPECT_TRUE(BuildContractionVariants("'I am'", table).empty());
     EXPECT_TRUE(BuildContractionVariants("   ", table).empty());
     EXPECT_TRUE(BuildContractionVariants("nothing to replace", table).empty());
+    // A long form matches only where it stands whole, its leading blank included ("Iam" is no
+    // " I am"); a pair is replaced where it stands first, and as the second pair where it stands
+    // first after the first match.
+    EXPECT_EQ(BuildContractionVariants("Iam you I am you", table),
+              (std::vector<std::string>{" Iam you I'm you", " Iam ya I am you", " Iam you I am ya", " Iam ya I am ya"}));
+    EXPECT_EQ(BuildContractionVariants("youyou", table), std::vector<std::string>{" yayou"});
 
     // At most 40 variants: later ones overwrite the 40th.
     ContractionTable many;

@@ -122,25 +122,27 @@ protected:
         ctx.startup.ProgramDir = dir.Path();
         for (const char* file : {"infa_r.txt", "nazwy_r.txt", "gra.txt"}) dir.Write(std::string("Lang_r/0/") + file, "");
         ctx.course.openTasks = {{1, 1, 2, "", ""}, {2, 1, 3, "", ""}};
-        ctx.startup.ResultsDirectory = dir.Path() + "2\\";
     }
+    const std::string learner2 = dir.Path() + "2\\";
 };
 
 TEST_F(OpenLearner, ANewLearnerGetsHisTableAndSettingsFile) {
-    ASSERT_TRUE(OpenLearnerFiles(ctx, 0));
+    ASSERT_TRUE(OpenLearnerFiles(ctx, learner2, 0));
+    EXPECT_EQ(ctx.startup.ResultsDirectory, learner2);
     EXPECT_EQ(ctx.learner.results.records.size(), 2u);
     EXPECT_EQ(dir.Read("2/qlr2_55").size(), 2 * 548u);
     EXPECT_FALSE(dir.Read("2/ustaw_qlr2_55.txt").empty());
     EXPECT_TRUE(messages.warnings.empty());
 
     ctx.course.openTasks.resize(1);
-    ASSERT_TRUE(OpenLearnerFiles(ctx, 0));
+    ASSERT_TRUE(OpenLearnerFiles(ctx, learner2, 0));
     EXPECT_EQ(ctx.learner.results.records.size(), 2u) << "an existing table is read, not built again";
 }
 
 TEST_F(OpenLearner, AnUnreadableResultsFileStopsTheSignInAndIsLeftAlone) {
     std::filesystem::create_directories(dir.Path() + "2/qlr2_55");
-    EXPECT_FALSE(OpenLearnerFiles(ctx, 0));
+    EXPECT_FALSE(OpenLearnerFiles(ctx, learner2, 0));
+    EXPECT_EQ(ctx.startup.ResultsDirectory, dir.Path() + "1\\") << "the learner before stays";
     EXPECT_EQ(messages.warnings.size(), 1u);
     EXPECT_TRUE(std::filesystem::is_directory(dir.Path() + "2/qlr2_55"));
     EXPECT_FALSE(std::filesystem::exists(dir.Path() + "2/ustaw_qlr2_55.txt"));
@@ -148,7 +150,7 @@ TEST_F(OpenLearner, AnUnreadableResultsFileStopsTheSignInAndIsLeftAlone) {
 
 TEST_F(OpenLearner, AFileWithoutOneWholeRecordIsKeptAndATableBuilt) {
     dir.Write("2/qlr2_55", "0123456789");
-    ASSERT_TRUE(OpenLearnerFiles(ctx, 0));
+    ASSERT_TRUE(OpenLearnerFiles(ctx, learner2, 0));
     EXPECT_EQ(dir.Read("2/qlr2_55.damaged-2026-12-09"), "0123456789");
     EXPECT_EQ(dir.Read("2/qlr2_55").size(), 2 * 548u);
     EXPECT_EQ(messages.warnings.size(), 1u);

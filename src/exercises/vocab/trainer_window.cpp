@@ -282,7 +282,7 @@ bool TForm4::OpenExercise(const std::string& exerciseId, const std::string& word
     const std::string path = context_.startup.ProgramDir + "cw_r\\" + wordListName + ".bc4";
     try {
         Problems problems;
-        LoadWordList(path, trainer_.Store(), problems, context_.services.messages);
+        LoadWordList(path, trainer_.Store(), problems);
         MapItems(trainer_.Store());
     } catch (const std::exception& error) {
         if (context_.services.messages) context_.services.messages->Error(error.what());

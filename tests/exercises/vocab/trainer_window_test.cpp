@@ -207,9 +207,9 @@ TEST_F(TrainerWindow, ChoiceKeysTabsAndTheWordList) {
 TEST_F(TrainerWindow, AListThatCannotBeLoadedOpensNothing) {
     EXPECT_FALSE(form->OpenExercise("slo_1", "9999", 2));
     EXPECT_FALSE(form->isVisible());
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0], "Brak pliku: " + dir.Path() + "cw_r\\9999.bc4");
-    EXPECT_EQ(messages.errors.size(), 1u);
+    // One message, in Polish, with the path as the system writes it.
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(messages.errors, std::vector<std::string>{"Brak pliku: " + dir.Path() + "cw_r/9999.bc4"});
 }
 
 }  // namespace
