@@ -9,6 +9,7 @@
 #include <set>
 
 #include "exercises/exercise_fixture.h"
+#include "platform/paths.h"
 #include "support/wav.h"
 
 namespace quillan {
