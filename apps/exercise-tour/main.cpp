@@ -7,8 +7,9 @@
 //   exercise-tour INSTALLATION_DIR OUT_DIR [--answers right|first] [--only PREFIX]
 //
 // --answers right (the default) answers everything right; first takes the first option
-// everywhere. --only tours one family ("tek_", "dia_", ...). Offscreen it saves pictures of the
-// windows; under an X server (xvfb-run) of the screen. With a sound server (scripts/test starts a
+// everywhere. --only tours the exercises whose name begins so: a family ("tek_", "dia_", ...) or
+// one exercise ("dia_4_1": the record's Id and its position in its package). Offscreen it saves
+// pictures of the windows; under an X server (xvfb-run) of the screen. With a sound server (scripts/test starts a
 // private one) sounds play and takes are recorded for real.
 
 #include <QDir>
@@ -122,13 +123,13 @@ int main(int argc, char** argv) {
     for (const ChartNode* line : ExerciseLines(chart)) {
         const CW_Info& record = context.learner.results.records.at(line->recordIndex - 1);
         const std::string prefix = record.Id.substr(0, 4);
-        if ((!only.empty() && prefix != only) || LowerAscii(prefix) == "otw_") continue;  // open tasks have no window
+        const std::string name = record.Id + "_" + std::to_string(line->position);
+        if ((!only.empty() && name.rfind(only, 0) != 0) || LowerAscii(prefix) == "otw_") continue;  // open tasks have no window
         const auto family = tour::Families().find(prefix);
         if (family == tour::Families().end()) {
             ++untoured[prefix];
             continue;
         }
-        const std::string name = record.Id + "_" + std::to_string(line->position);
         std::cout << "exercise " << name << " (kind " << static_cast<int>(record.Kind) << ")\n";
         if (!windows.Launcher().Start(context, line->recordIndex, line->position)) {
             std::cout << "error: the chart opened no window for " << name << "\n";

@@ -14,8 +14,13 @@ std::string SentenceAudioPath(const StartupState& state, int n) {
     return state.MediaDir + "bsgram\\D_" + d.substr(0, 2) + "\\dd_" + d.substr(0, 3) + "\\" + d + ".wav";
 }
 
+std::string LearnerRecordingPath(const StartupState& state, const std::string& name) {
+    if (state.ResultsDirectory.empty()) return {};
+    return state.ResultsDirectory + name;
+}
+
 std::string DialogueLinePath(const StartupState& state, const std::string& audioName) {
-    if (audioName.rfind("save_", 0) == 0) return state.ProgramDir + audioName;
+    if (audioName.rfind("save_", 0) == 0) return LearnerRecordingPath(state, audioName);
     return state.MediaDir + "Dialogi\\" + audioName + ".wav";
 }
 

@@ -11,8 +11,15 @@ namespace quillan {
 // (123 gives "bsgram\D_00\dd_001\00123.wav"). Empty for n of 0 or less.
 std::string SentenceAudioPath(const StartupState& state, int n);
 
+// A file of the learner's own voice: the take "tmp1.Wav", a dialogue line "save_" + line +
+// ".Wav", a sentence "savez_" + row + ".Wav". They lie in the learner's directory
+// (ResultsDirectory), never in the installation, which may be read-only and is shared by every
+// learner. Empty while no learner has signed in.
+std::string LearnerRecordingPath(const StartupState& state, const std::string& name);
+
 // The recording of a dialogue line: a name beginning with "save_" (the learner's own
-// recording) lies in ProgramDir as it is; any other is MediaDir + "Dialogi\" + name + ".wav".
+// recording) is a learner's recording as it is; any other is MediaDir + "Dialogi\" + name +
+// ".wav".
 std::string DialogueLinePath(const StartupState& state, const std::string& audioName);
 
 // What the media of a course text is.

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "context/window_context.h"
+#include "audio/media_paths.h"
 #include "audio/wav_file.h"
 #include "platform/cp1250.h"
 #include "platform/files.h"
@@ -11,7 +12,7 @@ namespace quillan {
 
 SharedRecorder::SharedRecorder(AudioCapture& capture, WindowContext context) : capture_(capture), context_(context) {}
 
-std::string SharedRecorder::TakePath() const { return context_.startup.ProgramDir + "tmp1.Wav"; }
+std::string SharedRecorder::TakePath() const { return LearnerRecordingPath(context_.startup, "tmp1.Wav"); }
 
 bool SharedRecorder::StartCapture() {
     std::string problem;
@@ -28,6 +29,7 @@ bool SharedRecorder::StopAndSave(const std::string& path, std::string& problem) 
     if (context_.services.soundPlayer) context_.services.soundPlayer->Close();
     if (!capture_.IsCapturing()) return false;  // the start failed and was told
     const CapturedSound sound = capture_.Stop();
+    if (path.empty()) return false;  // no learner has signed in: nowhere to keep it
     try {
         WriteFileAtomically(path, WavFileBytes(sound.samples, sound.sampleRate > 0 ? sound.sampleRate : 22050));
         return true;
@@ -46,7 +48,7 @@ bool SharedRecorder::StopRecording(const std::string& basePath) {
     if (!recording_) return false;
     recording_ = false;
     std::string problem;
-    return StopAndSave(basePath + ".Wav", problem);
+    return StopAndSave(basePath.empty() ? std::string() : basePath + ".Wav", problem);
 }
 
 void SharedRecorder::StartTake() {

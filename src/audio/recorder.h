@@ -27,8 +27,8 @@ public:
     bool StopTake() override;
     bool TakeRecording() const override { return takeRecording_; }
 
-    // ProgramDir + "tmp1.Wav".
-    std::string TakePath() const;
+    // "tmp1.Wav" in the learner's directory.
+    std::string TakePath() const override;
 
 private:
     bool StartCapture();

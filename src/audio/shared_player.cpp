@@ -8,7 +8,10 @@ namespace quillan {
 SharedPlayer::SharedPlayer(MediaDevice& device, Messages& messages, const StartupState& state)
     : device_(device), messages_(messages), state_(state) {
     device_.SetEndedHandler([this] {
-        if (ended_) ended_();
+        // A copy is called: the listener may put another in its place while it runs (the next
+        // dialogue line), which must not destroy the one running.
+        const std::function<void()> listener = ended_;
+        if (listener) listener();
     });
 }
 
@@ -45,6 +48,11 @@ void SharedPlayer::PlayLine(const std::string& audioName) {
     OpenFile(path);
     wait_ = false;
     device_.Play();
+}
+
+void SharedPlayer::PrepareLine(const std::string& audioName) {
+    const std::string path = DialogueLinePath(state_, audioName);
+    if (FileExists(path)) device_.Preload(NativePath(path));
 }
 
 void SharedPlayer::PauseSound() {

@@ -20,6 +20,7 @@ public:
 
     void PlaySound(const std::string& path, bool wait) override;
     void PlayLine(const std::string& audioName) override;
+    void PrepareLine(const std::string& audioName) override;
     void PauseSound() override;
     void StopSound() override;
     int OpenAndMeasure(const std::string& path) override;

@@ -19,7 +19,8 @@ inline constexpr int Ok = 0, Cancel = 1, Play = 2, Stop = 3, ArrowUp = 4, ArrowD
                      ListUp = 15, ListDown = 16, SmallSpeaker = 28, BookmarkA = 18, BookmarkB = 19,
                      BookmarkC = 20, BookmarkD = 21, Collapse = 23, Expand = 24, ExerciseBack = 27,
                      Contents = 30, ClosePanel = 43, Help = 44, MediaVideo = 50, DeleteRepetitions = 51,
-                     MediaHtml = 58, DeleteRepetition = 60, PrintSmall = 61;
+                     MediaHtml = 58, DeleteRepetition = 60, PrintSmall = 61, DialoguePlay = 31,
+                     DialoguePlayA = 32, DialogueStart = 36, DialogueNext = 37, DialoguePrint = 56;
 }
 
 }  // namespace quillan

@@ -2,9 +2,11 @@
 
 #include "session/app_context.h"
 #include "forms/shared_forms.h"
+#include "exercises/dialogues/dialogue_window.h"
 #include "exercises/reading/comprehension_window.h"
 #include "exercises/reading/curiosity_window.h"
 #include "exercises/reading/letter_window.h"
+#include "exercises/sentences/sentence_recording_window.h"
 #include "exercises/sentences/sentence_window.h"
 #include "exercises/vocab/trainer_window.h"
 #include "exercises/texts/catalog_gap_window.h"
@@ -26,6 +28,8 @@ ExerciseWindows::ExerciseWindows(AppContext& context, SharedForms& forms)
       text_(context.course, context.startup.ProgramDir, textWindows_, *context.services.messages, textSettings_),
       textWindows_(context, forms, text_),
       form4_(std::make_unique<TForm4>(context, forms)),
+      dialogues_(std::make_unique<TDialogi_Form>(context, forms)),
+      sentenceRecording_(std::make_unique<TZdaniaNagrywanieForm>(context, forms)),
       sentences_(std::make_unique<TZdaniaForm>(context, forms)),
       comprehension_(std::make_unique<TRozumienieForm>(context, forms)),
       curiosities_(std::make_unique<TTekstOpisForm>(context, forms)),
@@ -58,9 +62,16 @@ void ExerciseWindows::RegisterWindows() {
         const int number = NumberOf(start);
         if (number >= 0) CatalogGapWindow().OpenExercise(start.context.CurrentExerciseId, number);
     });
-    // Families whose windows are still to come; each gets its opener here:
-    //   "dia_" the dialogue exercise on dialogue start.Number() at start.context.DialogueVariant;
-    //   "zdn_" sentence recording: catalog entry start.Number().
+    // The dialogue exercise on dialogue start.Number() at start.context.DialogueVariant.
+    launcher_.SetOpener("dia_", [this](const ExerciseStart& start) {
+        const int number = NumberOf(start);
+        if (number >= 0) dialogues_->OpenExercise(start.context.CurrentExerciseId, number, start.context.DialogueVariant);
+    });
+    // Sentence recording on catalog entry start.Number().
+    launcher_.SetOpener("zdn_", [this](const ExerciseStart& start) {
+        const int number = NumberOf(start);
+        if (number >= 0) sentenceRecording_->OpenExercise(start.context.CurrentExerciseId, number);
+    });
     // Open tasks ("otw_", "Otw_") have no window.
 }
 

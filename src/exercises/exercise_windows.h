@@ -12,11 +12,13 @@ struct AppContext;
 class SharedForms;
 class TForm4;
 class TextExerciseFrame;
+class TDialogi_Form;
 class TListyForm;
 class TRozumienieForm;
 class TTekstOpisForm;
 class TZdaniaForm;
 class TZdaniaDDSameForm;
+class TZdaniaNagrywanieForm;
 
 // The exercise windows the chart starts, by the family of the exercise (the prefix of its Id).
 // This is the one place where a family's window is tied to the chart: each family whose
@@ -35,6 +37,8 @@ public:
     // The window of a text-exercise type, made when it is first used; null for a type whose
     // window does not exist yet.
     TextExerciseFrame* TextWindow(TextExerciseWindow window) { return textWindows_.Window(window); }
+    TDialogi_Form& Dialogues() { return *dialogues_; }
+    TZdaniaNagrywanieForm& SentenceRecording() { return *sentenceRecording_; }
     TZdaniaForm& SentenceWindow() { return *sentences_; }
     TRozumienieForm& ComprehensionWindow() { return *comprehension_; }
     TTekstOpisForm& CuriosityWindow() { return *curiosities_; }
@@ -74,6 +78,8 @@ private:
     CurrentText text_;          // drives textWindows_, made after it
     TextWindows textWindows_;
     std::unique_ptr<TForm4> form4_;  // the vocabulary trainer
+    std::unique_ptr<TDialogi_Form> dialogues_;
+    std::unique_ptr<TZdaniaNagrywanieForm> sentenceRecording_;
     std::unique_ptr<TZdaniaForm> sentences_;
     std::unique_ptr<TRozumienieForm> comprehension_;
     std::unique_ptr<TTekstOpisForm> curiosities_;

@@ -30,6 +30,9 @@ public:
     virtual void WaitUntilStopped() = 0;
     // Told each time a playback runs to its end (not when stopped, closed or failed).
     virtual void SetEndedHandler(std::function<void()> handler) = 0;
+    // Makes a file ready beside the one open, so that opening it next plays without loading it
+    // first (the next line of a dialogue). A device that cannot does nothing.
+    virtual void Preload(const std::string& nativePath) { (void)nativePath; }
 };
 
 }  // namespace quillan

@@ -15,11 +15,14 @@ public:
     virtual void StartRecording() = 0;
     virtual bool StopRecording(const std::string& basePath) = 0;
 
-    // The take of the word list and the sentence exercise, always ProgramDir + "tmp1.Wav". A
+    // The take of the word list and the sentence exercise, always the file TakePath(). A
     // start while a take runs is ignored; a stop without one does nothing. True when a new
     // take was saved (otherwise the file, if any, is an older take).
     virtual void StartTake() = 0;
     virtual bool StopTake() = 0;
+
+    // The take's file: "tmp1.Wav" in the signed-in learner's directory (empty before sign-in).
+    virtual std::string TakePath() const = 0;
 
     // True between a take's start (one that could start) and its stop.
     virtual bool TakeRecording() const = 0;

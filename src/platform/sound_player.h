@@ -18,9 +18,13 @@ public:
     virtual void PlaySound(const std::string& path, bool wait) = 0;
 
     // Plays a dialogue line: names beginning with "save_" (the learner's own recordings) lie in
-    // ProgramDir as they are; others are MediaDir + "Dialogi\" + name + ".wav". A missing file
-    // shows "Nie odnaleziono pliku: " + path.
+    // the learner's directory as they are; others are MediaDir + "Dialogi\" + name + ".wav". A
+    // missing file shows "Nie odnaleziono pliku: " + path.
     virtual void PlayLine(const std::string& audioName) = 0;
+
+    // Makes a dialogue line ready to play next (named as for PlayLine), so that it starts at
+    // once when asked for; nothing when its file is missing.
+    virtual void PrepareLine(const std::string& audioName) { (void)audioName; }
 
     // Pauses a playing sound (PlaySound of the same file goes on from there).
     virtual void PauseSound() = 0;

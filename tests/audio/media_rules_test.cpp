@@ -27,7 +27,11 @@ TEST(MediaPaths, SentenceAudio) {
 
 TEST(MediaPaths, DialogueLines) {
     const StartupState s = State();
-    EXPECT_EQ(DialogueLinePath(s, "save_3.wav"), "C:\\Kurs\\save_3.wav");
+    EXPECT_EQ(DialogueLinePath(s, "save_3.wav"), "") << "no learner has signed in";
+    StartupState signedIn = s;
+    signedIn.ResultsDirectory = "C:\\Kurs\\anna\\";
+    EXPECT_EQ(DialogueLinePath(signedIn, "save_3.wav"), "C:\\Kurs\\anna\\save_3.wav") << "the learner's own recording";
+    EXPECT_EQ(LearnerRecordingPath(signedIn, "tmp1.Wav"), "C:\\Kurs\\anna\\tmp1.Wav");
     EXPECT_EQ(DialogueLinePath(s, "d12_04"), "D:\\Media\\Dialogi\\d12_04.wav");
     EXPECT_EQ(DialogueLinePath(s, "Save_3"), "D:\\Media\\Dialogi\\Save_3.wav");
 }

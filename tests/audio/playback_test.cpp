@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "audio/shared_player.h"
+#include "platform/paths.h"
 #include "platform/qt/qt_media_device.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
@@ -62,6 +63,26 @@ TEST_F(PlaybackTest, WaitingPlayReturnsWhenTheSoundHasEnded) {
     EXPECT_TRUE(eventsRan) << "the window system stood still during the wait";
     EXPECT_FALSE(player.IsPlaying());
     ASSERT_TRUE(test::WaitFor([&] { return ends == 1; }, 5000));
+}
+
+// The next line made ready while one plays: it plays at once when opened, to its end; a line
+// made ready but not asked for leaves the one asked for to play.
+TEST_F(PlaybackTest, ALineMadeReadyPlaysWhenOpened) {
+    dir.Write("Wav_r/no.wav", test::WavBytes(300));
+    const std::string no = dir.Path() + "Wav_r\\no.wav";
+    player.PlaySound(ok, false);
+    device.Preload(NativePath(no));
+    ASSERT_TRUE(test::WaitFor([&] { return ends == 1; }, 15000));
+    EXPECT_EQ(player.OpenAndMeasure(no), 300);
+    player.PlaySound(no, false);
+    EXPECT_TRUE(player.IsPlaying());
+    ASSERT_TRUE(test::WaitFor([&] { return ends == 2; }, 15000)) << "the line made ready did not play to its end";
+
+    device.Preload(NativePath(no));
+    player.PlaySound(ok, false);
+    ASSERT_TRUE(test::WaitFor([&] { return ends == 3; }, 15000));
+    EXPECT_NEAR(device.PositionMs(), 400, 60) << "the file asked for, not the one made ready";
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(PlaybackTest, StoppedOrReplacedSoundsAreNotToldAsEnded) {

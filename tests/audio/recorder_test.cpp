@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "session/app_context.h"
 #include "audio/accent_keys.h"
 #include "audio/wav_file.h"
@@ -42,6 +44,8 @@ class RecorderRules : public ::testing::Test {
 protected:
     void SetUp() override {
         ctx.startup.ProgramDir = dir.Path();
+        ctx.startup.ResultsDirectory = dir.Path() + "learner\\";
+        std::filesystem::create_directory(dir.Path() + "learner");
         ctx.services.messages = &messages;
         ctx.services.soundPlayer = &player;
     }
@@ -54,6 +58,7 @@ protected:
 };
 
 TEST_F(RecorderRules, ATakeIsSavedAsAWavOfItsLengthReplacingTheLastOne) {
+    EXPECT_EQ(recorder.TakePath(), dir.Path() + "learner\\tmp1.Wav") << "the learner's own, not the installation's";
     EXPECT_FALSE(recorder.StopTake()) << "no take runs";
     EXPECT_FALSE(FileExists(recorder.TakePath()));
 
@@ -64,18 +69,19 @@ TEST_F(RecorderRules, ATakeIsSavedAsAWavOfItsLengthReplacingTheLastOne) {
     EXPECT_TRUE(recorder.StopTake());
     EXPECT_FALSE(recorder.TakeRecording());
     EXPECT_EQ(player.closes, 1) << "the player lets go of the file before it is replaced";
-    EXPECT_EQ(SoundFileLengthMs(dir.Path() + "tmp1.wav"), 500);
+    EXPECT_EQ(SoundFileLengthMs(dir.Path() + "learner/tmp1.wav"), 500);
+    EXPECT_FALSE(FileExists(dir.Path() + "tmp1.wav")) << "nothing is written into the installation";
 
     capture.milliseconds = 1200;
     recorder.StartTake();
     recorder.StopTake();
-    EXPECT_EQ(SoundFileLengthMs(dir.Path() + "tmp1.Wav"), 1200);
+    EXPECT_EQ(SoundFileLengthMs(dir.Path() + "learner/tmp1.Wav"), 1200);
     EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(RecorderRules, WithoutAnInputTheLearnerIsToldOnceAndNothingIsSaved) {
     capture.input = false;
-    dir.Write("tmp1.Wav", "older take");
+    dir.Write("learner/tmp1.Wav", "older take");
     for (int i = 0; i < 3; ++i) {
         recorder.StartTake();
         EXPECT_FALSE(recorder.TakeRecording());
@@ -84,7 +90,7 @@ TEST_F(RecorderRules, WithoutAnInputTheLearnerIsToldOnceAndNothingIsSaved) {
         EXPECT_FALSE(recorder.StopRecording(dir.Path() + "save_1"));
     }
     EXPECT_EQ(messages.shown, std::vector<std::string>{"no input"});
-    EXPECT_EQ(dir.Read("tmp1.Wav"), "older take");
+    EXPECT_EQ(dir.Read("learner/tmp1.Wav"), "older take");
     EXPECT_FALSE(FileExists(dir.Path() + "save_1.Wav"));
 
     // Once recording works again, a later failure is told again.
@@ -115,10 +121,18 @@ TEST_F(RecorderRules, RecordingsGoToTheirBasePath) {
     EXPECT_TRUE(messages.shown.empty());
 
     // A take that cannot be saved is told.
-    ctx.startup.ProgramDir = dir.Path() + "missing\\";
+    ctx.startup.ResultsDirectory = dir.Path() + "missing\\";
     recorder.StartTake();
     EXPECT_FALSE(recorder.StopTake());
     EXPECT_EQ(messages.shown.size(), 1u);
+
+    // Before a learner has signed in there is no place for a take: nothing is saved anywhere.
+    ctx.startup.ResultsDirectory.clear();
+    EXPECT_EQ(recorder.TakePath(), "");
+    recorder.StartTake();
+    EXPECT_FALSE(recorder.StopTake());
+    EXPECT_FALSE(capture.capturing);
+    EXPECT_FALSE(FileExists(dir.Path() + "tmp1.Wav"));
 }
 
 TEST(SoundFileLength, NotASoundIsZero) {

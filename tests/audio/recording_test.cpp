@@ -43,6 +43,7 @@ TEST(Recording, ATakeFromTheInputIsARealWavThatPlays) {
     test::FakeMessages messages;
     AppContext ctx;
     ctx.startup.ProgramDir = dir.Path();
+    ctx.startup.ResultsDirectory = dir.Path();
     ctx.services.messages = &messages;
     QtMediaDevice device;
     SharedPlayer player(device, messages, ctx.startup);

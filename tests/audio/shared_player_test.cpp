@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "audio/shared_player.h"
 #include "platform/paths.h"
 #include "support/fakes.h"
@@ -11,6 +13,7 @@ namespace {
 // A media device that logs what it is told; a playback ends only when the test says so.
 class FakeDevice : public MediaDevice {
 public:
+    void Preload(const std::string& path) override { log.push_back("preload " + path); }
     bool Open(const std::string& path) override {
         log.push_back("open " + path);
         open = path;
@@ -59,6 +62,7 @@ class SharedPlayerTest : public ::testing::Test {
 protected:
     SharedPlayerTest() {
         state.ProgramDir = dir.Path();
+        state.ResultsDirectory = dir.Path() + "learner\\";
         state.MediaDir = dir.Path() + "media\\";
         ok = dir.Path() + "Wav_r\\ok.wav";
         no = dir.Path() + "Wav_r\\no.wav";
@@ -160,14 +164,14 @@ TEST_F(SharedPlayerTest, StopSilencesTheOtherPlayersToo) {
 
 TEST_F(SharedPlayerTest, DialogueLines) {
     dir.Write("media/Dialogi/d1_01.wav", "RIFF");
-    dir.Write("save_2.wav", "RIFF");
+    dir.Write("learner/save_2.wav", "RIFF");  // the learner's own recording of line 2
     player.PlayLine("d1_01");
     player.PlayLine("save_2.wav");
     player.PlayLine("d1_02");
     const std::string missing = dir.Path() + "media\\Dialogi\\d1_02.wav";
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Nie odnaleziono pliku: " + missing});
     EXPECT_EQ(device.log, (std::vector<std::string>{"close", "open " + NativePath(dir.Path() + "media\\Dialogi\\d1_01.wav"),
-                                                    "play", "close", "open " + NativePath(dir.Path() + "save_2.wav"), "play"}));
+                                                    "play", "close", "open " + NativePath(dir.Path() + "learner\\save_2.wav"), "play"}));
 }
 
 TEST_F(SharedPlayerTest, EndOfPlaybackReachesTheListener) {
@@ -179,6 +183,33 @@ TEST_F(SharedPlayerTest, EndOfPlaybackReachesTheListener) {
     player.SetPlaybackEndedHandler(nullptr);
     device.End();
     EXPECT_EQ(heard.size(), 1u);
+}
+
+TEST_F(SharedPlayerTest, TheNextDialogueLineIsMadeReady) {
+    dir.Write("media/Dialogi/d1_02.wav", "RIFF");
+    player.PrepareLine("d1_02");
+    player.PrepareLine("d1_03");  // missing: nothing to make ready
+    EXPECT_EQ(device.log, std::vector<std::string>{"preload " + NativePath(dir.Path() + "media\\Dialogi\\d1_02.wav")});
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+// A dialogue's listener plays the next line and listens again from inside the end notification:
+// the listener running is not destroyed under it.
+TEST_F(SharedPlayerTest, AListenerMayReplaceItselfWhileItRuns) {
+    // What the listener holds lives as long as some listener holds it.
+    auto held = std::make_shared<int>(1);
+    const std::weak_ptr<int> watch = held;
+    int calls = 0, later = 0;
+    player.SetPlaybackEndedHandler([&, held = std::move(held)] {
+        ++calls;
+        player.SetPlaybackEndedHandler([&] { ++later; });
+        EXPECT_FALSE(watch.expired()) << "the running listener was destroyed";
+    });
+    player.PlaySound(ok, false);
+    device.End();
+    device.End();
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(later, 1);
 }
 
 TEST_F(SharedPlayerTest, MeasuringOpensTheFileAfresh) {

@@ -82,6 +82,7 @@ public:
         lines.push_back(audioName);
         playing = true;
     }
+    void PrepareLine(const std::string& audioName) override { prepared.push_back(audioName); }
     void PauseSound() override {
         ++pauses;
         playing = false;
@@ -105,11 +106,12 @@ public:
     // The sound playing now runs to its end.
     void Finish() {
         playing = false;
-        if (ended) ended();
+        const std::function<void()> listener = ended;  // as the real player, a copy runs
+        if (listener) listener();
     }
 
     std::vector<Play> played;
-    std::vector<std::string> lines, measured;
+    std::vector<std::string> lines, measured, prepared;
     std::map<std::string, int> lengths;
     int pauses = 0, stops = 0, closes = 0;
     bool playing = false;
@@ -162,6 +164,7 @@ public:
         return true;
     }
     bool TakeRecording() const override { return takeRecording; }
+    std::string TakePath() const override { return takePath; }
 
     std::string takePath, bytes;
     std::vector<std::string> saved;

@@ -5,6 +5,7 @@
 #include "exercises/sentences/dictation.h"
 #include "platform/cp1250.h"
 #include "platform/paths.h"
+#include "platform/recorder.h"
 #include "session/app_context.h"
 #include "session/learner_session.h"
 #include "text/text_utils.h"
@@ -44,7 +45,9 @@ std::string SentenceExercise::TabHint(int tab) const { return UiTextOf(48 + tab)
 
 bool SentenceExercise::DragDropOn() const { return context_.learner.settings.SentenceDragDrop; }
 
-std::string SentenceExercise::TakePath() const { return context_.startup.ProgramDir + "tmp1.wav"; }
+std::string SentenceExercise::TakePath() const {
+    return context_.services.recorder ? context_.services.recorder->TakePath() : std::string();
+}
 
 const Sentence* SentenceExercise::Current() const {
     const int count = SentenceCount();

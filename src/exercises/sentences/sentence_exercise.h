@@ -107,7 +107,7 @@ public:
     void TakeTimerFired() { RecordReleased(); }
     // k_play_nagrane: the take to its end, then the sentence.
     void CompareTakes();
-    std::string TakePath() const;  // ProgramDir + "tmp1.wav"
+    std::string TakePath() const;  // the recorder's take, in the learner's directory
 
     // A new background at opening, the next one on F4.
     void RandomBackground();

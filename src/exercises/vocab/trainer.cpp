@@ -47,7 +47,9 @@ std::string VocabTrainer::SoundPathOf(int entry) const {
     return EntrySoundPath(store_, entry, context_.startup.ProgramDir, context_.startup.BsgramDir);
 }
 
-std::string VocabTrainer::TakePath() const { return context_.startup.ProgramDir + "tmp1.wav"; }
+std::string VocabTrainer::TakePath() const {
+    return context_.services.recorder ? context_.services.recorder->TakePath() : std::string();
+}
 
 Random& VocabTrainer::Draws() {
     static SystemRandom fallback;
@@ -509,7 +511,7 @@ void VocabTrainer::StopTake(bool playBack) {
     // Only a take that runs is stopped: a release after the time limit plays nothing again.
     if (!recorder || !recorder->TakeRecording()) return;
     const bool saved = recorder->StopTake();
-    if (!playBack || !saved || !FileExists(TakePath())) return;
+    if (!playBack || !saved || TakePath().empty() || !FileExists(TakePath())) return;
     if (SoundFileLengthMs(TakePath()) >= kShortestTakeMs) {
         screen_.takeReplayRow = recordingRow_;
         screen_.takeReplayVisible = true;

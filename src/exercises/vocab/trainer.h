@@ -155,7 +155,7 @@ public:
     void TakeTimerFired();
     // img_glosnik2: the take again.
     void ReplayTake();
-    std::string TakePath() const;  // ProgramDir + "tmp1.wav"
+    std::string TakePath() const;  // the recorder's take, in the learner's directory
     int RecordingRow() const { return recordingRow_; }
 
     const TrainerScreen& Screen() const { return screen_; }

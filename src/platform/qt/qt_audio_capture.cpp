@@ -81,6 +81,7 @@ bool QtAudioCapture::Start(std::string& problem) {
         return false;
     }
     connect(input_, &QIODevice::readyRead, this, &QtAudioCapture::Drain);
+    running_.start();
     return true;
 }
 
@@ -99,7 +100,8 @@ CapturedSound QtAudioCapture::Stop() {
     sound.sampleRate = format_.sampleRate();
     const int frameBytes = format_.bytesPerFrame();
     if (frameBytes <= 0) return sound;
-    const qsizetype frames = buffer_.size() / frameBytes;
+    const qsizetype ranFrames = running_.elapsed() * format_.sampleRate() / 1000;
+    const qsizetype frames = std::min<qsizetype>(buffer_.size() / frameBytes, ranFrames);
     sound.samples.reserve(static_cast<size_t>(frames));
     for (qsizetype i = 0; i < frames; ++i) sound.samples.push_back(MonoSample(buffer_.constData() + i * frameBytes, format_));
     buffer_.clear();

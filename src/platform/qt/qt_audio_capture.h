@@ -2,6 +2,7 @@
 
 #include <QAudioFormat>
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <memory>
 
@@ -14,6 +15,8 @@ namespace quillan {
 
 // Capture from the default sound input with Qt Multimedia: 16-bit mono PCM at a rate the
 // device takes (22050 Hz when it can), or the device's own format turned into 16-bit mono.
+// A capture gives no more sound than the time it ran: a sound server may hand out a virtual
+// source's sound in blocks of seconds ahead of time, which would make a click a long take.
 class QtAudioCapture : public QObject, public AudioCapture {
     Q_OBJECT
 public:
@@ -31,6 +34,7 @@ private:
     QIODevice* input_ = nullptr;
     QAudioFormat format_;
     QByteArray buffer_;
+    QElapsedTimer running_;
 };
 
 // What the learner is told when recording cannot start because no sound input was found.

@@ -9,7 +9,9 @@
 namespace quillan {
 
 // The media device on Qt Multimedia: a QMediaPlayer with the default sound output and, when
-// given one, a video output.
+// given one, a video output. It makes no file ready in advance: a second player holding the next
+// file loaded played it behind time on the GStreamer backend (a short line lasted as long as the
+// line before it and more), so each file is opened when it is asked for.
 class QtMediaDevice : public QObject, public MediaDevice {
     Q_OBJECT
 public:

@@ -9,6 +9,7 @@
 #include <set>
 
 #include "exercises/exercise_fixture.h"
+#include "platform/paths.h"
 #include "support/wav.h"
 
 namespace quillan {
@@ -277,7 +278,10 @@ TEST_F(SentenceExerciseTest, TakesAreRecordedAndComparedWithTheSentence) {
     EXPECT_FALSE(exercise.Screen().recording);
     EXPECT_FALSE(exercise.Screen().takeTimerRunning);
     EXPECT_TRUE(exercise.Screen().takeReplayVisible);
-    EXPECT_EQ(player.played, (std::vector<test::FakeSoundPlayer::Play>{{exercise.TakePath(), true}, {sentence, false}}));
+    // The take is the learner's own, where the recorder keeps it, never in the installation.
+    const std::string take = ctx.startup.ResultsDirectory + "tmp1.Wav";
+    EXPECT_EQ(player.played, (std::vector<test::FakeSoundPlayer::Play>{{take, true}, {sentence, false}}));
+    EXPECT_FALSE(FileExists(dir.Path() + "tmp1.wav"));
     EXPECT_TRUE(infos.empty());
 
     // The time limit acts as the release; a take too short is told and compared all the same.

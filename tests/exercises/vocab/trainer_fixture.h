@@ -48,7 +48,7 @@ public:
         ctx.services.random = &random;
         ctx.services.soundPlayer = &player;
         ctx.services.recorder = &recorder;
-        recorder.takePath = dir.Path() + "tmp1.Wav";
+        recorder.takePath = ctx.startup.ResultsDirectory + "tmp1.Wav";
         for (int n = 1; n <= 200; ++n) ctx.course.interfaceTexts.push_back("T" + std::to_string(n));
 
         ResultsTable table;

@@ -465,7 +465,7 @@ TEST_F(WordListStage, AClickInsteadOfATakeIsToldAndNotPlayed) {
 }
 
 TEST_F(WordListStage, ATakeThatWasNotSavedDoesNotReplayAnOlderOne) {
-    dir.Write("tmp1.wav", test::WavBytes(900));  // an older take
+    dir.Write("learner/tmp1.wav", test::WavBytes(900));  // an older take
     recorder.bytes.clear();                       // this one is not saved
     trainer.PagePressed(5, 5, true);
     trainer.PageReleased(5, 5, true);
