@@ -41,7 +41,7 @@ int GapsForWordCount(int words) {
 
 std::string GapForm(const std::string& word) { return WithoutFinalPunctuation(word); }
 
-std::string GapLabel(const std::string& word) {
+std::string DialogueGapLabel(const std::string& word) {
     std::string core = word;
     if (core.size() >= 3 && core.compare(core.size() - 3, 3, "...") == 0) core.erase(core.size() - 3);
     core = WithoutFinalPunctuation(core);
@@ -297,7 +297,7 @@ void DialogueExercise::MakeGaps() {
             // The words of the line that may become a gap, each once.
             std::vector<std::string> candidates;
             for (const std::string& word : DialogueWords(text)) {
-                const std::string form = GapForm(word), label = Trim(GapLabel(word));
+                const std::string form = GapForm(word), label = Trim(DialogueGapLabel(word));
                 if (form.empty() || label.empty() || word == "..." || word == "-") continue;
                 if (chosenForms.count(form) || chosenLabels.count(label)) continue;
                 if (std::find(candidates.begin(), candidates.end(), word) == candidates.end()) candidates.push_back(word);
@@ -305,12 +305,12 @@ void DialogueExercise::MakeGaps() {
             if (candidates.empty()) break;  // too few different words: the line keeps fewer gaps
             const std::string word = candidates[static_cast<size_t>(Draws().Below(static_cast<int>(candidates.size())))];
             chosenForms.insert(GapForm(word));
-            chosenLabels.insert(Trim(GapLabel(word)));
+            chosenLabels.insert(Trim(DialogueGapLabel(word)));
             DialogueGap gap;
             gap.line = static_cast<int>(n) + 1;
             gap.position = static_cast<int>((" " + text + " ").find(" " + word + " "));
             gap.word = word;
-            gap.label = GapLabel(word);
+            gap.label = DialogueGapLabel(word);
             lineGaps.push_back(gap);
         }
         // Markers go in from the end of the line, so the earlier positions stay; the gaps are kept

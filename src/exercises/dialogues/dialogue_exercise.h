@@ -38,7 +38,7 @@ inline const std::string kItem = "NIC";
 int GapsForWordCount(int words);
 // The text of a gap's word label: the word without a final "...", without surrounding quotes,
 // without a final ".", ",", "?", "!" or ";", with two spaces on each side.
-std::string GapLabel(const std::string& word);
+std::string DialogueGapLabel(const std::string& word);
 // The form two gap words are told apart by: the word without a final ".", ",", "?", "!" or ";".
 std::string GapForm(const std::string& word);
 // The utterance of a line's text "label: utterance": from two characters after the first

@@ -94,7 +94,7 @@ TEST(DialogueRules, GapLabelsAndForms) {
     const std::pair<const char*, const char*> labels[] = {{"chairs.", "  chairs  "},   {"\"Cheers\".", "  Cheers  "},
                                                           {"well...", "  well  "},     {"Hi?", "  Hi  "},
                                                           {"\x84Hi\x94", "  Hi  "},     {"don't", "  don't  "}};
-    for (const auto& [word, label] : labels) EXPECT_EQ(GapLabel(word), label) << word;
+    for (const auto& [word, label] : labels) EXPECT_EQ(DialogueGapLabel(word), label) << word;
     EXPECT_EQ(GapForm("price;"), "price");
     EXPECT_EQ(GapForm("\"price\""), "\"price\"");
 }
