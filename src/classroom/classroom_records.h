@@ -36,6 +36,8 @@ inline constexpr std::int32_t kFirstOpenExercise = 2000, kLastOpenExercise = 399
 struct LessonExercise {
     std::int32_t reference = 0;
     std::string name;  // the title the exercise's record gets
+
+    bool operator==(const LessonExercise&) const = default;
 };
 
 struct TeacherLesson {

@@ -1,5 +1,6 @@
 #include "classroom/protocol.h"
 
+#include <cmath>
 #include <limits>
 
 #include "platform/cp1250.h"
@@ -150,7 +151,7 @@ std::optional<CW_Info> ParseRecordFields(const std::vector<std::string>& f) {
     r.Reserved1 = f[t + 8].substr(0, kReserved1Capacity);
     r.Reserved2 = static_cast<std::int32_t>(*reserved2);
     r.Reserved3 = static_cast<std::int32_t>(*reserved3);
-    r.TimeDone = time;
+    r.TimeDone = r.LastDone - std::floor(r.LastDone);  // as the program takes the time of day
     r.LessonName = f[t + 12].substr(0, kLessonNameCapacity);
     r.LessonMode = static_cast<std::uint8_t>(*lessonMode);
     r.LessonTag = f[t + 14].substr(0, kLessonTagCapacity);

@@ -31,7 +31,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: quillan-classroom serve --db DB [--listen ADDRESS] [--port N] [--max-connections N]\n"
-    "                               [--store-threads N] [--hash-threads N] [--log-requests]\n"
+    "                               [--store-threads N] [--hash-threads N] [--silence-limit SECONDS]\n"
+    "                               [--log-requests]\n"
     "       quillan-classroom user add --db DB NAME [--whole-course] [--no-access] [--no-typing]\n"
     "       quillan-classroom user set --db DB NAME [--whole-course] [--no-access] [--no-typing]\n"
     "       quillan-classroom user password --db DB NAME\n"
@@ -181,6 +182,7 @@ int Serve(const Arguments& a, std::ostream& out, std::ostream& err) {
     options.maxConnections = Count(a, "max-connections", options.maxConnections);
     options.storeThreads = Count(a, "store-threads", options.storeThreads);
     options.hashThreads = Count(a, "hash-threads", std::max(1u, std::thread::hardware_concurrency()));
+    options.silenceLimit = std::chrono::seconds(Count(a, "silence-limit", 10));
     options.logRequests = a.Flag("log-requests");
 
     StoreFactory stores = OpenStoreFactory(Database(a));
@@ -329,7 +331,8 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     const std::string command = args.empty() ? "" : args[0];
     if (command == "serve")
         return Serve(ParseArguments(args, 1,
-                                    {"db", "listen", "port", "max-connections", "store-threads", "hash-threads"},
+                                    {"db", "listen", "port", "max-connections", "store-threads", "hash-threads",
+                                     "silence-limit"},
                                     {"log-requests"}),
                      out, err);
     if (command == "user") return User(args, in, out);

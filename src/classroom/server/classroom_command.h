@@ -10,7 +10,7 @@ namespace quillan::classroom {
 // The quillan-classroom program: the server and its administration.
 //
 //   serve --db DB [--listen ADDRESS] [--port N] [--max-connections N] [--store-threads N]
-//         [--hash-threads N] [--log-requests]
+//         [--hash-threads N] [--silence-limit SECONDS] [--log-requests]
 //   user add --db DB NAME [--whole-course] [--no-access] [--no-typing]   password on stdin
 //   user set --db DB NAME [--whole-course] [--no-access] [--no-typing]
 //   user password --db DB NAME                                           password on stdin

@@ -58,7 +58,11 @@ ReadLine ReadRequestLine(std::string_view line) {
 }
 
 Reply WrongCredentialsReply(const Request& request) {
-    if (request.command == kLoginCommand) return {LoginReplyLine(LoginReply{}), {}};
+    if (request.command == kLoginCommand) {
+        LoginReply reply;
+        reply.typingAllowed = 0;
+        return {LoginReplyLine(reply), {}};
+    }
     if (request.command == kRecordResultCommand || request.command == kChangePasswordCommand)
         return {ReplyLine(kFalseReply), {}};
     return {};
