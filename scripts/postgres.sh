@@ -29,7 +29,7 @@ start_private_postgres() {
   PG_DIR=$(mktemp -d /tmp/quillan-pg-XXXXXX)
   chmod 755 "$PG_DIR"
   [ "$(id -u)" -eq 0 ] && chown postgres "$PG_DIR"
-  if ! pg_run "$PG_BIN/initdb" -D "$PG_DIR/data" -U quillan -A trust -E UTF8 >"$PG_DIR/initdb.log" 2>&1 ||
+  if ! pg_run "$PG_BIN/initdb" -D "$PG_DIR/data" -U quillan -A trust -E UTF8 --no-locale >"$PG_DIR/initdb.log" 2>&1 ||
      ! pg_run "$PG_BIN/pg_ctl" -D "$PG_DIR/data" -l "$PG_DIR/server.log" -w -t 30 \
        -o "-k $PG_DIR -c listen_addresses= -c max_connections=200" start >/dev/null 2>&1; then
     echo "PostgreSQL did not start (see $PG_DIR): its tests are skipped"

@@ -32,10 +32,12 @@ public:
         queue_.pop_front();
         return work;
     }
+    // Work not yet taken is dropped: whoever waited for it is gone with the pool.
     void Stop() {
         {
             std::lock_guard lock(mutex_);
             stopping_ = true;
+            queue_.clear();
         }
         ready_.notify_all();
     }
@@ -47,8 +49,8 @@ private:
     bool stopping_ = false;
 };
 
-// Threads that run posted work. The destructor lets the work posted so far finish, then joins
-// the threads.
+// Threads that run posted work. The destructor lets the work under way finish, drops the work
+// not yet begun and joins the threads.
 class WorkerPool {
 public:
     explicit WorkerPool(size_t threads);
