@@ -50,7 +50,7 @@ struct Options {
     int results = 20;
     int records = 1000;
     int gapMs = 1000;
-    int storeThreads = 4;
+    int storeThreads = 16;
     int hashThreads = 0;  // the server's default
 };
 
@@ -157,7 +157,7 @@ int Run(const Options& o) {
                                    "--store-threads", std::to_string(o.storeThreads)};
     if (o.hashThreads > 0) serve.insert(serve.end(), {"--hash-threads", std::to_string(o.hashThreads)});
     ServerProcess server(o.server, serve, workDir + "/server.log");
-    const PlainClient client("127.0.0.1", server.Port(), std::chrono::minutes(10));
+    const PlainClient client("127.0.0.1", server.Port(), std::chrono::minutes(60));
 
     Figures logins, downloads, results;
     SteadyClock::time_point loginStart, loginEnd, resultStart, resultEnd;

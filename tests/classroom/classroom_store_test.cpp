@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <thread>
 
 #include "classroom/protocol.h"
@@ -184,6 +185,39 @@ TEST_P(Store, ResultsRecordedAtOnceFromSeveralConnectionsAreAllKept) {
     for (std::thread& thread : threads) thread.join();
     const std::vector<CW_Info> stored = DecodeResults(*store_->LoadResults(jan, kCourse));
     EXPECT_EQ(stored.size(), static_cast<size_t>(kThreads * kEach));
+}
+
+TEST_P(Store, WritesThatFailAmongOthersKeepNothingAndSpoilNothing) {
+    const std::int64_t jan = AddLearner("jan");
+    ASSERT_TRUE(store_->StoreFirstResults(jan, kCourse, ""));
+    store_->AddLesson(1, {"1.fcs", "One", {}});
+    std::atomic<int> refused{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([&, t] {
+            std::unique_ptr<ClassroomStore> own = factory_();
+            for (int i = 0; i < 15; ++i) {
+                CW_Info r;
+                r.Id = "zda_" + std::to_string(t * 100 + i);
+                r.Kind = 50;
+                EXPECT_EQ(own->RecordResult(jan, kCourse, r), RecordOutcome::Appended);
+                try {
+                    own->AddLesson(1, {"1.fcs", "Again", {{2000 + i, "x"}}});  // taken: refused
+                } catch (const StoreError&) {
+                    ++refused;
+                }
+            }
+        });
+    for (std::thread& thread : threads) thread.join();
+    EXPECT_EQ(refused, 60);
+    EXPECT_EQ(DecodeResults(*store_->LoadResults(jan, kCourse)).size(), 60u);
+    std::vector<TeacherLesson> lessons;
+    std::vector<Assignment> assignments;
+    store_->Assign("jan", {1, {}, {}}, 46000);
+    store_->OpenLessons(jan, 46001, lessons, assignments);
+    ASSERT_EQ(lessons.size(), 1u);
+    EXPECT_EQ(lessons[0].name, "One");
+    EXPECT_TRUE(lessons[0].exercises.empty()) << "nothing of a refused lesson was kept";
 }
 
 TEST_P(Store, OpenLessonsAreThoseOfTheLearnersAssignmentsOpenNow) {

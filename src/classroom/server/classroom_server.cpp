@@ -38,8 +38,10 @@ ClassroomServer::ClassroomServer(const ServerOptions& options, StoreFactory stor
           QTimer::singleShot(std::chrono::duration_cast<std::chrono::milliseconds>(delay), this, std::move(work));
       }),
       stores_(std::make_unique<StorePool>(std::max<size_t>(1, options.storeThreads), std::move(stores))),
+      // Hashing gives way to serving: a crowd logging in does not hold up the results of those
+      // logged in.
       hashes_(std::make_unique<WorkerPool>(
-          std::clamp<size_t>(options.hashThreads, 1, std::max(1u, std::thread::hardware_concurrency())))) {
+          std::clamp<size_t>(options.hashThreads, 1, std::max(1u, std::thread::hardware_concurrency())), 10)) {
     listener_.setMaxPendingConnections(1024);
     listener_.setListenBacklogSize(1024);
     QObject::connect(&listener_, &QTcpServer::newConnection, this, [this] { Accept(); });

@@ -25,7 +25,7 @@ struct ServerOptions {
     QHostAddress address = QHostAddress::AnyIPv4;
     std::uint16_t port = kClassroomPort;  // 0: any free port
     size_t maxConnections = 256;          // connections beyond are closed at once
-    size_t storeThreads = 4;              // connections to the database
+    size_t storeThreads = 16;             // connections to the database
     size_t hashThreads = 2;               // at most the number of cores
     std::chrono::milliseconds silenceLimit{10000};  // a client silent this long is dropped
     std::chrono::milliseconds requestLimit{60000};  // the whole request must arrive within this

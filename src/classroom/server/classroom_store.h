@@ -20,9 +20,9 @@ namespace quillan::classroom {
 // lessons and their assignments to learners. Names, course names and every text that travels
 // on the wire are kept as the Windows-1250 bytes they are.
 //
-// Every operation that changes something is one transaction: when it returns, the change is
-// committed; when it throws, nothing of it is kept. One store object is one connection to the
-// database and is used by one thread at a time.
+// Every operation that changes something is atomic and durable: when it returns, the change is
+// committed (flushed to the disk); when it throws, nothing of it is kept. One store object is
+// one connection to the database and is used by one thread at a time.
 
 struct AccountFlags {
     bool wholeCourse = false;  // may work on the whole course without lessons

@@ -3,8 +3,12 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <functional>
 #include <map>
 #include <mutex>
+#include <thread>
 
 namespace quillan::classroom {
 namespace {
@@ -169,37 +173,115 @@ public:
     }
 
     std::int64_t Changes() const { return sqlite3_changes64(db_); }
+    bool InTransaction() const { return sqlite3_get_autocommit(db_) == 0; }
 
 private:
     sqlite3* db_ = nullptr;
     std::map<std::string, std::unique_ptr<Statement>> statements_;
 };
 
-// A write transaction, holding the process's write lock: committed by Commit, rolled back
-// when it goes without.
-class WriteTransaction {
+// The writes of every store of one file, made on a connection of their own by one thread: the
+// writes waiting when a transaction begins all go into it, each in a savepoint of its own, so
+// that a write that fails takes back only itself; everyone is answered after the commit. The
+// disk is flushed once per transaction, not once per write, and no write waits in SQLite's
+// retry sleeps for another of this process.
+class Writer {
 public:
-    WriteTransaction(Connection& connection, std::mutex& lock) : connection_(connection), lock_(lock) {
-        connection_.Exec("BEGIN IMMEDIATE");
-    }
-    ~WriteTransaction() {
-        if (open_) {
-            try {
-                connection_.Exec("ROLLBACK");
-            } catch (const StoreError&) {
-                // The transaction is gone already (SQLite rolled it back itself).
-            }
+    using Write = std::function<void(Connection&)>;
+
+    explicit Writer(std::string path) : path_(std::move(path)), thread_([this] { Serve(); }) {}
+    ~Writer() {
+        {
+            std::lock_guard lock(mutex_);
+            stopping_ = true;
         }
+        wake_.notify_one();
+        thread_.join();
     }
-    void Commit() {
-        connection_.Exec("COMMIT");
-        open_ = false;
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
+
+    // Makes the write and returns once it is committed; throws what the write threw (nothing of
+    // it kept) or why the transaction failed.
+    void Run(const Write& write) {
+        Job job{&write, nullptr, false};
+        std::unique_lock lock(mutex_);
+        queue_.push_back(&job);
+        wake_.notify_one();
+        done_.wait(lock, [&job] { return job.done; });
+        if (job.error) std::rethrow_exception(job.error);
     }
 
 private:
-    Connection& connection_;
-    std::lock_guard<std::mutex> lock_;
-    bool open_ = true;
+    struct Job {
+        const Write* write;
+        std::exception_ptr error;
+        bool done = false;
+    };
+    static constexpr size_t kMostPerTransaction = 256;
+
+    void Serve() {
+        std::unique_ptr<Connection> c;
+        for (;;) {
+            std::vector<Job*> batch;
+            {
+                std::unique_lock lock(mutex_);
+                wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
+                if (queue_.empty()) return;
+                while (!queue_.empty() && batch.size() < kMostPerTransaction) {
+                    batch.push_back(queue_.front());
+                    queue_.pop_front();
+                }
+            }
+            try {
+                if (!c) c = std::make_unique<Connection>(path_);
+                Commit(*c, batch);
+            } catch (...) {
+                for (Job* job : batch)
+                    if (!job->error) job->error = std::current_exception();
+            }
+            {
+                std::lock_guard lock(mutex_);
+                for (Job* job : batch) job->done = true;
+            }
+            done_.notify_all();
+        }
+    }
+
+    static void Commit(Connection& c, const std::vector<Job*>& batch) {
+        c.Exec("BEGIN IMMEDIATE");
+        for (size_t i = 0; i < batch.size(); ++i) {
+            try {
+                c.Exec("SAVEPOINT write");
+                (*batch[i]->write)(c);
+                c.Exec("RELEASE write");
+            } catch (...) {
+                batch[i]->error = std::current_exception();
+                if (!c.InTransaction()) {
+                    // SQLite gave up the whole transaction: the writes before are gone with it
+                    // and those after are not tried.
+                    for (Job* job : batch)
+                        if (!job->error) job->error = batch[i]->error;
+                    return;
+                }
+                c.Exec("ROLLBACK TO write");
+                c.Exec("RELEASE write");
+            }
+        }
+        try {
+            c.Exec("COMMIT");
+        } catch (...) {
+            if (c.InTransaction()) c.Exec("ROLLBACK");
+            throw;
+        }
+    }
+
+    std::string path_;
+    std::mutex mutex_;
+    std::condition_variable wake_, done_;
+    std::deque<Job*> queue_;
+    bool stopping_ = false;
+    std::thread thread_;
 };
 
 std::string RecordBytes(const CW_Info& record) {
@@ -260,10 +342,29 @@ AccountFlags FlagsAt(const Query& q, int first) {
     return {q.IntAt(first) != 0, q.IntAt(first + 1) != 0, q.IntAt(first + 2) != 0};
 }
 
+std::optional<std::int64_t> UserId(Connection& c, std::string_view name) {
+    Query q(c.Prepared("SELECT id FROM users WHERE name=?1"));
+    q.Blob(1, name);
+    if (!q.Step()) return std::nullopt;
+    return q.IntAt(0);
+}
+
+bool LessonExists(Connection& c, std::int32_t number) {
+    Query q(c.Prepared("SELECT 1 FROM lessons WHERE number=?1"));
+    q.Int(1, number);
+    return q.Step();
+}
+
+bool ResultsFileExists(Connection& c, std::int64_t user, std::string_view course) {
+    Query q(c.Prepared("SELECT 1 FROM results_files WHERE user_id=?1 AND course=?2"));
+    q.Int(1, user).Blob(2, course);
+    return q.Step();
+}
+
+// Reads on the store's own connection; writes through the writer of the file.
 class SqliteStore : public ClassroomStore {
 public:
-    SqliteStore(const std::string& path, std::shared_ptr<std::mutex> writeLock)
-        : c_(path), writeLock_(std::move(writeLock)) {}
+    SqliteStore(const std::string& path, std::shared_ptr<Writer> writer) : c_(path), writer_(std::move(writer)) {}
 
     std::optional<Account> FindAccount(std::string_view name, std::string_view course) override {
         Query q(c_.Prepared("SELECT id, password_hash, whole_course, access, typing, "
@@ -275,51 +376,57 @@ public:
     }
 
     bool StoreFirstResults(std::int64_t user, std::string_view course, std::string_view records) override {
-        WriteTransaction tx(c_, *writeLock_);
-        {
-            Query q(c_.Prepared("INSERT OR IGNORE INTO results_files(user_id, course) VALUES(?1, ?2)"));
-            q.Int(1, user).Blob(2, course).Run();
-        }
-        if (c_.Changes() == 0) return false;
-        SqliteRecords rows(c_, user, course);
-        const std::vector<CW_Info> decoded = DecodeResults(records);
-        for (size_t i = 0; i < decoded.size(); ++i) rows.Insert(static_cast<std::int32_t>(i), decoded[i]);
-        tx.Commit();
-        return true;
+        bool stored = false;
+        writer_->Run([&](Connection& c) {
+            {
+                Query q(c.Prepared("INSERT OR IGNORE INTO results_files(user_id, course) VALUES(?1, ?2)"));
+                q.Int(1, user).Blob(2, course).Run();
+            }
+            if (c.Changes() == 0) return;
+            SqliteRecords rows(c, user, course);
+            const std::vector<CW_Info> decoded = DecodeResults(records);
+            for (size_t i = 0; i < decoded.size(); ++i) rows.Insert(static_cast<std::int32_t>(i), decoded[i]);
+            stored = true;
+        });
+        return stored;
     }
 
     std::optional<std::string> LoadResults(std::int64_t user, std::string_view course) override {
-        {
-            Query q(c_.Prepared("SELECT 1 FROM results_files WHERE user_id=?1 AND course=?2"));
-            q.Int(1, user).Blob(2, course);
-            if (!q.Step()) return std::nullopt;
+        // One read transaction, so that the records are those of the file found.
+        c_.Exec("BEGIN");
+        std::optional<std::string> bytes;
+        try {
+            if (ResultsFileExists(c_, user, course)) {
+                Query q(c_.Prepared("SELECT record FROM results WHERE user_id=?1 AND course=?2 ORDER BY position"));
+                q.Int(1, user).Blob(2, course);
+                bytes.emplace();
+                while (q.Step()) *bytes += q.BytesAt(0);
+            }
+        } catch (...) {
+            c_.Exec("ROLLBACK");
+            throw;
         }
-        Query q(c_.Prepared("SELECT record FROM results WHERE user_id=?1 AND course=?2 ORDER BY position"));
-        q.Int(1, user).Blob(2, course);
-        std::string bytes;
-        while (q.Step()) bytes += q.BytesAt(0);
+        c_.Exec("COMMIT");
         return bytes;
     }
 
     RecordOutcome RecordResult(std::int64_t user, std::string_view course, const CW_Info& sent) override {
-        WriteTransaction tx(c_, *writeLock_);
-        {
-            Query q(c_.Prepared("SELECT 1 FROM results_files WHERE user_id=?1 AND course=?2"));
-            q.Int(1, user).Blob(2, course);
-            if (!q.Step()) return RecordOutcome::NoResults;
-        }
-        SqliteRecords rows(c_, user, course);
-        const RecordOutcome outcome = RecordSentResult(rows, sent);
-        tx.Commit();
+        RecordOutcome outcome = RecordOutcome::NoResults;
+        writer_->Run([&](Connection& c) {
+            if (!ResultsFileExists(c, user, course)) return;
+            SqliteRecords rows(c, user, course);
+            outcome = RecordSentResult(rows, sent);
+        });
         return outcome;
     }
 
     bool ReplacePasswordHash(std::int64_t user, std::string_view expectedHash, std::string_view newHash) override {
-        WriteTransaction tx(c_, *writeLock_);
-        Query q(c_.Prepared("UPDATE users SET password_hash=?3 WHERE id=?1 AND password_hash=?2"));
-        q.Int(1, user).Text(2, expectedHash).Text(3, newHash).Run();
-        const bool changed = c_.Changes() == 1;
-        tx.Commit();
+        bool changed = false;
+        writer_->Run([&](Connection& c) {
+            Query q(c.Prepared("UPDATE users SET password_hash=?3 WHERE id=?1 AND password_hash=?2"));
+            q.Int(1, user).Text(2, expectedHash).Text(3, newHash).Run();
+            changed = c.Changes() == 1;
+        });
         return changed;
     }
 
@@ -358,30 +465,32 @@ public:
     }
 
     void AddUser(std::string_view name, std::string_view passwordHash, const AccountFlags& flags) override {
-        WriteTransaction tx(c_, *writeLock_);
-        if (UserId(name)) throw StoreError("a learner of that name exists already");
-        Query q(c_.Prepared("INSERT INTO users(name, password_hash, whole_course, access, typing) "
-                            "VALUES(?1, ?2, ?3, ?4, ?5)"));
-        q.Blob(1, name).Text(2, passwordHash).Int(3, flags.wholeCourse).Int(4, flags.access).Int(5, flags.typing);
-        q.Run();
-        tx.Commit();
+        writer_->Run([&](Connection& c) {
+            if (UserId(c, name)) throw StoreError("a learner of that name exists already");
+            Query q(c.Prepared("INSERT INTO users(name, password_hash, whole_course, access, typing) "
+                               "VALUES(?1, ?2, ?3, ?4, ?5)"));
+            q.Blob(1, name).Text(2, passwordHash).Int(3, flags.wholeCourse).Int(4, flags.access);
+            q.Int(5, flags.typing).Run();
+        });
     }
 
     bool SetUserFlags(std::string_view name, const AccountFlags& flags) override {
-        WriteTransaction tx(c_, *writeLock_);
-        Query q(c_.Prepared("UPDATE users SET whole_course=?2, access=?3, typing=?4 WHERE name=?1"));
-        q.Blob(1, name).Int(2, flags.wholeCourse).Int(3, flags.access).Int(4, flags.typing).Run();
-        const bool changed = c_.Changes() == 1;
-        tx.Commit();
+        bool changed = false;
+        writer_->Run([&](Connection& c) {
+            Query q(c.Prepared("UPDATE users SET whole_course=?2, access=?3, typing=?4 WHERE name=?1"));
+            q.Blob(1, name).Int(2, flags.wholeCourse).Int(3, flags.access).Int(4, flags.typing).Run();
+            changed = c.Changes() == 1;
+        });
         return changed;
     }
 
     bool SetPasswordHash(std::string_view name, std::string_view passwordHash) override {
-        WriteTransaction tx(c_, *writeLock_);
-        Query q(c_.Prepared("UPDATE users SET password_hash=?2 WHERE name=?1"));
-        q.Blob(1, name).Text(2, passwordHash).Run();
-        const bool changed = c_.Changes() == 1;
-        tx.Commit();
+        bool changed = false;
+        writer_->Run([&](Connection& c) {
+            Query q(c.Prepared("UPDATE users SET password_hash=?2 WHERE name=?1"));
+            q.Blob(1, name).Text(2, passwordHash).Run();
+            changed = c.Changes() == 1;
+        });
         return changed;
     }
 
@@ -397,55 +506,40 @@ public:
     }
 
     void AddLesson(std::int32_t number, const TeacherLesson& lesson) override {
-        WriteTransaction tx(c_, *writeLock_);
-        {
-            Query q(c_.Prepared("SELECT 1 FROM lessons WHERE number=?1"));
-            q.Int(1, number);
-            if (q.Step()) throw StoreError("lesson " + std::to_string(number) + " exists already");
-        }
-        {
-            Query q(c_.Prepared("INSERT INTO lessons(number, file_name, name) VALUES(?1, ?2, ?3)"));
-            q.Int(1, number).Blob(2, lesson.fileName).Blob(3, lesson.name).Run();
-        }
-        for (size_t k = 0; k < lesson.exercises.size(); ++k) {
-            Query q(c_.Prepared("INSERT INTO lesson_exercises(lesson, position, reference, name) "
-                                "VALUES(?1, ?2, ?3, ?4)"));
-            q.Int(1, number).Int(2, static_cast<std::int64_t>(k)).Int(3, lesson.exercises[k].reference);
-            q.Blob(4, lesson.exercises[k].name).Run();
-        }
-        tx.Commit();
+        writer_->Run([&](Connection& c) {
+            if (LessonExists(c, number)) throw StoreError("lesson " + std::to_string(number) + " exists already");
+            {
+                Query q(c.Prepared("INSERT INTO lessons(number, file_name, name) VALUES(?1, ?2, ?3)"));
+                q.Int(1, number).Blob(2, lesson.fileName).Blob(3, lesson.name).Run();
+            }
+            for (size_t k = 0; k < lesson.exercises.size(); ++k) {
+                Query q(c.Prepared("INSERT INTO lesson_exercises(lesson, position, reference, name) "
+                                   "VALUES(?1, ?2, ?3, ?4)"));
+                q.Int(1, number).Int(2, static_cast<std::int64_t>(k)).Int(3, lesson.exercises[k].reference);
+                q.Blob(4, lesson.exercises[k].name).Run();
+            }
+        });
     }
 
     void Assign(std::string_view userName, const AssignmentPlan& plan, DayNumber now) override {
-        WriteTransaction tx(c_, *writeLock_);
-        const std::optional<std::int64_t> user = UserId(userName);
-        if (!user) throw StoreError("no learner of that name");
-        {
-            Query q(c_.Prepared("SELECT 1 FROM lessons WHERE number=?1"));
-            q.Int(1, plan.lessonNumber);
-            if (!q.Step()) throw StoreError("no lesson " + std::to_string(plan.lessonNumber));
-        }
-        Query q(c_.Prepared("INSERT INTO assignments(user_id, lesson, available_from, at_once, available_until) "
-                            "VALUES(?1, ?2, ?3, ?4, ?5)"));
-        q.Int(1, *user).Int(2, plan.lessonNumber).Real(3, plan.from.value_or(now)).Int(4, plan.from ? 0 : 1);
-        if (plan.until)
-            q.Real(5, *plan.until);
-        else
-            q.Null(5);
-        q.Run();
-        tx.Commit();
+        writer_->Run([&](Connection& c) {
+            const std::optional<std::int64_t> user = UserId(c, userName);
+            if (!user) throw StoreError("no learner of that name");
+            if (!LessonExists(c, plan.lessonNumber)) throw StoreError("no lesson " + std::to_string(plan.lessonNumber));
+            Query q(c.Prepared("INSERT INTO assignments(user_id, lesson, available_from, at_once, available_until) "
+                               "VALUES(?1, ?2, ?3, ?4, ?5)"));
+            q.Int(1, *user).Int(2, plan.lessonNumber).Real(3, plan.from.value_or(now)).Int(4, plan.from ? 0 : 1);
+            if (plan.until)
+                q.Real(5, *plan.until);
+            else
+                q.Null(5);
+            q.Run();
+        });
     }
 
 private:
-    std::optional<std::int64_t> UserId(std::string_view name) {
-        Query q(c_.Prepared("SELECT id FROM users WHERE name=?1"));
-        q.Blob(1, name);
-        if (!q.Step()) return std::nullopt;
-        return q.IntAt(0);
-    }
-
     Connection c_;
-    std::shared_ptr<std::mutex> writeLock_;
+    std::shared_ptr<Writer> writer_;
 };
 
 }  // namespace
@@ -458,10 +552,8 @@ StoreFactory SqliteStoreFactory(const std::string& path) {
         setup.Exec(kSchema);
         setup.Exec("COMMIT");
     }
-    auto writeLock = std::make_shared<std::mutex>();
-    return [path, writeLock]() -> std::unique_ptr<ClassroomStore> {
-        return std::make_unique<SqliteStore>(path, writeLock);
-    };
+    auto writer = std::make_shared<Writer>(path);
+    return [path, writer]() -> std::unique_ptr<ClassroomStore> { return std::make_unique<SqliteStore>(path, writer); };
 }
 
 }  // namespace quillan::classroom

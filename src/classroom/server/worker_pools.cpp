@@ -1,5 +1,8 @@
 #include "classroom/server/worker_pools.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace quillan::classroom {
 namespace {
 
@@ -31,9 +34,10 @@ private:
 
 }  // namespace
 
-WorkerPool::WorkerPool(size_t threads) {
+WorkerPool::WorkerPool(size_t threads, int niceness) {
     for (size_t i = 0; i < threads; ++i)
-        threads_.emplace_back([this] {
+        threads_.emplace_back([this, niceness] {
+            if (niceness > 0) setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), niceness);  // this thread only
             while (std::optional<std::function<void()>> work = queue_.Take()) (*work)();
         });
 }

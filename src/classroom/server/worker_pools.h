@@ -50,10 +50,11 @@ private:
 };
 
 // Threads that run posted work. The destructor lets the work under way finish, drops the work
-// not yet begun and joins the threads.
+// not yet begun and joins the threads. With a niceness above 0 the threads give way to the
+// other threads of the process when the processors are busy.
 class WorkerPool {
 public:
-    explicit WorkerPool(size_t threads);
+    explicit WorkerPool(size_t threads, int niceness = 0);
     ~WorkerPool();
     WorkerPool(const WorkerPool&) = delete;
     WorkerPool& operator=(const WorkerPool&) = delete;
