@@ -3,13 +3,14 @@
 // another, as the program does when exercise windows close; the figures are the logins (the
 // password hashing) and the recorded results after all logins.
 //
-//   classroom-load [--db DB] [--learners N] [--results N] [--records N] [--gap-ms MS]
+//   classroom-load [--db DB] [--learners N] [--results N] [--records N] [--gap-ms MS[,MS...]]
 //                  [--store-threads N] [--hash-threads N] [--server PROGRAM]
 //
 // DB is an SQLite file (by default a new one in a temporary directory) or a postgresql:// URI.
 // Learners "load0001"... are made in DB when missing (with their results), so a database can
 // be used again without hashing every password anew. --gap-ms is the mean pause of a learner
-// before each result (0: as fast as the server answers).
+// before each result (0: as fast as the server answers); with several, the learners send their
+// results once for each, one phase after another, after one login.
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -24,6 +25,7 @@
 #include <map>
 #include <mutex>
 #include <random>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -49,7 +51,7 @@ struct Options {
     int learners = 1000;
     int results = 20;
     int records = 1000;
-    int gapMs = 1000;
+    std::vector<int> gapsMs{1000};
     int storeThreads = 16;
     int hashThreads = 0;  // the server's default
 };
@@ -78,8 +80,11 @@ std::vector<CW_Info> CourseTable(int count, DayNumber now) {
             for (int k = 0; k < f.kinds && static_cast<int>(table.records.size()) < count; ++k) {
                 CW_Info& r = AppendRecord(table, now, f.prefix + std::to_string(unit), "Exercise", f.firstKind + k, 1);
                 if (f.keyed) r.Key = static_cast<std::uint8_t>(table.records.size());
-                r.LessonCode = "L" + std::to_string(unit);
-                r.LessonName = "Lesson " + std::to_string(unit);
+                char lesson[32];
+                std::snprintf(lesson, sizeof lesson, "L%d", unit);
+                r.LessonCode = lesson;
+                std::snprintf(lesson, sizeof lesson, "Lesson %d", unit);
+                r.LessonName = lesson;
             }
     return table.records;
 }
@@ -105,7 +110,7 @@ void MakeLearners(const Options& o, StoreFactory& factory) {
         });
     for (std::thread& t : threads) t.join();
     std::cout << "learners: " << made << " of " << o.learners << " made in "
-              << std::chrono::duration<double>(SteadyClock::now() - start).count() << " s\n";
+              << std::chrono::duration<double>(SteadyClock::now() - start).count() << " s" << std::endl;
 }
 
 // Latencies of one kind of request.
@@ -159,14 +164,24 @@ int Run(const Options& o) {
     ServerProcess server(o.server, serve, workDir + "/server.log");
     const PlainClient client("127.0.0.1", server.Port(), std::chrono::minutes(60));
 
-    Figures logins, downloads, results;
-    SteadyClock::time_point loginStart, loginEnd, resultStart, resultEnd;
-    std::barrier startLogins(o.learners, [&]() noexcept { loginStart = SteadyClock::now(); });
-    std::barrier startResults(o.learners, [&]() noexcept {
-        loginEnd = SteadyClock::now();
-        resultStart = SteadyClock::now();
+    // One phase of logins, then one phase of results for each pause asked for.
+    Figures logins, downloads;
+    std::vector<Figures> results(o.gapsMs.size());
+    std::vector<double> resultSeconds(o.gapsMs.size());
+    double loginSeconds = 0;
+    SteadyClock::time_point phaseStart;
+    size_t phase = 0;  // 0 logins, then 1 + the pause's index
+    std::barrier nextPhase(o.learners, [&]() noexcept {
+        const auto now = SteadyClock::now();
+        if (phase == 1) loginSeconds = std::chrono::duration<double>(now - phaseStart).count();
+        if (phase > 1) resultSeconds[phase - 2] = std::chrono::duration<double>(now - phaseStart).count();
+        if (phase == 0) std::cout << "server " << server.Pid() << ": " << o.learners << " learners log in" << std::endl;
+        if (phase < o.gapsMs.size())
+            std::cout << "server " << server.Pid() << ": the learners send results, mean pause " << o.gapsMs[phase]
+                      << " ms" << std::endl;
+        ++phase;
+        phaseStart = SteadyClock::now();
     });
-    std::atomic<int> left{o.learners};
 
     auto timed = [&client](const std::string& request, std::string& reply) {
         const auto start = SteadyClock::now();
@@ -182,7 +197,7 @@ int Run(const Options& o) {
             std::mt19937 random(static_cast<unsigned>(i));
             std::string reply;
             ResultsTable table;
-            startLogins.arrive_and_wait();
+            nextPhase.arrive_and_wait();
             try {
                 const double ms = timed(LoginRequest(who), reply);
                 reply.starts_with("1#1#") ? logins.Add(ms) : logins.Fail();
@@ -192,34 +207,39 @@ int Run(const Options& o) {
             } catch (const ClientError&) {
                 logins.Fail();
             }
-            startResults.arrive_and_wait();
-            std::uniform_int_distribution<int> gap(0, 2 * o.gapMs);
-            for (int n = 0; n < o.results && !table.records.empty(); ++n) {
-                if (o.gapMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(gap(random)));
-                const CW_Info& picked = table.records[random() % table.records.size()];
-                const CW_Info* recorded = RecordExerciseResult(table, SystemClock().Now(), static_cast<int>(random() % 101),
-                                                               picked.Id, picked.Kind, 1, picked.Key);
-                try {
-                    const double ms = timed(RecordResultRequest(who, *recorded), reply);
-                    reply == "TRUE\r\n" ? results.Add(ms) : results.Fail();
-                } catch (const ClientError&) {
-                    results.Fail();
+            for (size_t p = 0; p < o.gapsMs.size(); ++p) {
+                nextPhase.arrive_and_wait();
+                std::uniform_int_distribution<int> pause(0, 2 * o.gapsMs[p]);
+                for (int n = 0; n < o.results && !table.records.empty(); ++n) {
+                    if (o.gapsMs[p] > 0) std::this_thread::sleep_for(std::chrono::milliseconds(pause(random)));
+                    const CW_Info& picked = table.records[random() % table.records.size()];
+                    const CW_Info* recorded = RecordExerciseResult(
+                        table, SystemClock().Now(), static_cast<int>(random() % 101), picked.Id, picked.Kind, 1, picked.Key);
+                    try {
+                        const double ms = timed(RecordResultRequest(who, *recorded), reply);
+                        reply == "TRUE\r\n" ? results[p].Add(ms) : results[p].Fail();
+                    } catch (const ClientError&) {
+                        results[p].Fail();
+                    }
                 }
             }
-            if (--left == 0) resultEnd = SteadyClock::now();
+            nextPhase.arrive_and_wait();
         });
     for (std::thread& learner : learners) learner.join();
     server.Terminate();
 
-    const double loginSeconds = std::chrono::duration<double>(loginEnd - loginStart).count();
-    const double resultSeconds = std::chrono::duration<double>(resultEnd - resultStart).count();
     std::cout << o.learners << " learners, " << o.records << " records each, " << o.results
-              << " results each, mean pause before a result " << o.gapMs << " ms\n";
+              << " results each per phase\n";
     Report("LOG", logins, loginSeconds);
     Report("GCW", downloads, loginSeconds);
-    Report("RCW", results, resultSeconds);
+    int failures = logins.Failures() + downloads.Failures();
+    for (size_t p = 0; p < o.gapsMs.size(); ++p) {
+        const std::string what = "RCW " + std::to_string(o.gapsMs[p]);
+        Report(what.c_str(), results[p], resultSeconds[p]);
+        failures += results[p].Failures();
+    }
     std::cout << "server log: " << workDir << "/server.log\n";
-    return logins.Failures() + downloads.Failures() + results.Failures() == 0 ? 0 : 1;
+    return failures == 0 ? 0 : 1;
 }
 
 }  // namespace
@@ -231,7 +251,7 @@ int main(int argc, char** argv) {
                 "quillan-classroom")
                    .string();
     const std::map<std::string, int*> numbers{{"--learners", &o.learners},       {"--results", &o.results},
-                                              {"--records", &o.records},         {"--gap-ms", &o.gapMs},
+                                              {"--records", &o.records},
                                               {"--store-threads", &o.storeThreads}, {"--hash-threads", &o.hashThreads}};
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -241,6 +261,10 @@ int main(int argc, char** argv) {
         }
         if (a == "--db") {
             o.db = argv[++i];
+        } else if (a == "--gap-ms") {
+            o.gapsMs.clear();
+            std::stringstream list(argv[++i]);
+            for (std::string gap; std::getline(list, gap, ',');) o.gapsMs.push_back(std::atoi(gap.c_str()));
         } else if (a == "--server") {
             o.server = argv[++i];
         } else if (auto it = numbers.find(a); it != numbers.end()) {
@@ -250,8 +274,9 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    if (o.learners < 1 || o.records < 1 || o.records > 2000 || o.results < 0 || o.gapMs < 0) {
-        std::cerr << "classroom-load: --learners 1.., --records 1..2000, --results and --gap-ms 0..\n";
+    if (o.learners < 1 || o.records < 1 || o.records > 2000 || o.results < 0 || o.gapsMs.empty() ||
+        *std::min_element(o.gapsMs.begin(), o.gapsMs.end()) < 0) {
+        std::cerr << "classroom-load: --learners 1.., --records 1..2000, --results 0.., --gap-ms MS[,MS...] 0..\n";
         return 2;
     }
     try {

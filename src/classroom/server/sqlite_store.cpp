@@ -148,7 +148,7 @@ public:
             throw StoreError("cannot open the SQLite database " + path + ": " + error);
         }
         sqlite3_busy_timeout(db_, 10000);
-        Exec("PRAGMA foreign_keys=ON; PRAGMA synchronous=FULL; PRAGMA mmap_size=268435456;");
+        Exec("PRAGMA foreign_keys=ON; PRAGMA synchronous=FULL;");
     }
     ~Connection() {
         statements_.clear();
