@@ -176,9 +176,9 @@ int Run(const Options& o) {
         if (phase == 1) loginSeconds = std::chrono::duration<double>(now - phaseStart).count();
         if (phase > 1) resultSeconds[phase - 2] = std::chrono::duration<double>(now - phaseStart).count();
         if (phase == 0) std::cout << "server " << server.Pid() << ": " << o.learners << " learners log in" << std::endl;
-        if (phase < o.gapsMs.size())
-            std::cout << "server " << server.Pid() << ": the learners send results, mean pause " << o.gapsMs[phase]
-                      << " ms" << std::endl;
+        if (phase >= 1 && phase <= o.gapsMs.size())
+            std::cout << "server " << server.Pid() << ": the learners send results, mean pause "
+                      << o.gapsMs[phase - 1] << " ms" << std::endl;
         ++phase;
         phaseStart = SteadyClock::now();
     });
