@@ -113,6 +113,7 @@ TEST_P(Server, ALoginAsTheProgramMakesItFromTheFirstUploadToAPasswordChange) {
     EXPECT_EQ(Login(jan), "0#0#0#0#0#0#\r\n") << "the old password no longer";
     EXPECT_EQ(Login({"jan", "nowe", kCourse}), "1#1#0#0#1#0#\r\n");
     EXPECT_EQ(Ask(ChangePasswordRequest("jan", "tajne", "trzecie")), "FALSE\r\n");
+    EXPECT_EQ(server_->Terminate(), 0) << "stopped by SIGTERM, it ends cleanly";
 }
 
 TEST_P(Server, AWrongPasswordChangesNothingAndNobodyReachesAnotherLearnersData) {
@@ -317,6 +318,7 @@ TEST_P(Defence, LinesThatAreNoRequestsAreRefused) {
         {"RCW:jan#tajne#qlr2_55#tek_1#T#40#0#1#2026-13-01#5#1#1#D##0#0#10-00-00#L#0##\r\n", "FALSE\r\n",
          "a record that cannot be read"},
         {"CHP:jan#tajne##\r\n", "FALSE\r\n", "empty new password"},
+        {"CHP:jan#tajne# nowe#\r\n", "FALSE\r\n", "beginning or ending with a space"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Ask(c.line), c.reply) << c.line;

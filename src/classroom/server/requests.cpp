@@ -1,6 +1,7 @@
 #include "classroom/server/requests.h"
 
 #include "platform/cp1250.h"
+#include "text/text_utils.h"
 
 namespace quillan::classroom {
 namespace {
@@ -43,6 +44,9 @@ ReadLine ReadRequestLine(std::string_view line) {
     if (c == kChangePasswordCommand) {
         request.newPassword = f[2];
         if (request.newPassword.empty()) return {std::nullopt, Refuse(c, "CHP: with an empty new password")};
+        // The login window trims what is typed: such a password could never be given again.
+        if (Trim(request.newPassword) != request.newPassword)
+            return {std::nullopt, Refuse(c, "CHP: with a new password beginning or ending with a space")};
         return {std::move(request), {}};
     }
     request.who.file = f[2];
