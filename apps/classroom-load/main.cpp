@@ -21,6 +21,7 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <map>
 #include <mutex>
@@ -113,6 +114,25 @@ void MakeLearners(const Options& o, StoreFactory& factory) {
               << std::chrono::duration<double>(SteadyClock::now() - start).count() << " s" << std::endl;
 }
 
+// The processor time a process has used so far, user and system, in seconds.
+double ProcessorSeconds(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    std::istringstream fields(text.substr(text.rfind(')') + 2));
+    std::string field;
+    double ticks = 0;
+    for (int i = 3; i <= 15 && fields >> field; ++i)
+        if (i == 14 || i == 15) ticks += std::stod(field);  // utime, stime
+    return ticks / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+std::string LoadAverage() {
+    std::ifstream in("/proc/loadavg");
+    std::string one, five, fifteen;
+    in >> one >> five >> fifteen;
+    return one + " " + five + " " + fifteen;
+}
+
 // Latencies of one kind of request.
 class Figures {
 public:
@@ -151,7 +171,8 @@ int Run(const Options& o) {
     const std::string workDir = std::filesystem::temp_directory_path() / ("classroom-load-" + std::to_string(getpid()));
     std::filesystem::create_directories(workDir);
     const std::string db = o.db.empty() ? workDir + "/load.db" : o.db;
-    std::cout << "database: " << (IsPostgresUri(db) ? "PostgreSQL " : "SQLite ") << db << "\n";
+    std::cout << "database: " << (IsPostgresUri(db) ? "PostgreSQL " : "SQLite ") << db
+              << "; load average " << LoadAverage() << std::endl;
     StoreFactory factory = OpenStoreFactory(db);
     MakeLearners(o, factory);
 
@@ -167,14 +188,22 @@ int Run(const Options& o) {
     // One phase of logins, then one phase of results for each pause asked for.
     Figures logins, downloads;
     std::vector<Figures> results(o.gapsMs.size());
-    std::vector<double> resultSeconds(o.gapsMs.size());
-    double loginSeconds = 0;
+    std::vector<double> resultSeconds(o.gapsMs.size()), resultServerCpu(o.gapsMs.size());
+    double loginSeconds = 0, loginServerCpu = 0, phaseCpu = 0;
     SteadyClock::time_point phaseStart;
     size_t phase = 0;  // 0 logins, then 1 + the pause's index
     std::barrier nextPhase(o.learners, [&]() noexcept {
         const auto now = SteadyClock::now();
-        if (phase == 1) loginSeconds = std::chrono::duration<double>(now - phaseStart).count();
-        if (phase > 1) resultSeconds[phase - 2] = std::chrono::duration<double>(now - phaseStart).count();
+        const double cpu = ProcessorSeconds(server.Pid());
+        if (phase == 1) {
+            loginSeconds = std::chrono::duration<double>(now - phaseStart).count();
+            loginServerCpu = cpu - phaseCpu;
+        }
+        if (phase > 1) {
+            resultSeconds[phase - 2] = std::chrono::duration<double>(now - phaseStart).count();
+            resultServerCpu[phase - 2] = cpu - phaseCpu;
+        }
+        phaseCpu = cpu;
         if (phase == 0) std::cout << "server " << server.Pid() << ": " << o.learners << " learners log in" << std::endl;
         if (phase >= 1 && phase <= o.gapsMs.size())
             std::cout << "server " << server.Pid() << ": the learners send results, mean pause "
@@ -229,13 +258,17 @@ int Run(const Options& o) {
     server.Terminate();
 
     std::cout << o.learners << " learners, " << o.records << " records each, " << o.results
-              << " results each per phase\n";
+              << " results each per phase; load average at the end " << LoadAverage() << "\n";
     Report("LOG", logins, loginSeconds);
     Report("GCW", downloads, loginSeconds);
+    std::printf("          server processor time %.1f s for the logins and downloads\n", loginServerCpu);
     int failures = logins.Failures() + downloads.Failures();
     for (size_t p = 0; p < o.gapsMs.size(); ++p) {
         const std::string what = "RCW " + std::to_string(o.gapsMs[p]);
         Report(what.c_str(), results[p], resultSeconds[p]);
+        if (results[p].Count() > 0)
+            std::printf("          server processor time %.1f s, %.0f us a result\n", resultServerCpu[p],
+                        resultServerCpu[p] * 1e6 / results[p].Count());
         failures += results[p].Failures();
     }
     std::cout << "server log: " << workDir << "/server.log\n";

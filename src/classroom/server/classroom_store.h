@@ -74,13 +74,14 @@ public:
 // result needs them.
 class LearnerRecords {
 public:
-    struct Stored {
+    struct Candidate {
         std::int32_t position = 0;  // 0-based place in the file
-        CW_Info record;
+        std::string id;             // the record's Id
     };
     virtual ~LearnerRecords() = default;
     // The records whose Kind and Key are those given, in file order.
-    virtual std::vector<Stored> WithKindAndKey(int kind, int key) = 0;
+    virtual std::vector<Candidate> WithKindAndKey(int kind, int key) = 0;
+    virtual CW_Info At(std::int32_t position) = 0;
     virtual std::int32_t Count() = 0;
     virtual void Replace(std::int32_t position, const CW_Info& record) = 0;
     virtual void Append(const CW_Info& record) = 0;

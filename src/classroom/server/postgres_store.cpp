@@ -30,10 +30,12 @@ CREATE TABLE IF NOT EXISTS results(
   position integer NOT NULL,
   record_kind integer NOT NULL,
   record_key integer NOT NULL,
+  record_id bytea NOT NULL,
   record bytea NOT NULL,
   PRIMARY KEY(user_id, course, position),
   FOREIGN KEY(user_id, course) REFERENCES results_files(user_id, course));
-CREATE INDEX IF NOT EXISTS results_by_kind ON results(user_id, course, record_kind, record_key, position);
+-- The Ids of a learner's records of one kind and key, read without the records.
+CREATE INDEX IF NOT EXISTS results_by_kind ON results(user_id, course, record_kind, record_key, position, record_id);
 CREATE TABLE IF NOT EXISTS lessons(
   number integer PRIMARY KEY,
   file_name bytea NOT NULL,
@@ -198,21 +200,28 @@ std::string RecordBytes(const CW_Info& record) {
     return bytes;
 }
 
+// The Id as the record's bytes hold it.
+std::string IdOf(const CW_Info& record) { return record.Id.substr(0, kIdCapacity); }
+
 class PostgresRecords : public LearnerRecords {
 public:
     PostgresRecords(Connection& c, std::int64_t user, std::string_view course) : c_(c), user_(user), course_(course) {}
 
-    std::vector<Stored> WithKindAndKey(int kind, int key) override {
-        const Result r = c_.Run("SELECT position, record FROM results WHERE user_id=$1 AND course=$2 "
+    std::vector<Candidate> WithKindAndKey(int kind, int key) override {
+        const Result r = c_.Run("SELECT position, record_id FROM results WHERE user_id=$1 AND course=$2 "
                                 "AND record_kind=$3 AND record_key=$4 ORDER BY position",
                                 {Int(user_), Bytes(course_), Int(kind), Int(key)});
-        std::vector<Stored> stored;
-        for (int i = 0; i < r.Rows(); ++i) {
-            const std::string bytes = r.BytesAt(i, 1);
-            if (bytes.size() != kCwInfoSize) throw StoreError("a stored record is not " + std::to_string(kCwInfoSize) + " bytes");
-            stored.push_back({static_cast<std::int32_t>(r.IntAt(i, 0)), DecodeCwInfo(bytes.data())});
-        }
-        return stored;
+        std::vector<Candidate> candidates;
+        for (int i = 0; i < r.Rows(); ++i) candidates.push_back({static_cast<std::int32_t>(r.IntAt(i, 0)), r.BytesAt(i, 1)});
+        return candidates;
+    }
+
+    CW_Info At(std::int32_t position) override {
+        const Result r = c_.Run("SELECT record FROM results WHERE user_id=$1 AND course=$2 AND position=$3",
+                                {Int(user_), Bytes(course_), Int(position)});
+        const std::string bytes = r.Rows() == 1 ? r.BytesAt(0, 0) : std::string();
+        if (bytes.size() != kCwInfoSize) throw StoreError("a stored record is not " + std::to_string(kCwInfoSize) + " bytes");
+        return DecodeCwInfo(bytes.data());
     }
 
     std::int32_t Count() override {
@@ -222,10 +231,10 @@ public:
     }
 
     void Replace(std::int32_t position, const CW_Info& record) override {
-        c_.Run("UPDATE results SET record=$4, record_kind=$5, record_key=$6 "
+        c_.Run("UPDATE results SET record=$4, record_kind=$5, record_key=$6, record_id=$7 "
                "WHERE user_id=$1 AND course=$2 AND position=$3",
                {Int(user_), Bytes(course_), Int(position), Bytes(RecordBytes(record)), Int(record.Kind),
-                Int(record.Key)});
+                Int(record.Key), Bytes(IdOf(record))});
     }
 
     void Append(const CW_Info& record) override { Insert(Count(), {record}); }
@@ -234,15 +243,18 @@ public:
     void Insert(std::int32_t first, const std::vector<CW_Info>& records) {
         for (size_t begin = 0; begin < records.size(); begin += kInsertBatch) {
             const size_t end = std::min(records.size(), begin + kInsertBatch);
-            std::string sql = "INSERT INTO results(user_id, course, position, record_kind, record_key, record) VALUES";
+            std::string sql =
+                "INSERT INTO results(user_id, course, position, record_kind, record_key, record_id, record) VALUES";
             std::vector<Param> params{Int(user_), Bytes(course_)};
             for (size_t i = begin; i < end; ++i) {
                 const int p = static_cast<int>(params.size()) + 1;
-                sql += (i > begin ? ",($1,$2,$" : "($1,$2,$") + std::to_string(p) + ",$" + std::to_string(p + 1) +
-                       ",$" + std::to_string(p + 2) + ",$" + std::to_string(p + 3) + ")";
+                sql += i > begin ? ",($1,$2" : "($1,$2";
+                for (int k = 0; k < 5; ++k) sql += ",$" + std::to_string(p + k);
+                sql += ")";
                 params.push_back(Int(first + static_cast<std::int32_t>(i)));
                 params.push_back(Int(records[i].Kind));
                 params.push_back(Int(records[i].Key));
+                params.push_back(Bytes(IdOf(records[i])));
                 params.push_back(Bytes(RecordBytes(records[i])));
             }
             c_.Run(sql, params);

@@ -31,10 +31,12 @@ CREATE TABLE IF NOT EXISTS results(
   position INTEGER NOT NULL,
   record_kind INTEGER NOT NULL,
   record_key INTEGER NOT NULL,
+  record_id BLOB NOT NULL,
   record BLOB NOT NULL,
   PRIMARY KEY(user_id, course, position),
   FOREIGN KEY(user_id, course) REFERENCES results_files(user_id, course));
-CREATE INDEX IF NOT EXISTS results_by_kind ON results(user_id, course, record_kind, record_key, position);
+-- The Ids of a learner's records of one kind and key, read without the records.
+CREATE INDEX IF NOT EXISTS results_by_kind ON results(user_id, course, record_kind, record_key, position, record_id);
 CREATE TABLE IF NOT EXISTS lessons(
   number INTEGER PRIMARY KEY,
   file_name BLOB NOT NULL,
@@ -234,7 +236,12 @@ private:
                 }
             }
             try {
-                if (!c) c = std::make_unique<Connection>(path_);
+                if (!c) {
+                    c = std::make_unique<Connection>(path_);
+                    // Each write reads the learner's records: the more of them stay in memory,
+                    // the fewer are read again.
+                    c->Exec("PRAGMA cache_size=-131072");
+                }
                 Commit(*c, batch);
             } catch (...) {
                 for (Job* job : batch)
@@ -290,21 +297,28 @@ std::string RecordBytes(const CW_Info& record) {
     return bytes;
 }
 
+// The Id as the record's bytes hold it.
+std::string IdOf(const CW_Info& record) { return record.Id.substr(0, kIdCapacity); }
+
 class SqliteRecords : public LearnerRecords {
 public:
     SqliteRecords(Connection& c, std::int64_t user, std::string_view course) : c_(c), user_(user), course_(course) {}
 
-    std::vector<Stored> WithKindAndKey(int kind, int key) override {
-        Query q(c_.Prepared("SELECT position, record FROM results WHERE user_id=?1 AND course=?2 "
+    std::vector<Candidate> WithKindAndKey(int kind, int key) override {
+        Query q(c_.Prepared("SELECT position, record_id FROM results WHERE user_id=?1 AND course=?2 "
                             "AND record_kind=?3 AND record_key=?4 ORDER BY position"));
         q.Int(1, user_).Blob(2, course_).Int(3, kind).Int(4, key);
-        std::vector<Stored> stored;
-        while (q.Step()) {
-            const std::string bytes = q.BytesAt(1);
-            if (bytes.size() != kCwInfoSize) throw StoreError("a stored record is not " + std::to_string(kCwInfoSize) + " bytes");
-            stored.push_back({static_cast<std::int32_t>(q.IntAt(0)), DecodeCwInfo(bytes.data())});
-        }
-        return stored;
+        std::vector<Candidate> candidates;
+        while (q.Step()) candidates.push_back({static_cast<std::int32_t>(q.IntAt(0)), q.BytesAt(1)});
+        return candidates;
+    }
+
+    CW_Info At(std::int32_t position) override {
+        Query q(c_.Prepared("SELECT record FROM results WHERE user_id=?1 AND course=?2 AND position=?3"));
+        q.Int(1, user_).Blob(2, course_).Int(3, position);
+        const std::string bytes = q.Step() ? q.BytesAt(0) : std::string();
+        if (bytes.size() != kCwInfoSize) throw StoreError("a stored record is not " + std::to_string(kCwInfoSize) + " bytes");
+        return DecodeCwInfo(bytes.data());
     }
 
     std::int32_t Count() override {
@@ -315,21 +329,21 @@ public:
     }
 
     void Replace(std::int32_t position, const CW_Info& record) override {
-        Query q(c_.Prepared("UPDATE results SET record=?4, record_kind=?5, record_key=?6 "
+        Query q(c_.Prepared("UPDATE results SET record=?4, record_kind=?5, record_key=?6, record_id=?7 "
                             "WHERE user_id=?1 AND course=?2 AND position=?3"));
         const std::string bytes = RecordBytes(record);
         q.Int(1, user_).Blob(2, course_).Int(3, position).Blob(4, bytes).Int(5, record.Kind).Int(6, record.Key);
-        q.Run();
+        q.Blob(7, IdOf(record)).Run();
     }
 
     void Append(const CW_Info& record) override { Insert(Count(), record); }
 
     void Insert(std::int32_t position, const CW_Info& record) {
-        Query q(c_.Prepared("INSERT INTO results(user_id, course, position, record_kind, record_key, record) "
-                            "VALUES(?1, ?2, ?3, ?4, ?5, ?6)"));
+        Query q(c_.Prepared("INSERT INTO results(user_id, course, position, record_kind, record_key, record_id, "
+                            "record) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7)"));
         const std::string bytes = RecordBytes(record);
-        q.Int(1, user_).Blob(2, course_).Int(3, position).Int(4, record.Kind).Int(5, record.Key).Blob(6, bytes);
-        q.Run();
+        q.Int(1, user_).Blob(2, course_).Int(3, position).Int(4, record.Kind).Int(5, record.Key);
+        q.Blob(6, IdOf(record)).Blob(7, bytes).Run();
     }
 
 private:
