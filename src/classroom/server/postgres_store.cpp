@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <cstring>
 #include <map>
 #include <utility>
@@ -140,8 +141,9 @@ public:
     Result Run(const std::string& sql, const std::vector<Param>& params = {}) {
         auto it = prepared_.find(sql);
         if (it == prepared_.end()) {
-            const std::string name = "q" + std::to_string(prepared_.size());
-            PGresult* r = PQprepare(conn_, name.c_str(), sql.c_str(), static_cast<int>(params.size()), nullptr);
+            char name[24];
+            std::snprintf(name, sizeof name, "q%zu", prepared_.size());
+            PGresult* r = PQprepare(conn_, name, sql.c_str(), static_cast<int>(params.size()), nullptr);
             Check(r);
             PQclear(r);
             it = prepared_.emplace(sql, name).first;
