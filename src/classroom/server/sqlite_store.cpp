@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -186,19 +187,23 @@ private:
 // writes waiting when a transaction begins all go into it, each in a savepoint of its own, so
 // that a write that fails takes back only itself; everyone is answered after the commit. The
 // disk is flushed once per transaction, not once per write, and no write waits in SQLite's
-// retry sleeps for another of this process.
+// retry sleeps for another of this process. The log of committed writes is copied into the
+// file by a thread of its own, so that no write waits for that either.
 class Writer {
 public:
     using Write = std::function<void(Connection&)>;
 
-    explicit Writer(std::string path) : path_(std::move(path)), thread_([this] { Serve(); }) {}
+    explicit Writer(std::string path)
+        : path_(std::move(path)), thread_([this] { Serve(); }), checkpoints_([this] { Checkpoint(); }) {}
     ~Writer() {
         {
             std::lock_guard lock(mutex_);
             stopping_ = true;
         }
         wake_.notify_one();
+        stop_.notify_one();
         thread_.join();
+        checkpoints_.join();
     }
     Writer(const Writer&) = delete;
     Writer& operator=(const Writer&) = delete;
@@ -240,7 +245,7 @@ private:
                     c = std::make_unique<Connection>(path_);
                     // Each write reads the learner's records: the more of them stay in memory,
                     // the fewer are read again.
-                    c->Exec("PRAGMA cache_size=-131072");
+                    c->Exec("PRAGMA cache_size=-131072; PRAGMA wal_autocheckpoint=0");
                 }
                 Commit(*c, batch);
             } catch (...) {
@@ -252,6 +257,22 @@ private:
                 for (Job* job : batch) job->done = true;
             }
             done_.notify_all();
+        }
+    }
+
+    // Copies what the log holds into the file, as far as the readers let it, twice a second.
+    void Checkpoint() {
+        std::unique_ptr<Connection> c;
+        std::unique_lock lock(mutex_);
+        while (!stop_.wait_for(lock, std::chrono::milliseconds(500), [this] { return stopping_; })) {
+            lock.unlock();
+            try {
+                if (!c) c = std::make_unique<Connection>(path_);
+                c->Exec("PRAGMA wal_checkpoint(PASSIVE)");
+            } catch (const StoreError&) {
+                c.reset();  // tried again next time
+            }
+            lock.lock();
         }
     }
 
@@ -285,10 +306,10 @@ private:
 
     std::string path_;
     std::mutex mutex_;
-    std::condition_variable wake_, done_;
+    std::condition_variable wake_, done_, stop_;
     std::deque<Job*> queue_;
     bool stopping_ = false;
-    std::thread thread_;
+    std::thread thread_, checkpoints_;
 };
 
 std::string RecordBytes(const CW_Info& record) {
