@@ -195,11 +195,13 @@ void ClassroomServer::Sweep() {
     for (const auto& [id, c] : connections_) {
         const bool reading = c->state == Connection::State::ReadingLine ||
                              c->state == Connection::State::ReadingUpload;
-        if ((reading || c->state == Connection::State::Replying) && now - c->lastActivity > options_.silenceLimit)
-            late.emplace_back(id, reading ? "closed: the client was silent for " +
-                                                std::to_string(options_.silenceLimit.count() / 1000) + " s"
-                                          : "closed: the client took no reply for " +
-                                                std::to_string(options_.silenceLimit.count() / 1000) + " s");
+        if (reading && now - c->lastActivity > options_.silenceLimit)
+            late.emplace_back(id, "closed: the client was silent for " +
+                                      std::to_string(options_.silenceLimit.count() / 1000) + " s");
+        // A reply (a whole results table, say) may take a busy client a while to read.
+        else if (c->state == Connection::State::Replying && now - c->lastActivity > options_.requestLimit)
+            late.emplace_back(id, "closed: the client took none of its reply for " +
+                                      std::to_string(options_.requestLimit.count() / 1000) + " s");
         else if (reading && now - c->opened > options_.requestLimit)
             late.emplace_back(id, "closed: the request did not arrive within " +
                                       std::to_string(options_.requestLimit.count() / 1000) + " s");

@@ -28,7 +28,8 @@ struct ServerOptions {
     size_t storeThreads = 16;             // connections to the database
     size_t hashThreads = 2;               // at most the number of cores
     std::chrono::milliseconds silenceLimit{10000};  // a client silent this long is dropped
-    std::chrono::milliseconds requestLimit{60000};  // the whole request must arrive within this
+    std::chrono::milliseconds requestLimit{60000};  // the whole request must arrive within this,
+                                                    // and a client must read some of its reply
     bool logRequests = false;             // every request in the log, not only the problems
 };
 
