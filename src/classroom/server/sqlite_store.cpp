@@ -251,6 +251,7 @@ private:
             } catch (...) {
                 for (Job* job : batch)
                     if (!job->error) job->error = std::current_exception();
+                c.reset();  // whatever is left of the transaction goes with the connection
             }
             {
                 std::lock_guard lock(mutex_);
