@@ -10,12 +10,12 @@
 #include <QPainter>
 #include <filesystem>
 
-#include "app/context.h"
+#include "session/app_context.h"
 #include "app/program.h"
 #include "platform/cp1250.h"
-#include "progress/chart_painting.h"
-#include "progress/chart_tree.h"
-#include "progress/chart_view.h"
+#include "chart/chart_painting.h"
+#include "chart/chart_tree.h"
+#include "chart/chart_view.h"
 
 namespace {
 

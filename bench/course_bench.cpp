@@ -184,7 +184,7 @@ void LoadWordList5000(benchmark::State& state) {
     for (auto _ : state) {
         auto store = std::make_unique<VocabStore>();
         Problems problems;
-        LoadWordList(Installation().WordList(), *store, problems, nullptr);
+        LoadWordList(Installation().WordList(), *store, problems);
         MapItems(*store);
         if (store->Entries.size() != 5000) state.SkipWithError("the list is not 5000 entries long");
         benchmark::DoNotOptimize(store);

@@ -16,9 +16,9 @@
 #include "course/sentence_sets.h"
 #include "course/sentences.h"
 #include "course/text_exercises.h"
-#include "exercises/dialogues/dialogue_data.h"
-#include "exercises/sentences/contractions.h"
-#include "exercises/vocab/answer_text.h"
+#include "course/dialogue_data.h"
+#include "course/contractions.h"
+#include "text/answer_text.h"
 #include "exercises/vocab/word_list.h"
 
 namespace {

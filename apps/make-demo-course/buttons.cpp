@@ -132,7 +132,9 @@ int LabelledWidth(const Button& b) {
     return text + glyph + b.height;  // half a height of padding on each side
 }
 
-// The list of strips, in the order of the shared picture list.
+// The list of strips, in the order of the shared picture list. The media window's buttons
+// (play, stop, Pause and the bookmarks nagr_a..nagr_d) fit its sound strip: 33 pixels high with
+// the buttons at top 4, three of them side by side before the bar at 88, the bookmarks 24 apart.
 std::vector<Button> Buttons() {
     using G = Glyph;
     using S = Shape;
@@ -140,11 +142,11 @@ std::vector<Button> Buttons() {
     return {
         {"ok2", 44, 30, S::Pill, T::Primary, G::Check},
         {"anuluj2", 44, 30, S::Pill, T::Plain, G::Cross},
-        {"play", 33, 33, S::Circle, T::Plain, G::Play},
-        {"stop", 33, 33, S::Circle, T::Plain, G::Stop},
+        {"play", 24, 24, S::Circle, T::Plain, G::Play},
+        {"stop", 24, 24, S::Circle, T::Plain, G::Stop},
         {"strz_up", 24, 24, S::Circle, T::Plain, G::ChevronUp},
         {"strz_dn", 24, 24, S::Circle, T::Plain, G::ChevronDown},
-        {"Pause", 33, 33, S::Circle, T::Plain, G::Pause},
+        {"Pause", 24, 24, S::Circle, T::Plain, G::Pause},
         {"Glosnik2", 33, 33, S::Circle, T::Plain, G::Speaker},
         {"ok_duzy", 58, 40, S::Pill, T::Primary, G::Check},
         {"sprawdz_rozum", 58, 36, S::Pill, T::Primary, G::Check},

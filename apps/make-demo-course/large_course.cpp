@@ -150,7 +150,7 @@ void Catalog(CourseSources& sources) {
     }
     for (int i = 0, own = Entries(sources, "kurs.zdn"); i < 600 - own; ++i) zdn += Digits(10000 + i, 5) + " zdn_0000" + S(i % 5 + 1) + "=Could you send me the invoice by Friday?=\n";
     for (int i = 0, own = Entries(sources, "kurs.zdd"); i < 2000 - own; ++i)
-        zdd += Digits(1000 + i, 5) + " We <have to> postpone the <next meeting> until next week.=Musimy przełożyć następne spotkanie.=\n";
+        zdd += Digits(1000 + i, 5) + " We <have to> postpone the next <meeting> until next week.=Musimy przełożyć następne spotkanie.=\n";
     Append(sources, "rozum_pig.txt", pig);
     Append(sources, "kurs.zdn", zdn);
     Append(sources, "kurs.zdd", zdd);

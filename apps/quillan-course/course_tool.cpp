@@ -1,17 +1,21 @@
 #include "course_tool.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/installation.h"
 #include "course/data_errors.h"
 #include "course/load_course.h"
+#include "content_dumps.h"
 #include "course_tables.h"
 #include "exercise_table_command.h"
+#include "exercises/texts/text_exercise_content.h"
 #include "exercises/vocab/word_list.h"
 #include "json_lines.h"
 #include "platform/cp1250.h"
 #include "platform/errors.h"
 #include "platform/paths.h"
+#include "progress/exercise_table.h"
 
 namespace quillan {
 
@@ -31,7 +35,11 @@ const char* const kCheckHelp =
     "usage: quillan-course check DIR [--lang N]\n"
     "Loads the installation DIR as the program does at start and prints one line per table,\n"
     "'NAME COUNT', in load order, then every problem as 'FILE:LINE: message' (line 0: the file\n"
-    "as a whole). Unlike the program, an error ends only the load of its own file.\n"
+    "as a whole). Unlike the program, an error ends only the load of its own file. The exercise\n"
+    "table a new learner gets is built from the tables too, and what stops it is a problem. The\n"
+    "content of every text exercise (St_a.txt and the typing exercises' files) and of every\n"
+    "gap-sentence exercise of the catalog is read as its window reads it, and what the window\n"
+    "cannot show as written is a problem too.\n"
     "--lang N reads the interface tables of Lang_r\\N\\ (default: 1 with be.ini, else 0).\n"
     "Exit status: 0 no problem, 1 problems, 2 DIR is no installation or a wrong argument.\n";
 
@@ -47,6 +55,8 @@ std::string DumpHelp() {
         "Loads the installation DIR and prints the records of one table as JSON Lines (UTF-8),\n"
         "in table order, the keys named as the record fields. TABLE is one of:\n ";
     for (const CourseTable& table : CourseTables()) help += " " + std::string(table.Name);
+    help += "\nor the content the exercise windows read, parsed, one object per exercise:\n ";
+    for (const ContentDump& dump : ContentDumps()) help += " " + std::string(dump.Name);
     return help + "\nExit status: 0 printed, 2 DIR is no installation or a wrong argument.\n";
 }
 
@@ -93,14 +103,14 @@ bool ParseOptions(const std::vector<std::string>& args, bool langAllowed, Option
 
 // Loads the installation in `dir` as the program's start-up does; false (with a message) when
 // it is no installation.
-bool LoadInstallation(const std::string& dir, int lang, Course& course, Problems& problems, std::ostream& err) {
+bool LoadInstallation(const std::string& dir, int lang, StartupState& state, Course& course, Problems& problems,
+                      std::ostream& err) {
     std::error_code ec;
     const std::filesystem::path path = std::filesystem::absolute(dir, ec);
     if (ec || !std::filesystem::is_directory(path)) {
         err << "quillan-course: " << dir << " is not a directory\n";
         return false;
     }
-    StartupState state;
     CollectedMessages messages;
     try {
         if (!ResolveInstallation(state, WithTrailingSeparator(Utf8ToCp1250(path.string())), messages)) {
@@ -119,6 +129,27 @@ bool LoadInstallation(const std::string& dir, int lang, Course& course, Problems
     return true;
 }
 
+// Builds the exercise table of a new learner as his first sign-in does; what stops it is noted
+// with its file and line ("exercise-table" when it has none), unless a problem of that line is
+// noted already.
+void CheckExerciseTable(const StartupState& state, const Course& course, Problems& problems) {
+    ResultsTable table;
+    try {
+        BuildExerciseTable(table, course, state, 0);
+    } catch (const DataLineError& error) {
+        const auto& noted = problems.List();
+        const bool known = std::any_of(noted.begin(), noted.end(), [&](const Problem& problem) {
+            return problem.File == error.Place().File && problem.Line == error.Place().Line;
+        });
+        if (!known) problems.Add(error.Place().File, error.Place().Line, error.Place().Detail);
+    } catch (const std::exception& error) {
+        problems.Add("exercise-table", 0, error.what());
+    }
+}
+
+// The text-exercise list as the program names it: "St_" + CourseLetter + ".txt".
+std::string TextExerciseListFile(const StartupState& state) { return "St_" + state.CourseLetter + ".txt"; }
+
 std::string ProblemLine(const Problem& problem) {
     return Cp1250ToUtf8(problem.File) + ":" + std::to_string(problem.Line) + ": " + Cp1250ToUtf8(problem.Message);
 }
@@ -134,9 +165,12 @@ int Check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
         err << kCheckHelp;
         return kUsage;
     }
+    StartupState state;
     Course course;
     Problems problems;
-    if (!LoadInstallation(options.positional[0], options.lang, course, problems, err)) return kUsage;
+    if (!LoadInstallation(options.positional[0], options.lang, state, course, problems, err)) return kUsage;
+    CheckTextExerciseContents(course, state.ProgramDir, TextExerciseListFile(state), problems);
+    CheckExerciseTable(state, course, problems);
     for (const CourseLoadStep& step : CourseLoadSteps())
         for (std::string_view name : step.Tables) out << name << " " << FindCourseTable(name)->Count(course) << "\n";
     for (const Problem& problem : problems.List()) out << ProblemLine(problem) << "\n";
@@ -155,16 +189,21 @@ int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         return kUsage;
     }
     const CourseTable* table = FindCourseTable(options.positional[1]);
-    if (!table) {
+    const ContentDump* contentDump = FindContentDump(options.positional[1]);
+    if (!table && !contentDump) {
         err << "quillan-course: no table '" << options.positional[1] << "'\n" << DumpHelp();
         return kUsage;
     }
+    StartupState state;
     Course course;
     Problems problems;
-    if (!LoadInstallation(options.positional[0], options.lang, course, problems, err)) return kUsage;
+    if (!LoadInstallation(options.positional[0], options.lang, state, course, problems, err)) return kUsage;
     if (!problems.Empty())
         err << "quillan-course: " << problems.List().size() << " problem(s) in the installation; see quillan-course check\n";
-    table->Dump(course, out);
+    if (contentDump)
+        contentDump->Dump(course, state.ProgramDir, TextExerciseListFile(state), out);
+    else
+        table->Dump(course, out);
     return kOk;
 }
 
@@ -187,7 +226,7 @@ int Words(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     VocabStore store;
     Problems problems;
     try {
-        LoadWordList(Utf8ToCp1250(file), store, problems, nullptr);
+        LoadWordList(Utf8ToCp1250(file), store, problems);
     } catch (const DataLineError& error) {
         err << ProblemLine(Problem{error.Place().File, error.Place().Line, error.Place().Detail}) << "\n";
         return kProblems;

@@ -4,6 +4,7 @@
 
 #include "platform/cp1250.h"
 #include "platform/system_clock.h"
+#include "app/installation.h"
 #include "progress/exercise_table.h"
 #include "progress/results_json.h"
 

@@ -79,4 +79,16 @@ JsonObject& JsonObject::Objects(std::string_view key, const std::vector<JsonObje
     return *this;
 }
 
+JsonObject& JsonObject::Object(std::string_view key, const JsonObject& object) {
+    Key(key);
+    body_ += object.str();
+    return *this;
+}
+
+JsonObject& JsonObject::Null(std::string_view key) {
+    Key(key);
+    body_ += "null";
+    return *this;
+}
+
 }  // namespace quillan

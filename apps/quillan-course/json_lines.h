@@ -16,6 +16,8 @@ public:
     JsonObject& Numbers(std::string_view key, const std::vector<int>& values);
     JsonObject& Texts(std::string_view key, const std::vector<std::string>& cp1250);
     JsonObject& Objects(std::string_view key, const std::vector<JsonObject>& objects);
+    JsonObject& Object(std::string_view key, const JsonObject& object);
+    JsonObject& Null(std::string_view key);
 
     // "{...}" without a line end.
     std::string str() const { return "{" + body_ + "}"; }

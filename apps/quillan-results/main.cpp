@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "app/installation.h"
-#include "app/settings.h"
+#include "progress/settings.h"
 #include "course/load_course.h"
 #include "platform/cp1250.h"
 #include "platform/day_date.h"
@@ -25,10 +25,10 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/system_clock.h"
-#include "progress/chart_printout.h"
-#include "progress/chart_tree.h"
+#include "chart/chart_printout.h"
+#include "chart/chart_tree.h"
 #include "progress/exercise_table.h"
-#include "progress/learner_session.h"
+#include "session/learner_session.h"
 #include "progress/results_json.h"
 #include "text/text_utils.h"
 
@@ -153,7 +153,8 @@ int NewLearner(const std::string& installDir, const std::string& learnerDir) {
 
 // Prints the printout of the learner's results chart (every exercise, collapsed or with every
 // line expanded), built as the program's chart builds it, in UTF-8. The pictures it names are
-// those of the installation, by its absolute path.
+// those of the installation, by its absolute path. Gives 1 when a learner's file did not load
+// whole (nothing is printed when his results cannot be read at all).
 int Chart(const std::string& installDir, const std::string& learnerDir, bool expand) {
     StreamMessages messages(std::cerr, "quillan-results: ");
     SystemClock clock;
@@ -180,13 +181,15 @@ int Chart(const std::string& installDir, const std::string& learnerDir, bool exp
     const LearnerFile& file = ctx.learner.results.file;
     if (file.state == LearnerFile::State::Missing)
         throw std::runtime_error("no results file " + Cp1250ToUtf8(NativePath(file.path)));
+    if (file.state == LearnerFile::State::Unreadable) return 1;  // told on stderr
     LoadRepetitions(ctx);
 
     ChartTree tree;
     tree.Build(ctx, 1, clock.Now());
     tree.SetAllExpanded(expand);
     std::cout << Cp1250ToUtf8(ChartHtml(tree, s.ProgramDir)) << '\n';
-    return 0;
+    // A file that did not load whole has been told on stderr; the chart shows what was read.
+    return file.LoadedWhole() && ctx.learner.repetitions.file.LoadedWhole() ? 0 : 1;
 }
 
 int Run(const std::vector<std::string>& args) {

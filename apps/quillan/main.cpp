@@ -1,8 +1,11 @@
 #include <QCoreApplication>
+#include <iostream>
+#include <optional>
 
 #include "app/main_form.h"
 #include "app/program.h"
 #include "app/quillan_application.h"
+#include "platform/messages.h"
 
 int main(int argc, char** argv) {
     quillan::QuillanApplication app(argc, argv);
@@ -16,7 +19,11 @@ int main(int argc, char** argv) {
     const std::string programDir =
         quillan::Program::ProgramDirFor(argument, QCoreApplication::applicationDirPath().toStdString());
 
-    quillan::Program program(app);
+    // QUILLAN_MESSAGES=stderr: the program's messages go to standard error instead of message
+    // boxes, for scripts and tests that run it with no one to answer.
+    std::optional<quillan::StreamMessages> toStderr;
+    if (qEnvironmentVariable("QUILLAN_MESSAGES") == "stderr") toStderr.emplace(std::cerr, "quillan: ");
+    quillan::Program program(app, toStderr ? &*toStderr : nullptr);
     if (!program.Start(programDir)) return program.ExitCode();
     // Other windows (help, the chart) may still be open when the learner confirms leaving.
     QObject::connect(program.MainForm(), &quillan::TMainForm::ProgramEnding, &app, [] { QCoreApplication::exit(0); });

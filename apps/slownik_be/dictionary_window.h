@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "help/dictionary_index.h"
+#include "dictionary/dictionary_index.h"
 
 class QAudioOutput;
 class QLabel;

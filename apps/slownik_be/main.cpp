@@ -7,8 +7,8 @@
 #include "app/installation.h"
 #include "app/program.h"
 #include "dictionary_window.h"
-#include "help/dictionary_content.h"
-#include "platform/cp1250.h"
+#include "dictionary/dictionary_content.h"
+#include "help/dictionary_launcher.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/qt/qt_text.h"
@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
         quillan::ResolveInstallation(state, programDir, silent);
     } catch (const std::exception&) {
     }
-    const std::string title = state.DictionaryTitle.empty() ? quillan::Utf8ToCp1250("Słownik") : state.DictionaryTitle;
+    const std::string title = quillan::DictionaryWindowTitle(state);
 
     if (quillan::RequestRaise(title)) return 0;  // a copy runs already and has come to the front
 

@@ -18,11 +18,11 @@
 #include <QTimer>
 #include <iostream>
 
-#include "app/context.h"
+#include "session/app_context.h"
 #include "app/installation.h"
 #include "app/program.h"
 #include "app/quillan_application.h"
-#include "app/shared_forms.h"
+#include "forms/shared_forms.h"
 #include "audio/recorder.h"
 #include "audio/resource_form.h"
 #include "controls/picture_controls.h"
@@ -35,7 +35,7 @@
 #include "platform/qt/qt_audio_capture.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_text.h"
-#include "progress/learner_session.h"
+#include "session/learner_session.h"
 
 namespace {
 
@@ -116,7 +116,8 @@ int main(int argc, char** argv) {
         std::cerr << "usage: trainer-tour INSTALLATION_DIR OUT_DIR [WORD_LIST]\n";
         return 2;
     }
-    const QString out = QString::fromLocal8Bit(argv[2]);
+    // Absolute before the installation becomes the current directory.
+    const QString out = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
     QDir().mkpath(out + "/learner");
 
     AppContext context;
@@ -138,8 +139,7 @@ int main(int argc, char** argv) {
     SharedForms forms(context, printer);
     forms.form5->LoadButtonPictures();
 
-    context.startup.ResultsDirectory = WithTrailingSeparator(Utf8ToCp1250((out + "/learner").toStdString()));
-    if (!OpenLearnerFiles(context, 0)) return 1;
+    if (!OpenLearnerFiles(context, WithTrailingSeparator(Utf8ToCp1250((out + "/learner").toStdString())), 0)) return 1;
     std::string id, name = argc > 3 ? argv[3] : "";
     for (const CW_Info& record : context.learner.results.records)
         if (record.Id.rfind("slo_", 0) == 0 && (name.empty() || record.Title.substr(1) == name)) {

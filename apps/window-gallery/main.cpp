@@ -23,32 +23,33 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
-#include "app/context.h"
+#include "session/app_context.h"
 #include "app/exit_form.h"
 #include "app/local_learners.h"
 #include "app/local_user_form.h"
 #include "app/main_form.h"
 #include "app/new_learner_form.h"
 #include "app/settings_form.h"
-#include "progress/delete_repetitions_form.h"
+#include "chart/delete_repetitions_form.h"
 #include "progress/repetitions.h"
 #include "progress/results_store.h"
 #include "app/installation.h"
 #include "app/program.h"
 #include "app/quillan_application.h"
-#include "app/shared_forms.h"
+#include "forms/shared_forms.h"
 #include "audio/multimedia_form.h"
 #include "audio/resource_form.h"
-#include "controls/answer_form.h"
+#include "forms/answer_form.h"
 #include "controls/message_form.h"
 #include "controls/picture_controls.h"
 #include "controls/result_gauge.h"
-#include "controls/summary_form.h"
+#include "forms/summary_form.h"
 #include "controls/transparent_button.h"
 #include "course/load_course.h"
 #include "guidance/information_form.h"
 #include "help/help_form.h"
 #include "help/html_small_form.h"
+#include "help/page_printing.h"
 #include "platform/cp1250.h"
 #include "platform/paths.h"
 #include "platform/qt/qt_clock.h"
@@ -56,10 +57,10 @@
 #include "platform/qt/qt_messages.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_text.h"
-#include "progress/chart_form.h"
-#include "progress/chart_printout.h"
-#include "progress/exercise_windows.h"
-#include "progress/learner_session.h"
+#include "chart/chart_form.h"
+#include "chart/chart_printout.h"
+#include "exercises/exercise_windows.h"
+#include "session/learner_session.h"
 #include "text/numbered_texts.h"
 
 namespace {
@@ -136,9 +137,10 @@ void SaveMenuWindows(AppContext& context, SharedForms& forms, const QString& out
     exit.show();
     Save(exit, out, "TForm24");
     exit.hide();
-    forms.kasPowt->show();
-    Save(*forms.kasPowt, out, "Tkas_powt_Form");
-    forms.kasPowt->hide();
+    Tkas_powt_Form deleteAll(context.Window(), forms.form5->MyImageList1);
+    deleteAll.show();
+    Save(deleteAll, out, "Tkas_powt_Form");
+    deleteAll.hide();
 
     QtClock clock;
     context.services.clock = &clock;
@@ -229,7 +231,8 @@ int main(int argc, char** argv) {
         std::cerr << "usage: window-gallery INSTALLATION_DIR OUT_DIR [--screen]\n";
         return 2;
     }
-    const QString out = QString::fromLocal8Bit(argv[2]);
+    // Absolute before the installation becomes the current directory.
+    const QString out = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
     QDir().mkpath(out);
     bool screen = false;
     std::string learner;
@@ -269,9 +272,15 @@ int main(int argc, char** argv) {
     forms.SetMainWindow(&main);
 
     TForm20& form20 = *forms.form20;
-    form20.Label1->setText(ToQt(Text("Nagranie jest zbyt krótkie. Nagraj się jeszcze raz.")));
+    form20.SetMessage(Text("Nagranie jest zbyt krótkie. Nagraj się jeszcze raz."));
     form20.show();
     Save(form20, out, "TForm20");
+    form20.hide();
+    // What a printout to a PDF file tells, with a learner's directory deep enough to wrap.
+    const std::string pdf = "/home/uczen/Dokumenty/kurs_angielskiego/uczniowie/zofia_zak/wydruk_2024-05-06_12-30-45.pdf";
+    form20.SetMessage(PrintedMessage(PrintOutcome{true, pdf, {}}, context.Window()));
+    form20.show();
+    Save(form20, out, "TForm20_printed_to_file");
     form20.hide();
 
     TForm6& form6 = *forms.form6;

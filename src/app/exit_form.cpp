@@ -2,12 +2,12 @@
 
 #include <QKeyEvent>
 
-#include "audio/button_pictures.h"
+#include "controls/button_pictures.h"
 #include "controls/transparent_button.h"
 
 namespace quillan {
 
-TForm24::TForm24(AppContext& context, TMyImageList& images, QWidget* parent)
+TForm24::TForm24(WindowContext context, TMyImageList& images, QWidget* parent)
     : PictureDialog(context, QSize(300, 100), "koniec.bmp", parent) {
     setObjectName("TForm24");
     // The picture writes the captions of the two buttons under these places.

@@ -4,6 +4,8 @@
 
 namespace quillan {
 
+struct AppContext;
+
 class TMyImageList;
 class TTransparentButton;
 
@@ -12,7 +14,7 @@ class TTransparentButton;
 class TForm24 : public PictureDialog {
     Q_OBJECT
 public:
-    TForm24(AppContext& context, TMyImageList& images, QWidget* parent = nullptr);
+    TForm24(WindowContext context, TMyImageList& images, QWidget* parent = nullptr);
 
     // Clears the answer, shows the window modally and gives the answer.
     bool Confirm();

@@ -1,15 +1,14 @@
 #include "app/installation.h"
 
+#include "course/load_course.h"
+#include "course/problems.h"
 #include "platform/cp1250.h"
+#include "platform/errors.h"
+#include "progress/exercise_table.h"
 #include "platform/paths.h"
 #include "text/text_utils.h"
 
 namespace quillan {
-
-void SetLanguage(StartupState& state, int langIndex) {
-    state.LangIndex = langIndex;
-    state.LangDir = "Lang_r\\" + std::to_string(langIndex) + "\\";
-}
 
 std::string MissingPr55Message() {
     return Utf8ToCp1250("Brak plików systemowych, proszę powtórzyć instalację programu!");
@@ -44,9 +43,10 @@ void ReadProfile(LineReader& profile, StartupState& state) {
 }
 
 bool ResolveInstallation(StartupState& state, const std::string& programDir, Messages& messages) {
-    state.ProgramDir = programDir;
+    // Taken as absolute before the current directory changes, so that a relative argument
+    // names the same directory afterwards.
+    state.ProgramDir = WithTrailingSeparator(AbsolutePath(programDir));
     if (!ChangeDirectory(state.ProgramDir)) messages.Warn(NoDirectoryMessage());
-    state.ProgramDir = WithTrailingSeparator(state.ProgramDir);
 
     auto pr55 = LineReader::OpenIfExists(state.ProgramDir + "pr55.ini");
     if (!pr55) {
@@ -84,5 +84,21 @@ int ReadClassroomConfig(StartupState& state) {
 }
 
 bool ScreenLargeEnough(int width, int height) { return width >= 800 && height >= 600; }
+
+ResultsTable InstallationExerciseTable(const std::string& programDir, DayNumber now, Messages& messages, int lang) {
+    StartupState state;
+    state.ProgramDir = WithTrailingSeparator(programDir);
+    std::optional<LineReader> profile = LineReader::OpenIfExists(state.ProgramDir + "prof_r.txt");
+    if (!profile) throw FileError(MissingProfileMessage());
+    ReadProfile(*profile, state);
+    ChooseInterfaceLanguage(state);
+    if (lang >= 0) SetLanguage(state, lang);
+    Course course;
+    Problems problems;
+    LoadCourseData(state, course, problems, &messages);
+    ResultsTable table;
+    BuildExerciseTable(table, course, state, now);
+    return table;
+}
 
 }  // namespace quillan

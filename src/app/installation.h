@@ -2,7 +2,9 @@
 
 #include <string>
 
-#include "app/startup_state.h"
+#include "context/startup_state.h"
+#include "platform/day_date.h"
+#include "progress/results_store.h"
 #include "platform/line_reader.h"
 #include "platform/messages.h"
 
@@ -19,7 +21,8 @@ std::string ReadMediaDir(LineReader& pr55);
 // be numbers; a non-number throws ConversionError.
 void ReadProfile(LineReader& profile, StartupState& state);
 
-// Sets ProgramDir (a separator added when missing), makes it the current directory, and reads
+// Sets ProgramDir (absolute: a relative `programDir` is taken from the current directory; a
+// separator added when missing), makes it the current directory, and reads
 // "pr55.ini" and "prof_r.txt". A media directory written as a relative path is taken from
 // ProgramDir. Shows the installation's messages; false when the program must stop (a file is
 // missing). A non-numeric "prof_r.txt" line throws ConversionError.
@@ -34,6 +37,13 @@ int ReadClassroomConfig(StartupState& state);
 
 // The program needs a screen of at least 800 x 600.
 bool ScreenLargeEnough(int width, int height);
+
+// The table a new learner of the installation in `programDir` gets, as the program builds it:
+// "prof_r.txt" read, the course loaded with the sections of interface language `lang` (-1: the
+// installation's own, 1 with "be.ini", else 0); what loading tells the learner goes to
+// `messages`. Throws what loading and building throw; a missing "prof_r.txt" throws FileError.
+ResultsTable InstallationExerciseTable(const std::string& programDir, DayNumber now, Messages& messages,
+                                       int lang = -1);
 
 // The installation's fixed messages (Windows-1250).
 std::string MissingPr55Message();

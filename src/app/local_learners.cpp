@@ -2,7 +2,7 @@
 
 #include "course/load_course.h"
 #include "platform/errors.h"
-#include "progress/learner_session.h"
+#include "session/learner_session.h"
 
 namespace quillan {
 
@@ -10,17 +10,8 @@ LocalLearners::LocalLearners(AppContext& ctx) : ctx_(ctx), learners_(LoadLearner
 
 bool LocalLearners::SignIn(int position) {
     const LearnerEntry& learner = learners_.at(static_cast<size_t>(position - 1));
-    ctx_.startup.ResultsDirectory = LearnerDirectory(ctx_.startup.ProgramDir, learner);
-    try {
-        if (!OpenLearnerFiles(ctx_, ctx_.newLearnerLanguage)) return false;
-    } catch (const ConversionError& error) {
-        // Only the settings file is read as text. A damaged one is reported and left as it is
-        // for the learner to see; he works with the usual settings meanwhile.
-        ctx_.services.messages->Error("ustaw_" + ctx_.startup.CourseFileId + ".txt: " + error.what());
-        Settings usual;
-        usual.LangIndex = ctx_.startup.LangIndex;
-        ctx_.learner.settings = usual;
-    }
+    if (!OpenLearnerFiles(ctx_, LearnerDirectory(ctx_.startup.ProgramDir, learner), ctx_.newLearnerLanguage))
+        return false;
     ctx_.learner.loginName = learner.Name;
     return true;
 }

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "app/context.h"
+#include "session/app_context.h"
 #include "app/learners.h"
 
 namespace quillan {
@@ -16,12 +16,13 @@ public:
 
     const LearnerList& List() const { return learners_; }
 
-    // Signs in the learner at 1-based `position`: ResultsDirectory becomes his directory (made
-    // when missing), his results are loaded (or his exercise table built from the course and
+    // Signs in the learner at 1-based `position` (OpenLearnerFiles): ResultsDirectory becomes
+    // his directory, his results are loaded (or his exercise table built from the course and
     // saved at once), then his repetitions and settings, which bring the tables of his interface
     // language. His name becomes the login name. False when his results could not be read (he
-    // has been told); the sign-in goes no further then. A settings file that cannot be read is
-    // reported and left untouched, and the learner signs in with the default settings.
+    // has been told). A course-data error in building his table throws; the learner signed in
+    // before stays signed in then and nothing of the new one is written. A settings file that
+    // cannot be read is reported and left untouched, and he signs in with the default settings.
     bool SignIn(int position);
 
     // Creates a learner from a typed name: the next number, the trimmed name, "usr.t" rewritten

@@ -3,16 +3,17 @@
 #include <QKeyEvent>
 #include <QListWidget>
 
-#include "app/context.h"
+#include "session/app_context.h"
 #include "app/local_learners.h"
 #include "app/new_learner_form.h"
-#include "app/shared_forms.h"
-#include "audio/button_pictures.h"
+#include "forms/shared_forms.h"
+#include "controls/button_pictures.h"
 #include "audio/resource_form.h"
 #include "controls/transparent_button.h"
 #include "guidance/information_form.h"
 #include "help/help_form.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/first_window_probe.h"
 #include "text/numbered_texts.h"
 #include "text/text_utils.h"
 
@@ -25,6 +26,7 @@ constexpr int kNewLearnerPicture = 29;  // "New learner", with its words in the 
 
 TForm9::TForm9(AppContext& context, SharedForms& forms, LocalLearners& learners, TForm10& newLearner, QWidget* parent)
     : PictureDialog(context, QSize(300, 200), "logowanie.bmp", parent),
+      app_(context),
       forms_(forms),
       learners_(learners),
       newLearner_(newLearner) {
@@ -55,13 +57,16 @@ TForm9::TForm9(AppContext& context, SharedForms& forms, LocalLearners& learners,
     connect(B_Zamknij, &TTransparentButton::clicked, this, &QDialog::reject);
     connect(L_powtorki, &TTransparentButton::clicked, this, &TForm9::L_powtorkiClick);
     connect(btn_help, &TTransparentButton::clicked, this, [this] {
-        forms_.informacja->PanelKey = "HH_" + UiText(context_.course.interfaceTexts, 1);
+        forms_.informacja->PanelKey = "HH_" + UiText(app_.course.interfaceTexts, 1);
         forms_.informacja->exec();
     });
     FillList();
 }
 
-bool TForm9::SignInModally() { return exec() == QDialog::Accepted; }
+bool TForm9::SignInModally() {
+    ExitAfterFirstPaintWhenProbed(*this);  // the start-up measurement ends here
+    return exec() == QDialog::Accepted;
+}
 
 void TForm9::FillList() {
     ComboBox1->clear();
@@ -109,7 +114,7 @@ void TForm9::keyPressEvent(QKeyEvent* event) {
         B_OKClick();
         break;
     case Qt::Key_F1:
-        forms_.help->ShowPage(context_.startup.ProgramDir + "Htm_r\\h_log.html");
+        forms_.help->ShowPage(app_.startup.ProgramDir + "Htm_r\\h_log.html");
         break;
     default:
         PictureDialog::keyPressEvent(event);

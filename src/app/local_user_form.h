@@ -6,6 +6,8 @@ class QListWidget;
 
 namespace quillan {
 
+struct AppContext;
+
 class LocalLearners;
 class SharedForms;
 class TForm10;
@@ -39,6 +41,7 @@ private:
     void B_OKClick();
     void L_powtorkiClick();
 
+    AppContext& app_;
     SharedForms& forms_;
     LocalLearners& learners_;
     TForm10& newLearner_;

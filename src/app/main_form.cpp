@@ -8,11 +8,11 @@
 #include <QScreen>
 #include <QUrl>
 
-#include "app/context.h"
+#include "session/app_context.h"
 #include "app/exit_form.h"
 #include "app/main_menu.h"
 #include "app/settings_form.h"
-#include "app/shared_forms.h"
+#include "forms/shared_forms.h"
 #include "audio/multimedia_form.h"
 #include "audio/resource_form.h"
 #include "controls/picture_controls.h"

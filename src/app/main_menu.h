@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/context.h"
+#include "session/app_context.h"
 
 namespace quillan {
 

@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/context.h"
+#include "session/app_context.h"
 #include "app/learners.h"
 #include "app/local_learners.h"
-#include "app/shared_forms.h"
-#include "audio/button_pictures.h"
+#include "forms/shared_forms.h"
+#include "controls/button_pictures.h"
 #include "audio/resource_form.h"
 #include "controls/message_form.h"
 #include "controls/transparent_button.h"
@@ -22,7 +22,7 @@
 namespace quillan {
 
 TForm10::TForm10(AppContext& context, SharedForms& forms, LocalLearners& learners, QWidget* parent)
-    : PictureDialog(context, QSize(320, 120), "logow_new.bmp", parent), forms_(forms), learners_(learners) {
+    : PictureDialog(context, QSize(320, 120), "logow_new.bmp", parent), app_(context), forms_(forms), learners_(learners) {
     setObjectName("TForm10");
     TMyImageList& images = forms_.form5->MyImageList1;
     QFont font("Verdana");
@@ -58,7 +58,7 @@ TForm10::TForm10(AppContext& context, SharedForms& forms, LocalLearners& learner
     connect(B_OK, &TTransparentButton::clicked, this, &TForm10::B_OKClick);
     connect(B_Zamknij, &TTransparentButton::clicked, this, &QDialog::reject);
     connect(btn_help, &TTransparentButton::clicked, this, [this] {
-        forms_.informacja->PanelKey = "HH_" + UiText(context_.course.interfaceTexts, 2);
+        forms_.informacja->PanelKey = "HH_" + UiText(app_.course.interfaceTexts, 2);
         forms_.informacja->exec();
     });
 }
@@ -70,7 +70,7 @@ int TForm10::Open() {
 }
 
 void TForm10::showEvent(QShowEvent* event) {
-    const StartupState& s = context_.startup;
+    const StartupState& s = app_.startup;
     Label24->setVisible(!s.EnglishOnly);
     cb_lang->setVisible(!s.EnglishOnly);
     if (!s.EnglishOnly) {
@@ -88,16 +88,16 @@ void TForm10::showEvent(QShowEvent* event) {
 void TForm10::B_OKClick() {
     const int item = cb_lang->currentIndex();
     const int language = item >= 0 && item < static_cast<int>(languages_.size()) ? languages_[static_cast<size_t>(item)].Number : 0;
-    const int languageBefore = context_.startup.LangIndex;
+    const int languageBefore = app_.startup.LangIndex;
     const int position = learners_.Create(FromQt(Edit1->text()), language);
     if (position == 0) {
-        forms_.form20->ShowMessage(UiText(context_.course.interfaceTexts, 83));
+        forms_.form20->ShowMessage(UiText(app_.course.interfaceTexts, 83));
         Edit1->clear();
         return;
     }
     created_ = position;
     accept();
-    if (context_.startup.LangIndex != languageBefore) emit InterfaceLanguageChanged();
+    if (app_.startup.LangIndex != languageBefore) emit InterfaceLanguageChanged();
 }
 
 void TForm10::keyPressEvent(QKeyEvent* event) {
@@ -110,7 +110,7 @@ void TForm10::keyPressEvent(QKeyEvent* event) {
         if (!B_OK->isHidden()) B_OKClick();
         break;
     case Qt::Key_F1:
-        forms_.help->ShowPage(context_.startup.ProgramDir + "Htm_r\\h_log.html");
+        forms_.help->ShowPage(app_.startup.ProgramDir + "Htm_r\\h_log.html");
         break;
     default:
         PictureDialog::keyPressEvent(event);

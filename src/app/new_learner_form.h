@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/settings.h"
+#include "progress/settings.h"
 #include "controls/picture_dialog.h"
 
 class QComboBox;
@@ -10,6 +10,8 @@ class QLabel;
 class QLineEdit;
 
 namespace quillan {
+
+struct AppContext;
 
 class LocalLearners;
 class SharedForms;
@@ -44,6 +46,7 @@ protected:
 private:
     void B_OKClick();
 
+    AppContext& app_;
     SharedForms& forms_;
     LocalLearners& learners_;
     std::vector<LanguageItem> languages_;

@@ -12,11 +12,11 @@
 #include "app/new_learner_form.h"
 #include "app/settings_form.h"
 #include "app/main_form.h"
-#include "progress/chart_form.h"
-#include "progress/exercise_windows.h"
+#include "chart/chart_form.h"
+#include "exercises/exercise_windows.h"
 #include "app/quillan_application.h"
 #include "course/data_errors.h"
-#include "app/shared_forms.h"
+#include "forms/shared_forms.h"
 #include "audio/resource_form.h"
 #include "course/load_course.h"
 #include "platform/cp1250.h"
@@ -58,6 +58,22 @@ std::string Program::ProgramDirFor(const std::string& argument, const std::strin
 }
 
 bool Program::Start(const std::string& programDir) {
+    // The one handler of start-up: whatever stops it (an installation file that cannot be read,
+    // course data the program cannot run with) is told, and the program ends with exit code 1.
+    try {
+        return StartUp(programDir);
+    } catch (const CourseStop& stop) {
+        messages_.Show(stop.what());
+    } catch (const std::exception& error) {
+        app_.ReportError(error);
+    } catch (...) {
+        app_.ReportError(std::runtime_error("Unknown error"));
+    }
+    exitCode_ = 1;
+    return false;
+}
+
+bool Program::StartUp(const std::string& programDir) {
     StartupState& state = context_.startup;
     state.ExecutableDir = WithTrailingSeparator(FromQt(QCoreApplication::applicationDirPath()));
     try {
@@ -70,17 +86,9 @@ bool Program::Start(const std::string& programDir) {
     ChooseInterfaceLanguage(state);
 
     forms_ = std::make_unique<SharedForms>(context_, printer_);
-    try {
-        // Surplus lines and similar reports are for the course check tool; the program goes on.
-        Problems problems;
-        LoadCourseData(state, context_.course, problems, &messages_);
-    } catch (const CourseStop& stop) {
-        messages_.Show(stop.what());
-        return false;
-    } catch (const std::exception& error) {
-        app_.ReportError(error);
-        return false;
-    }
+    // Surplus lines and similar reports are for the course check tool; the program goes on.
+    Problems problems;
+    LoadCourseData(state, context_.course, problems, &messages_);
     LoadLanguagePictures();
 
     const QSize screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize();
@@ -88,7 +96,7 @@ bool Program::Start(const std::string& programDir) {
         messages_.Show(ScreenTooSmallMessage());
         return false;
     }
-    if (!CreateWindows()) return false;
+    CreateWindows();
 
     backdrop_->Cover();
     state.ClassroomMode = ReadClassroomConfig(state);
@@ -109,15 +117,10 @@ bool Program::Start(const std::string& programDir) {
     return true;
 }
 
-bool Program::CreateWindows() {
-    try {
-        learners_ = std::make_unique<LocalLearners>(context_);
-    } catch (const ConversionError& error) {
-        // The list of learners cannot be read: a learner created now would rewrite it without
-        // the others, so the program ends here.
-        app_.ReportError(error);
-        return false;
-    }
+void Program::CreateWindows() {
+    // A list of learners that cannot be read ends start-up: a learner created now would rewrite
+    // it without the others.
+    learners_ = std::make_unique<LocalLearners>(context_);
     mainForm_ = std::make_unique<TMainForm>(context_, *forms_);
     forms_->SetMainWindow(mainForm_.get());
     form10_ = std::make_unique<TForm10>(context_, *forms_, *learners_);
@@ -134,7 +137,6 @@ bool Program::CreateWindows() {
     chart_ = std::make_unique<TWyborForm>(context_, *forms_, exercises_->Launcher());
     QObject::connect(mainForm_.get(), &TMainForm::ChartRequested, chart_.get(), qOverload<int, bool>(&TWyborForm::Open));
     QObject::connect(chart_.get(), &TWyborForm::RepetitionsCleared, mainForm_.get(), &TMainForm::UpdateRepetitionsButton);
-    return true;
 }
 
 void Program::LoadLanguagePictures() {

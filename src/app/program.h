@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "app/context.h"
+#include "session/app_context.h"
 #include "audio/recorder.h"
 #include "platform/qt/qt_audio_capture.h"
 #include "platform/qt/qt_clock.h"
@@ -32,8 +32,8 @@ public:
     ~Program();
 
     // Start-up from the installation directory through the sign-in to the shown main window.
-    // Returns false when the program must end: a problem (its message has been shown) or the
-    // learner left the sign-in; ExitCode() tells which.
+    // Returns false when the program must end: a problem (its message has been shown; nothing
+    // thrown escapes) or the learner left the sign-in; ExitCode() tells which.
     bool Start(const std::string& programDir);
     // 0 when the learner chose to leave, 1 after a problem.
     int ExitCode() const { return exitCode_; }
@@ -53,7 +53,8 @@ public:
     static std::string ProgramDirFor(const std::string& argument, const std::string& executableDir);
 
 private:
-    bool CreateWindows();
+    bool StartUp(const std::string& programDir);
+    void CreateWindows();
     // The pictures of the interface language: the button pictures and the main menu's.
     void LoadLanguagePictures();
 
@@ -67,7 +68,7 @@ private:
     AppContext context_;
     QtPrinter printer_;
     QtAudioCapture capture_;
-    SharedRecorder recorder_{capture_, context_};
+    SharedRecorder recorder_{capture_, context_.Window()};
     QtProcessLauncher launcher_;
     std::unique_ptr<SharedForms> forms_;
     std::unique_ptr<LocalLearners> learners_;

@@ -6,10 +6,10 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/context.h"
+#include "session/app_context.h"
 #include "app/local_learners.h"
-#include "app/shared_forms.h"
-#include "audio/button_pictures.h"
+#include "forms/shared_forms.h"
+#include "controls/button_pictures.h"
 #include "audio/resource_form.h"
 #include "controls/message_form.h"
 #include "controls/picture_controls.h"
@@ -58,7 +58,7 @@ QLineEdit* NumberField(QWidget* parent, int x, int y) {
 }  // namespace
 
 TOpcjeForm::TOpcjeForm(AppContext& context, SharedForms& forms, QWidget* parent)
-    : PictureDialog(context, QSize(399, 421), "ustawienia_rozum.bmp", parent), forms_(forms) {
+    : PictureDialog(context, QSize(399, 421), "ustawienia_rozum.bmp", parent), app_(context), forms_(forms) {
     setObjectName("TOpcjeForm");
     TMyImageList& images = forms_.form5->MyImageList1;
 
@@ -109,24 +109,24 @@ TOpcjeForm::TOpcjeForm(AppContext& context, SharedForms& forms, QWidget* parent)
     connect(B_Zamknij, &TTransparentButton::clicked, this, &QDialog::reject);
     connect(B_OK, &TTransparentButton::clicked, this, &TOpcjeForm::B_OKClick);
     connect(btn_help, &TTransparentButton::clicked, this, [this] {
-        forms_.informacja->PanelKey = "HH_" + UiText(context_.course.interfaceTexts, 3);
+        forms_.informacja->PanelKey = "HH_" + UiText(app_.course.interfaceTexts, 3);
         forms_.informacja->exec();
     });
 
-    languages_ = LanguageList(context_.startup.ProgramDir);
+    languages_ = LanguageList(app_.startup.ProgramDir);
     for (const LanguageItem& item : languages_) cb_lang->addItem(ToQt(item.Name));
     cb_lang->setCurrentIndex(languages_.size() < 2 ? 0 : 1);
 }
 
 void TOpcjeForm::showEvent(QShowEvent* event) {
-    const InterfaceTexts& texts = context_.course.interfaceTexts;
+    const InterfaceTexts& texts = app_.course.interfaceTexts;
     const std::pair<QLabel*, int> captions[] = {{Label1, 56},  {Label7, 61},  {Label22, 118}, {Label15, 119},
                                                 {Label16, 120}, {Label17, 122}, {Label19, 121}};
     for (auto [label, n] : captions) label->setText(ToQt(UiText(texts, n)));
     // An English-only installation offers no choice of language.
-    Label7->setVisible(!context_.startup.EnglishOnly);
-    cb_lang->setVisible(!context_.startup.EnglishOnly);
-    SetControls(context_.learner.settings);
+    Label7->setVisible(!app_.startup.EnglishOnly);
+    cb_lang->setVisible(!app_.startup.EnglishOnly);
+    SetControls(app_.learner.settings);
     B_OK->hide();
     PictureDialog::showEvent(event);
 }
@@ -134,7 +134,7 @@ void TOpcjeForm::showEvent(QShowEvent* event) {
 void TOpcjeForm::SetControls(const Settings& s) {
     // The item of the learner's language, wherever the installed languages put it.
     for (size_t i = 0; i < languages_.size(); ++i)
-        if (languages_[i].Number == context_.startup.LangIndex) cb_lang->setCurrentIndex(static_cast<int>(i));
+        if (languages_[i].Number == app_.startup.LangIndex) cb_lang->setCurrentIndex(static_cast<int>(i));
     cb_wielkoscliter->setChecked(s.CaseSensitive);
     cb_countletters->setChecked(s.ShowLetterCount);
     CB_czy_Powtorki->setChecked(s.RepetitionsOn);
@@ -144,11 +144,11 @@ void TOpcjeForm::SetControls(const Settings& s) {
 }
 
 Settings TOpcjeForm::FromControls() const {
-    Settings s = context_.learner.settings;
+    Settings s = app_.learner.settings;
     const int item = cb_lang->currentIndex();
-    s.LangIndex = !context_.startup.EnglishOnly && item >= 0 && item < static_cast<int>(languages_.size())
+    s.LangIndex = !app_.startup.EnglishOnly && item >= 0 && item < static_cast<int>(languages_.size())
                       ? languages_[static_cast<size_t>(item)].Number
-                      : context_.startup.LangIndex;
+                      : app_.startup.LangIndex;
     s.CaseSensitive = cb_wielkoscliter->isChecked();
     s.ShowLetterCount = cb_countletters->isChecked();
     s.RepetitionsOn = CB_czy_Powtorki->isChecked();
@@ -161,10 +161,10 @@ Settings TOpcjeForm::FromControls() const {
 void TOpcjeForm::B_OKClick() {
     const int problem = RepetitionFieldsProblem(FromQt(E_powtorki_wynik->text()), FromQt(E_powtorki_interwal->text()));
     if (problem != 0) {
-        forms_.form20->ShowMessage(UiText(context_.course.interfaceTexts, problem));
+        forms_.form20->ShowMessage(UiText(app_.course.interfaceTexts, problem));
         return;
     }
-    const bool languageChanged = ConfirmSettings(context_, FromControls());
+    const bool languageChanged = ConfirmSettings(app_, FromControls());
     accept();
     if (languageChanged) emit InterfaceLanguageChanged();
 }
@@ -179,7 +179,7 @@ void TOpcjeForm::keyPressEvent(QKeyEvent* event) {
         if (!B_OK->isHidden()) B_OKClick();
         break;
     case Qt::Key_F1:
-        forms_.help->ShowPage(context_.startup.ProgramDir + "Htm_r\\h_pres.html");
+        forms_.help->ShowPage(app_.startup.ProgramDir + "Htm_r\\h_pres.html");
         break;
     default:
         PictureDialog::keyPressEvent(event);

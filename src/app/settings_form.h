@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/settings.h"
+#include "progress/settings.h"
 #include "controls/picture_dialog.h"
 
 class QCheckBox;
@@ -11,6 +11,8 @@ class QLabel;
 class QLineEdit;
 
 namespace quillan {
+
+struct AppContext;
 
 class SharedForms;
 class TMLabel;
@@ -59,6 +61,7 @@ private:
     void B_OKClick();
     void SetControls(const Settings& settings);
 
+    AppContext& app_;
     SharedForms& forms_;
     std::vector<LanguageItem> languages_;
 };

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/startup_state.h"
+#include "context/startup_state.h"
 
 namespace quillan {
 

@@ -1,5 +1,6 @@
 #include "audio/media_window_layout.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "text/text_utils.h"
@@ -13,35 +14,59 @@ int MediaTypeOf(int type, const std::string& path) {
     return type;
 }
 
-MediaLayout LayOutMedia(int type, bool bookmarks) {
+namespace {
+
+constexpr int kTitleHeight = 20;  // the title strip, when the close button is no higher than 18
+constexpr int kButtonGap = 2;     // between two buttons side by side
+constexpr int kBarGap = 6;        // between the last button and a bar on its row
+
+Box Sized(int left, int top, PictureSize size) { return {left, top, size.width, size.height}; }
+
+bool SameRow(const Box& a, const Box& b) { return a.top < b.top + b.height && b.top < a.top + a.height; }
+
+}  // namespace
+
+MediaLayout LayOutMedia(int type, bool bookmarks, const MediaPictures& pictures) {
     MediaLayout l;
+    int buttonsLeft = 0, buttonsTop = 0, marksTop = 0;
+    const int titleHeight = std::max(kTitleHeight, pictures.close.height + 2);
     if (type == 1) {
-        // A small player: the title strip, the picture, then the controls on their strip.
-        l.window = {0, 0, 336, 344};
+        // A small player: the title strip, the picture, then the controls on their strip. A
+        // close button higher than the title strip planned for makes the window as much taller.
+        const int taller = titleHeight - kTitleHeight;
+        l.window = {0, 0, 336, 344 + taller};
         l.titleShown = true;
         l.videoShown = true;
-        l.video = {1, 20, 334, 251};
-        l.strip = {0, 272, 336, 72};
-        l.bar = {12, 282, 312, 8};
-        l.knob = {12, 278, 10, 16};
-        l.play = {12, 304, 24, 24};
-        l.pause = {40, 304, 24, 24};
-        l.stop = {68, 304, 24, 24};
-        for (int k = 0; k < 4; ++k) l.marks[static_cast<size_t>(k)] = {190 + 24 * k, 304, 22, 24};
+        l.video = {1, titleHeight, 334, 251};
+        l.strip = {0, 272 + taller, 336, 72};
+        l.bar = {12, 282 + taller, 312, 8};
+        l.knob = {12, 278 + taller, 10, 16};
+        buttonsLeft = 12;
+        buttonsTop = marksTop = 304 + taller;
     } else {
         // The sound strip: 33 high, wider when the text has bookmarks.
         const int width = bookmarks ? 290 : 200;
         l.window = {0, 0, width, 33};
         l.strip = {0, 0, width, 33};
-        l.play = {4, 4, 24, 24};
-        l.pause = {30, 4, 24, 24};
-        l.stop = {56, 4, 24, 24};
         l.bar = {88, 13, 94, 8};
         l.knob = {88, 9, 8, 16};
-        for (int k = 0; k < 4; ++k) l.marks[static_cast<size_t>(k)] = {190 + 24 * k, 4, 22, 24};
+        buttonsLeft = 4;
+        buttonsTop = marksTop = 4;
     }
-    l.title = {0, 0, l.window.width - 23, 20};
-    l.close = {l.window.width - 22, 1, 20, 18};
+    l.play = Sized(buttonsLeft, buttonsTop, pictures.play);
+    l.pause = Sized(l.play.left + l.play.width + kButtonGap, buttonsTop, pictures.pause);
+    l.stop = Sized(l.pause.left + l.pause.width + kButtonGap, buttonsTop, pictures.stop);
+    // Buttons wider than planned push the bar on their row to the right; its end stays.
+    const int afterButtons = l.stop.left + l.stop.width + kBarGap;
+    if (SameRow(l.stop, l.bar) && afterButtons > l.bar.left) {
+        l.bar.width -= afterButtons - l.bar.left;
+        l.bar.left = afterButtons;
+        l.knob.left = afterButtons;
+    }
+    for (int k = 0; k < 4; ++k) l.marks[static_cast<size_t>(k)] = Sized(190 + 24 * k, marksTop, pictures.mark);
+    // The close button at the title strip's right end, inside the window; the title up to it.
+    l.close = Sized(l.window.width - pictures.close.width - 2, 1, pictures.close);
+    l.title = {0, 0, l.close.left - 1, titleHeight};
     return l;
 }
 

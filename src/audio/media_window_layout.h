@@ -22,7 +22,20 @@ struct Bookmarks {
 // ".wav" as sound (2), whatever type was given; otherwise the given type.
 int MediaTypeOf(int type, const std::string& path);
 
-// Where the controls of the media window go for a video (type 1) or a sound (type 2).
+// The size of a picture a control shows (an image button is as large as its picture).
+struct PictureSize {
+    int width = 0, height = 0;
+};
+
+// The pictures of the media window's buttons, as large as the installation draws them.
+struct MediaPictures {
+    PictureSize play{24, 24}, pause{24, 24}, stop{24, 24};
+    PictureSize mark{22, 22};   // each of the four bookmarks
+    PictureSize close{20, 18};  // btn_zamknij
+};
+
+// Where the controls of the media window go for a video (type 1) or a sound (type 2), each
+// button as large as its picture.
 struct MediaLayout {
     Box window;
     Box title;        // Label1, the strip that drags the window
@@ -35,7 +48,11 @@ struct MediaLayout {
     Box bar, knob;    // shape1, sHAPE2
     std::array<Box, 4> marks;
 };
-MediaLayout LayOutMedia(int type, bool bookmarks);
+// The sound strip is 33 high, its buttons at top 4 side by side, the bar after them, the
+// bookmarks at 190 + 24 k. The video player has its title strip on top with the close button
+// at its right end (the strip as high as the close button needs, the window as much taller),
+// the video under it, and under the video the bar, then the buttons on a row of their own.
+MediaLayout LayOutMedia(int type, bool bookmarks, const MediaPictures& pictures = {});
 
 // The knob's offset from the bar's left at a playback position:
 // position / length × (bar width − knob width), rounded to the nearest integer.

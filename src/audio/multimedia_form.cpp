@@ -4,8 +4,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-#include "app/context.h"
-#include "audio/button_pictures.h"
+#include "context/window_context.h"
+#include "controls/button_pictures.h"
 #include "audio/video_panel.h"
 #include "controls/image_list.h"
 #include "controls/transparent_button.h"
@@ -18,6 +18,7 @@ namespace quillan {
 namespace {
 
 constexpr int kProgressIntervalMs = 100;
+const QColor kTitleColour(0x16, 0x2c, 0x48);
 
 // The picture under the controls (the window's own drawing): a dark blue strip with a light
 // edge at the top.
@@ -50,13 +51,18 @@ void MediaBar::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) emit clickedAt(event->position().toPoint().x());
 }
 
-TMultimediaForm::TMultimediaForm(AppContext& context, TMyImageList& images, THtml_SmallForm& htmlWindow, QWidget* parent)
+TMultimediaForm::TMultimediaForm(WindowContext context, TMyImageList& images, THtml_SmallForm& htmlWindow, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       context_(context),
       images_(images),
       htmlWindow_(htmlWindow) {
     setObjectName("TMultimediaForm");
     setWindowTitle(ToQt(context_.startup.AppTitle));
+    // The title strip's colour round the video and behind the close button.
+    setAutoFillBackground(true);
+    QPalette ground = palette();
+    ground.setColor(QPalette::Window, kTitleColour);
+    setPalette(ground);
 
     Image1 = new QLabel(this);
     Panel1 = new VideoPanel(this);
@@ -72,7 +78,7 @@ TMultimediaForm::TMultimediaForm(AppContext& context, TMyImageList& images, THtm
     Label1->setText(" " + ToQt(context_.startup.AppTitle));
     Label1->setAutoFillBackground(true);
     QPalette title = Label1->palette();
-    title.setColor(QPalette::Window, QColor(0x16, 0x2c, 0x48));
+    title.setColor(QPalette::Window, kTitleColour);
     title.setColor(QPalette::WindowText, Qt::white);
     Label1->setPalette(title);
     QFont font("Verdana");
@@ -100,13 +106,7 @@ TMultimediaForm::TMultimediaForm(AppContext& context, TMyImageList& images, THtm
         player_.Play();
         StartProgress();
     });
-    connect(btn_stop, &TTransparentButton::clicked, this, [this] {
-        player_.Stop();
-        player_.Seek(0);
-        progress_.stop();
-        playing_ = false;
-        sHAPE2->move(shape1->x(), sHAPE2->y());
-    });
+    connect(btn_stop, &TTransparentButton::clicked, this, &TMultimediaForm::StopPlayback);
     connect(btn_pause, &TTransparentButton::clicked, this, [this] {
         if (player_.GetMode() == MediaDevice::Mode::Paused) {
             player_.Play();
@@ -160,7 +160,7 @@ void TMultimediaForm::ShowMedia(int type, const std::string& path) {
     path_ = path;
     player_.SetVideoOutput(type == 1 ? Panel1->Sink() : nullptr);
     player_.Open(NativePath(path));
-    LayOut(LayOutMedia(type, bookmarks_.Any()));
+    LayOut(LayOutMedia(type, bookmarks_.Any(), Pictures()));
 
     const QPoint corner = mainWindow_ ? mainWindow_->geometry().topLeft() : QPoint(0, 0);
     const Place place = MediaWindowPlace(corner.x(), corner.y(), offsetLeft_, offsetTop_);
@@ -184,6 +184,20 @@ void TMultimediaForm::Reshow() {
     raise();
 }
 
+// The sizes of the buttons' pictures in the shared list.
+MediaPictures TMultimediaForm::Pictures() const {
+    auto size = [this](const TTransparentButton* button) {
+        return PictureSize{images_.FrameWidth(button->BitmapNormal()), images_.FrameHeight(button->BitmapNormal())};
+    };
+    MediaPictures pictures;
+    pictures.play = size(btn_play);
+    pictures.pause = size(btn_pause);
+    pictures.stop = size(btn_stop);
+    pictures.mark = size(mark_1);
+    pictures.close = size(btn_zamknij);
+    return pictures;
+}
+
 void TMultimediaForm::LayOut(const MediaLayout& layout) {
     setFixedSize(layout.window.width, layout.window.height);
     SetBox(Image1, layout.strip);
@@ -195,21 +209,21 @@ void TMultimediaForm::LayOut(const MediaLayout& layout) {
     Label1->setVisible(layout.titleShown);
     btn_zamknij->move(layout.close.left, layout.close.top);
     btn_zamknij->setVisible(layout.titleShown);
-    // The three buttons side by side as wide as their pictures are, the bar after them.
-    int x = layout.play.left;
-    for (TTransparentButton* button : {btn_play, btn_pause, btn_stop}) {
-        button->move(x, layout.play.top);
-        x += button->width() + 2;
-    }
-    Box bar = layout.bar;
-    if (x + 4 > bar.left) {
-        bar.width -= x + 4 - bar.left;
-        bar.left = x + 4;
-    }
-    SetBox(shape1, bar);
-    SetBox(sHAPE2, {bar.left, layout.knob.top, layout.knob.width, layout.knob.height});
+    btn_play->move(layout.play.left, layout.play.top);
+    btn_pause->move(layout.pause.left, layout.pause.top);
+    btn_stop->move(layout.stop.left, layout.stop.top);
+    SetBox(shape1, layout.bar);
+    SetBox(sHAPE2, layout.knob);
     for (int k = 0; k < 4; ++k) Mark(k)->move(layout.marks[k].left, layout.marks[k].top);
     sHAPE2->raise();
+}
+
+void TMultimediaForm::StopPlayback() {
+    player_.Stop();
+    player_.Seek(0);
+    progress_.stop();
+    playing_ = false;
+    sHAPE2->move(shape1->x(), sHAPE2->y());
 }
 
 void TMultimediaForm::StartProgress() {

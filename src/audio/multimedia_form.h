@@ -8,10 +8,10 @@
 
 #include "audio/media_window_layout.h"
 #include "platform/qt/qt_media_device.h"
+#include "context/window_context.h"
 
 namespace quillan {
 
-struct AppContext;
 class TMyImageList;
 class TTransparentButton;
 class THtml_SmallForm;
@@ -21,11 +21,12 @@ class MediaBar;
 // The small always-on-top player of a text's media: a video in its panel with the controls
 // under it, or a narrow strip of controls for the text's sound, with bookmarks where the text
 // has them. An HTML text opens in the small HTML window instead. It plays on a player of its
-// own, so the feedback sounds of the exercise do not cut the text's recording.
+// own, so the feedback sounds of the exercise do not cut the text's recording; stopping the
+// shared player stops it too.
 class TMultimediaForm : public QWidget {
     Q_OBJECT
 public:
-    TMultimediaForm(AppContext& context, TMyImageList& images, THtml_SmallForm& htmlWindow, QWidget* parent = nullptr);
+    TMultimediaForm(WindowContext context, TMyImageList& images, THtml_SmallForm& htmlWindow, QWidget* parent = nullptr);
     ~TMultimediaForm() override;
 
     // What the next ShowMedia uses: the text's bookmark times, its offsets from the main
@@ -47,6 +48,10 @@ public:
     // it away.
     void Reshow();
     void ClearOpenMark() { open_ = false; }
+
+    // What btn_stop does: the playback stops and goes back to the start (the shared player's
+    // StopSound calls it, so that no sound of the program goes on).
+    void StopPlayback();
 
     int MediaType() const { return type_; }
     QtMediaDevice& Player() { return player_; }
@@ -70,6 +75,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    MediaPictures Pictures() const;
     void LayOut(const MediaLayout& layout);
     void StartProgress();
     void ShowProgress();
@@ -77,7 +83,7 @@ private:
     void SeekTo(int x);
     TTransparentButton* Mark(int k) const;
 
-    AppContext& context_;
+    WindowContext context_;
     TMyImageList& images_;
     THtml_SmallForm& htmlWindow_;
     QtMediaDevice player_;

@@ -2,14 +2,14 @@
 
 #include <exception>
 
-#include "app/context.h"
+#include "context/window_context.h"
 #include "audio/wav_file.h"
 #include "platform/cp1250.h"
 #include "platform/files.h"
 
 namespace quillan {
 
-SharedRecorder::SharedRecorder(AudioCapture& capture, AppContext& context) : capture_(capture), context_(context) {}
+SharedRecorder::SharedRecorder(AudioCapture& capture, WindowContext context) : capture_(capture), context_(context) {}
 
 std::string SharedRecorder::TakePath() const { return context_.startup.ProgramDir + "tmp1.Wav"; }
 

@@ -4,10 +4,10 @@
 
 #include "platform/audio_capture.h"
 #include "platform/recorder.h"
+#include "context/window_context.h"
 
 namespace quillan {
 
-struct AppContext;
 
 // The recorder over the platform's sound input. What was captured is saved as 16-bit mono
 // WAV and replaces the file atomically; the shared player is closed before, so that it does
@@ -19,7 +19,7 @@ struct AppContext;
 // recording that cannot be saved (its directory is missing) leaves nothing and says nothing.
 class SharedRecorder : public Recorder {
 public:
-    SharedRecorder(AudioCapture& capture, AppContext& context);
+    SharedRecorder(AudioCapture& capture, WindowContext context);
 
     void StartRecording() override;
     bool StopRecording(const std::string& basePath) override;
@@ -36,7 +36,7 @@ private:
     bool StopAndSave(const std::string& path, std::string& problem);
 
     AudioCapture& capture_;
-    AppContext& context_;
+    WindowContext context_;
     bool recording_ = false;
     bool takeRecording_ = false;
     bool failureTold_ = false;

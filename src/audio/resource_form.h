@@ -6,10 +6,10 @@
 #include "audio/shared_player.h"
 #include "controls/image_list.h"
 #include "platform/qt/qt_media_device.h"
+#include "context/window_context.h"
 
 namespace quillan {
 
-struct AppContext;
 
 // The hidden resource window: the shared button-picture list, the shared sound player, the
 // two flag pictures and the right and wrong marks that exercise windows draw beside answers.
@@ -17,12 +17,13 @@ struct AppContext;
 class TForm5 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm5(AppContext& context, QWidget* parent = nullptr);
+    explicit TForm5(WindowContext context, QWidget* parent = nullptr);
     ~TForm5() override;
 
     // Empties the button-picture list and loads it again from the installation in list order
     // (at start and whenever the interface language changes), then the flag pictures. A strip
-    // that cannot be loaded stops the loading with its error.
+    // that cannot be loaded gets a stand-in, so every button keeps its picture's index, and
+    // the learner is told which files failed, in one message.
     void LoadButtonPictures();
 
     TMyImageList MyImageList1;
@@ -35,7 +36,7 @@ public:
     SharedPlayer& Shared() { return player_; }
 
 private:
-    AppContext& context_;
+    WindowContext context_;
     QtMediaDevice MediaPlayer1;
     SharedPlayer player_;
 };

@@ -62,6 +62,7 @@ void SharedPlayer::StopSound() {
         device_.Seek(0);
     }
     if (sounding) SwitchTimer(false);
+    for (const std::function<void()>& stop : otherPlayers_) stop();
 }
 
 int SharedPlayer::OpenAndMeasure(const std::string& path) {

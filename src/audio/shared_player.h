@@ -1,8 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
-#include "app/startup_state.h"
+#include "context/startup_state.h"
 #include "platform/media_device.h"
 #include "platform/messages.h"
 #include "platform/sound_player.h"
@@ -31,6 +33,9 @@ public:
     // Whether the last play asked to wait for the end.
     bool WaitSwitch() const { return wait_; }
 
+    // Another player of the program (the media window's): StopSound silences it too.
+    void AddOtherPlayer(std::function<void()> stop) { otherPlayers_.push_back(std::move(stop)); }
+
 private:
     void OpenFile(const std::string& path);
     void SwitchTimer(bool running);
@@ -42,6 +47,7 @@ private:
     bool wait_ = false;
     std::function<void()> ended_;
     std::function<void(bool)> timer_;
+    std::vector<std::function<void()>> otherPlayers_;
 };
 
 }  // namespace quillan

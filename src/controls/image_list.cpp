@@ -1,6 +1,7 @@
 #include "controls/image_list.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <stdexcept>
 
 #include "controls/pictures.h"
@@ -23,7 +24,38 @@ QPixmap KeyedStrip(const QImage& picture) {
     return QPixmap::fromImage(image);
 }
 
+// The stand-in of a strip that could not be loaded: each frame a grey box with a cross, the
+// highlighted frames a shade darker.
+QImage PlaceholderStrip(int frameCount) {
+    QImage image(kBeyondList * frameCount, kBeyondList, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (int frame = 0; frame < frameCount; ++frame) {
+        const QRectF box(frame * kBeyondList + 2.5, 2.5, kBeyondList - 5, kBeyondList - 5);
+        painter.setPen(QPen(QColor(0x70, 0x78, 0x80), 1.5));
+        painter.setBrush(frame == 0 ? QColor(0xe4, 0xe8, 0xec) : QColor(0xc8, 0xd0, 0xd8));
+        painter.drawRoundedRect(box, 4, 4);
+        painter.setPen(QPen(QColor(0xb0, 0x30, 0x30), 2.5, Qt::SolidLine, Qt::RoundCap));
+        const QRectF cross = box.adjusted(8, 8, -8, -8);
+        painter.drawLine(cross.topLeft(), cross.bottomRight());
+        painter.drawLine(cross.topRight(), cross.bottomLeft());
+    }
+    return image;
+}
+
 }  // namespace
+
+int TMyImageList::AddPlaceholder(int frameCount) {
+    auto strip = std::make_unique<TMyBitmap>();
+    strip->FrameCount = std::max(1, frameCount);
+    strip->Picture = PlaceholderStrip(strip->FrameCount);
+    strip->FrameWidth = kBeyondList;
+    strip->Keyed = QPixmap::fromImage(strip->Picture);
+    strips_.push_back(std::move(strip));
+    emit Changed();
+    return Count() - 1;
+}
 
 int TMyImageList::AddStrip(const std::string& path, int frameCount, int left, int top) {
     auto strip = std::make_unique<TMyBitmap>();

@@ -33,6 +33,10 @@ public:
     // + quoted path when the file cannot be loaded, and std::runtime_error "Dlugosc obrazka nie
     // dzieli sie przez podana liczbe klatek" when the width is not a multiple of frameCount.
     int AddStrip(const std::string& path, int frameCount, int left, int top);
+    // Appends a stand-in for a strip that could not be loaded, so that the strips after it keep
+    // their indexes: frameCount frames of 33 × 33, a grey box with a cross, plain to see and to
+    // click. Returns its index.
+    int AddPlaceholder(int frameCount);
     void Clear();
     int Count() const { return static_cast<int>(strips_.size()); }
 

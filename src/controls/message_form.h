@@ -15,10 +15,14 @@ class TTransparentButton;
 class TForm20 : public PictureDialog {
     Q_OBJECT
 public:
-    TForm20(AppContext& context, TMyImageList& images, QWidget* parent = nullptr);
+    TForm20(WindowContext context, TMyImageList& images, QWidget* parent = nullptr);
 
     // Puts the message (Windows-1250) into Label1 and shows the window modally.
     void ShowMessage(const std::string& text);
+    // Puts the message into Label1 without showing the window. A message longer than the
+    // label holds makes the window taller; a word wider than the label (a file's path) breaks
+    // after its separators, or anywhere when a piece is still too wide, so that all of it shows.
+    void SetMessage(const std::string& text);
 
     QLabel* Label1;
     TTransparentButton* B_OK;

@@ -4,13 +4,18 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "app/context.h"
+#include "context/window_context.h"
 #include "controls/pictures.h"
 #include "platform/qt/qt_text.h"
 
 namespace quillan {
+namespace {
 
-PictureDialog::PictureDialog(AppContext& context, QSize size, std::string backgroundName, QWidget* parent,
+constexpr int kBottomEdge = 6;  // rows of a background picture that make its bottom frame
+
+}  // namespace
+
+PictureDialog::PictureDialog(WindowContext context, QSize size, std::string backgroundName, QWidget* parent,
                              Qt::WindowFlags flags)
     : QDialog(parent, flags | Qt::FramelessWindowHint), context_(context), backgroundName_(std::move(backgroundName)) {
     setFixedSize(size);
@@ -42,6 +47,14 @@ void PictureDialog::paintEvent(QPaintEvent*) {
         return;
     }
     painter.drawPixmap(0, 0, background_);
+    // A window grown taller than its picture (a long message): the picture's bottom edge goes
+    // to the window's bottom and the row above that edge fills the gap.
+    const int gap = height() - background_.height();
+    if (gap > 0 && background_.height() > kBottomEdge) {
+        const int edge = background_.height() - kBottomEdge;
+        painter.drawPixmap(QRect(0, edge, background_.width(), gap), background_, QRect(0, edge - 1, background_.width(), 1));
+        painter.drawPixmap(QPoint(0, height() - kBottomEdge), background_, QRect(0, edge, background_.width(), kBottomEdge));
+    }
 }
 
 }  // namespace quillan

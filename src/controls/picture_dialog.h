@@ -3,10 +3,10 @@
 #include <QDialog>
 #include <QPixmap>
 #include <string>
+#include "context/window_context.h"
 
 namespace quillan {
 
-struct AppContext;
 
 // A small borderless window of fixed size, centred on the screen and titled with the program's
 // title, whose background picture (ProgramDir + LangDir + "gfx_r\" + name) is loaded when it
@@ -14,7 +14,7 @@ struct AppContext;
 class PictureDialog : public QDialog {
     Q_OBJECT
 public:
-    PictureDialog(AppContext& context, QSize size, std::string backgroundName, QWidget* parent = nullptr,
+    PictureDialog(WindowContext context, QSize size, std::string backgroundName, QWidget* parent = nullptr,
                   Qt::WindowFlags flags = {});
 
     bool HasBackground() const { return !background_.isNull(); }
@@ -24,7 +24,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-    AppContext& context_;
+    WindowContext context_;
 
 private:
     std::string backgroundName_;

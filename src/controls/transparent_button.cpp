@@ -99,4 +99,13 @@ void TTransparentButton::mouseMoveEvent(QMouseEvent* event) { emit mouseMove(eve
 // A quick second click is a click like the first.
 void TTransparentButton::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
 
+// A window hidden under the pointer sends its buttons no leave event: a hidden button is no
+// longer under the mouse nor held, and shows normal when it comes back.
+void TTransparentButton::hideEvent(QHideEvent* event) {
+    leftHeld_ = false;
+    state_.MouseLeave();
+    state_.LeftUp();
+    QWidget::hideEvent(event);
+}
+
 }  // namespace quillan

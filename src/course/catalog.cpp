@@ -24,6 +24,8 @@ void ReadCatalog(LineReader& reader, Catalog& catalog, Problems& problems) {
     const TableRules rules{"catalog entries", kCatalogLimit, skip};
     ReadTable(reader, rules, catalog, problems, [](std::string_view line, LineReader& lines) {
         CatalogEntry entry;
+        entry.File = lines.Name();
+        entry.Line = lines.LineNumber();
         entry.Code = CatalogCode(line);
         entry.Line2 = Trim(lines.ReadLineView());
         entry.Line3 = Trim(lines.ReadLineView());

@@ -19,6 +19,8 @@ struct CatalogEntry {
     std::string Line2;
     std::string Line3;
     std::string Line4;
+    std::string File;  // the catalog file and the line of the entry's code line in it
+    int Line = 0;
 };
 using Catalog = std::vector<CatalogEntry>;  // 1-based catalog number n is element n - 1
 

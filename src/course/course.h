@@ -10,8 +10,8 @@
 #include "course/sentence_sets.h"
 #include "course/sentences.h"
 #include "course/text_exercises.h"
-#include "exercises/dialogues/dialogue_data.h"
-#include "exercises/sentences/contractions.h"
+#include "course/dialogue_data.h"
+#include "course/contractions.h"
 #include "text/numbered_texts.h"
 
 namespace quillan {

@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/startup_state.h"
+#include "context/startup_state.h"
 #include "course/course.h"
 #include "course/problems.h"
 #include "platform/messages.h"

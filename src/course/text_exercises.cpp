@@ -43,6 +43,8 @@ void ReadTextExerciseList(LineReader& reader, TextExerciseList& list, Problems& 
     const TableRules rules{"text exercises", kTextExerciseLimit, skip};
     ReadTable(reader, rules, list, problems, [](std::string_view header, LineReader& lines) {
         TextExercise exercise;
+        exercise.File = lines.Name();
+        exercise.Line = lines.LineNumber();
         exercise.Header = Trim(header);
         exercise.TypeLine = Trim(lines.ReadLineView());
         exercise.LayoutLine = Trim(lines.ReadLineView());

@@ -19,6 +19,8 @@ struct TextExercise {
     std::string Header;
     std::string TypeLine;
     std::string LayoutLine;
+    std::string File;  // the list's file and the line of the header in it (the type line follows it)
+    int Line = 0;
 };
 using TextExerciseList = std::vector<TextExercise>;  // list number n is element n - 1
 

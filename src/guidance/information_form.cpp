@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "app/context.h"
-#include "audio/button_pictures.h"
+#include "context/window_context.h"
+#include "controls/button_pictures.h"
 #include "controls/image_list.h"
 #include "controls/picture_controls.h"
 #include "controls/pictures.h"
@@ -50,7 +50,7 @@ void PanelTextBox::paintEvent(QPaintEvent*) {
     form_.PaintPanel(painter);
 }
 
-TInformacjaForm::TInformacjaForm(AppContext& context, TMyImageList& images, QWidget* parent)
+TInformacjaForm::TInformacjaForm(WindowContext context, TMyImageList& images, QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint), context_(context), images_(images) {
     setObjectName("TInformacjaForm");
     setWindowTitle(ToQt(context_.startup.AppTitle));

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "guidance/panel_text.h"
+#include "context/window_context.h"
 
 class QLabel;
 
 namespace quillan {
 
-struct AppContext;
 class TMyImageList;
 class TTransparentButton;
 class TFCSImage1;
@@ -23,7 +23,7 @@ class PanelTextBox;
 class TInformacjaForm : public QDialog {
     Q_OBJECT
 public:
-    TInformacjaForm(AppContext& context, TMyImageList& images, QWidget* parent = nullptr);
+    TInformacjaForm(WindowContext context, TMyImageList& images, QWidget* parent = nullptr);
 
     // The text to show at the next showing (exec): "HH_" + a help text, or a translation.
     std::string PanelKey;
@@ -53,7 +53,7 @@ private:
     void ScrollDown();
     void ShowScrollButtons();
 
-    AppContext& context_;
+    WindowContext context_;
     TMyImageList& images_;
     std::vector<std::string> tokens_;
     PanelScroll scroll_;

@@ -1,5 +1,6 @@
 #include "help/dictionary_launcher.h"
 
+#include "platform/cp1250.h"
 #include "platform/paths.h"
 
 namespace quillan {
@@ -19,13 +20,17 @@ std::string DictionaryProgram(const StartupState& state) {
     return {};
 }
 
+std::string DictionaryWindowTitle(const StartupState& state) {
+    return state.DictionaryTitle.empty() ? Utf8ToCp1250("Słownik") : state.DictionaryTitle;
+}
+
 void OpenDictionary(const StartupState& state, ProcessLauncher& launcher) {
     if (!launcher.IsRunning(kDictionaryName)) {
         const std::string program = DictionaryProgram(state);
         // The dictionary reads the same installation as the course.
         if (!program.empty()) launcher.Start(program, {state.ProgramDir});
     }
-    launcher.Raise(state.DictionaryTitle);
+    launcher.Raise(DictionaryWindowTitle(state));
 }
 
 }  // namespace quillan

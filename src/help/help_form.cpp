@@ -7,9 +7,8 @@
 #include <QLabel>
 #include <QScreen>
 
-#include "app/context.h"
-#include "audio/button_pictures.h"
-#include "audio/multimedia_form.h"
+#include "context/window_context.h"
+#include "controls/button_pictures.h"
 #include "controls/pictures.h"
 #include "controls/transparent_button.h"
 #include "help/html_view.h"
@@ -35,14 +34,14 @@ QUrl PageUrl(const std::string& path) {
     return url;
 }
 
-QString Hint(const AppContext& context, int n, const char* designed) {
-    const std::string text = UiText(context.course.interfaceTexts, n);
+QString Hint(const WindowContext context, int n, const char* designed) {
+    const std::string text = UiText(context.interfaceTexts, n);
     return text.empty() ? QString::fromUtf8(designed) : ToQt(text);
 }
 
 }  // namespace
 
-THelpForm::THelpForm(AppContext& context, TMyImageList& images, Printer& printer, TForm20& messageWindow, QWidget* parent)
+THelpForm::THelpForm(WindowContext context, TMyImageList& images, Printer& printer, TForm20& messageWindow, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       context_(context),
       printer_(printer),
@@ -73,8 +72,6 @@ THelpForm::THelpForm(AppContext& context, TMyImageList& images, Printer& printer
             [this] { OpenHelp(context_.startup.ProgramDir + "Htm_r\\h_index.html"); });
     connect(btn_exit, &TTransparentButton::clicked, this, &QWidget::close);
 }
-
-void THelpForm::SetMediaWindow(TMultimediaForm* media) { media_ = media; }
 
 void THelpForm::ShowPage(const std::string& path) {
     // Opened from a modal window (sign-in, settings) the help window is modal too: otherwise it
@@ -159,13 +156,13 @@ void THelpForm::showEvent(QShowEvent* event) {
     UpdateButtons();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - QPoint(kWidth / 2, kHeight / 2));
-    if (media_ && media_->isVisible()) media_->hide();
+    emit Showing();
     QWidget::showEvent(event);
 }
 
 void THelpForm::hideEvent(QHideEvent* event) {
     img_tlo->clear();
-    if (media_ && media_->IsMarkedOpen()) media_->Reshow();
+    emit Hidden();
     QWidget::hideEvent(event);
 }
 

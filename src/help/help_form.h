@@ -5,30 +5,27 @@
 #include <QWidget>
 #include <string>
 
+#include "context/window_context.h"
 #include "help/help_navigation.h"
 
 class QLabel;
 
 namespace quillan {
 
-struct AppContext;
 class Printer;
 class TMyImageList;
 class TTransparentButton;
 class TForm20;
-class TMultimediaForm;
 class HtmlView;
 
 // The help window: one help page at a time from ProgramDir + "Htm_r\", with back, contents and
-// print buttons on its bar. Shown without blocking the window it was opened from; while it shows, the
-// media window is put away.
+// print buttons on its bar. Shown without blocking the window it was opened from; it tells when
+// it shows and hides, so that the media window can be put away meanwhile.
 class THelpForm : public QWidget {
     Q_OBJECT
 public:
-    THelpForm(AppContext& context, TMyImageList& images, Printer& printer, TForm20& messageWindow,
+    THelpForm(WindowContext context, TMyImageList& images, Printer& printer, TForm20& messageWindow,
               QWidget* parent = nullptr);
-
-    void SetMediaWindow(TMultimediaForm* media);
 
     // Shows the window and opens a page (Windows path, optionally + "#" + anchor). Over a modal
     // window the help window is modal itself, so that it can be used.
@@ -47,6 +44,10 @@ public:
     TTransparentButton* btn_spis;
     TTransparentButton* btn_exit;
 
+signals:
+    void Showing();
+    void Hidden();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -57,10 +58,9 @@ private:
     void GoBack();
     void UpdateButtons();
 
-    AppContext& context_;
+    WindowContext context_;
     Printer& printer_;
     TForm20& messageWindow_;
-    QPointer<TMultimediaForm> media_;
     HelpNavigation navigation_;
     bool vertical_ = true;  // the button bar stands at the left
 };

@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QScreen>
 
-#include "app/context.h"
-#include "audio/button_pictures.h"
+#include "context/window_context.h"
+#include "controls/button_pictures.h"
 #include "controls/pictures.h"
 #include "controls/transparent_button.h"
 #include "controls/window_dragger.h"
@@ -26,7 +26,7 @@ constexpr int kButtonRow = 46;
 
 }  // namespace
 
-THtml_SmallForm::THtml_SmallForm(AppContext& context, TMyImageList& images, Printer& printer, TForm20& messageWindow,
+THtml_SmallForm::THtml_SmallForm(WindowContext context, TMyImageList& images, Printer& printer, TForm20& messageWindow,
                                  QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint), context_(context), printer_(printer), messageWindow_(messageWindow) {
     setObjectName("THtml_SmallForm");

@@ -3,12 +3,12 @@
 #include <QDialog>
 #include <QPixmap>
 #include <string>
+#include "context/window_context.h"
 
 class QLabel;
 
 namespace quillan {
 
-struct AppContext;
 class Printer;
 class TMyImageList;
 class TTransparentButton;
@@ -20,7 +20,7 @@ class HtmlView;
 class THtml_SmallForm : public QDialog {
     Q_OBJECT
 public:
-    THtml_SmallForm(AppContext& context, TMyImageList& images, Printer& printer, TForm20& messageWindow,
+    THtml_SmallForm(WindowContext context, TMyImageList& images, Printer& printer, TForm20& messageWindow,
                     QWidget* parent = nullptr);
 
     // The background picture (img_tlo) for the next opening (Windows path).
@@ -44,7 +44,7 @@ protected:
 private:
     void LayOut();
 
-    AppContext& context_;
+    WindowContext context_;
     Printer& printer_;
     TForm20& messageWindow_;
     std::string background_;

@@ -9,8 +9,8 @@ public:
     virtual ~Clock() = default;
     // The local date and time as a day number.
     virtual DayNumber Now() = 0;
-    // Waits the given milliseconds while the window system goes on handling events, so clicks
-    // and timers of other windows run during the wait.
+    // Waits the given milliseconds while the window system goes on painting and timers run; the
+    // learner's clicks and keys do not reach the windows meanwhile.
     virtual void Wait(unsigned milliseconds) = 0;
 };
 

@@ -1,7 +1,10 @@
 #include "platform/files.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -59,6 +62,19 @@ std::optional<std::string> Read(std::string_view windowsPath, bool mustExist) {
     return bytes;
 }
 
+constexpr size_t kTemporaryLetters = 6;  // the "XXXXXX" of mkstemp
+constexpr auto kLeftoverAge = std::chrono::minutes(1);
+
+bool IsAsciiLetterOrDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+// `candidate` is a temporary name of the file `name`: name + "." + six letters or digits.
+bool IsTemporaryOf(std::string_view candidate, std::string_view name) {
+    if (name.empty() || candidate.size() != name.size() + 1 + kTemporaryLetters) return false;
+    if (!SameIgnoringCase(candidate.substr(0, name.size()), name) || candidate[name.size()] != '.') return false;
+    const std::string_view letters = candidate.substr(name.size() + 1);
+    return std::all_of(letters.begin(), letters.end(), IsAsciiLetterOrDigit);
+}
+
 }  // namespace
 
 std::string ReadWholeFile(std::string_view windowsPath) { return *Read(windowsPath, true); }
@@ -67,7 +83,7 @@ std::optional<std::string> ReadFileIfExists(std::string_view windowsPath) { retu
 
 void WriteFileAtomically(std::string_view windowsPath, std::string_view bytes) {
     const std::string native = NativePath(windowsPath);
-    std::string temp = native + ".XXXXXX";
+    std::string temp = native + "." + std::string(kTemporaryLetters, 'X');
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) throw FileError(SystemError("Cannot write file", native, errno));
     struct stat old {};
@@ -87,6 +103,21 @@ void WriteFileAtomically(std::string_view windowsPath, std::string_view bytes) {
     if (dirFd >= 0) {
         ::fsync(dirFd);
         ::close(dirFd);
+    }
+}
+
+void RemoveLeftoverTemporaries(std::string_view windowsPath) {
+    namespace fs = std::filesystem;
+    const fs::path native = NativePath(windowsPath);
+    const std::string name = native.filename().string();
+    std::error_code ec;
+    fs::directory_iterator it(native.has_parent_path() ? native.parent_path() : fs::path("."), ec);
+    if (ec) return;
+    const auto now = fs::file_time_type::clock::now();
+    for (const fs::directory_entry& entry : it) {
+        if (!IsTemporaryOf(entry.path().filename().string(), name) || !entry.is_regular_file(ec)) continue;
+        const auto written = entry.last_write_time(ec);
+        if (!ec && now - written >= kLeftoverAge) fs::remove(entry.path(), ec);
     }
 }
 

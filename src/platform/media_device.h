@@ -25,8 +25,8 @@ public:
     virtual int LengthMs() = 0;
     virtual int PositionMs() = 0;
     virtual Mode GetMode() const = 0;
-    // Returns when the playback has ended, was stopped or failed; the window system goes on
-    // meanwhile. Returns at once when nothing plays.
+    // Returns when the playback has ended, was stopped or failed; windows go on painting
+    // meanwhile, but the learner's input does not reach them. Returns at once when nothing plays.
     virtual void WaitUntilStopped() = 0;
     // Told each time a playback runs to its end (not when stopped, closed or failed).
     virtual void SetEndedHandler(std::function<void()> handler) = 0;

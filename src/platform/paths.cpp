@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/ascii.h"
 #include "platform/cp1250.h"
 #include "platform/errors.h"
 
@@ -11,8 +12,6 @@ namespace fs = std::filesystem;
 
 namespace quillan {
 namespace {
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
@@ -88,7 +87,11 @@ void MakeDirectories(std::string_view windowsPath) {
     if (ec || !fs::is_directory(native)) throw FileError("Cannot create directory \"" + native + "\": " + ec.message());
 }
 
-std::vector<std::string> ListFiles(std::string_view windowsDir, std::string_view suffix) {
+namespace {
+
+// Names of the regular files of a directory that `wanted` takes, sorted.
+template <typename Wanted>
+std::vector<std::string> ListFilesWhere(std::string_view windowsDir, Wanted wanted) {
     std::vector<std::string> names;
     std::error_code ec;
     fs::directory_iterator it(NativePath(windowsDir), ec);
@@ -96,11 +99,24 @@ std::vector<std::string> ListFiles(std::string_view windowsDir, std::string_view
     for (const auto& entry : it) {
         if (!entry.is_regular_file(ec)) continue;
         std::string name = Utf8ToCp1250(entry.path().filename().string());
-        if (name.size() >= suffix.size() && SameIgnoringCase(std::string_view(name).substr(name.size() - suffix.size()), suffix))
-            names.push_back(std::move(name));
+        if (wanted(std::string_view(name))) names.push_back(std::move(name));
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+}  // namespace
+
+std::vector<std::string> ListFiles(std::string_view windowsDir, std::string_view suffix) {
+    return ListFilesWhere(windowsDir, [suffix](std::string_view name) {
+        return name.size() >= suffix.size() && SameIgnoringCase(name.substr(name.size() - suffix.size()), suffix);
+    });
+}
+
+std::vector<std::string> ListFilesStartingWith(std::string_view windowsDir, std::string_view prefix) {
+    return ListFilesWhere(windowsDir, [prefix](std::string_view name) {
+        return name.size() >= prefix.size() && SameIgnoringCase(name.substr(0, prefix.size()), prefix);
+    });
 }
 
 bool ChangeDirectory(std::string_view windowsPath) {
@@ -111,6 +127,15 @@ bool ChangeDirectory(std::string_view windowsPath) {
 
 bool IsAbsolutePath(std::string_view windowsPath) {
     return HasDriveTag(windowsPath) || (!windowsPath.empty() && IsSeparator(windowsPath.front()));
+}
+
+std::string AbsolutePath(std::string_view windowsPath) {
+    if (IsAbsolutePath(windowsPath)) return std::string(windowsPath);
+    std::error_code ec;
+    std::string current = fs::current_path(ec).string();
+    if (ec) return std::string(windowsPath);
+    if (current.back() != '/') current += '/';
+    return Utf8ToCp1250(current) + std::string(windowsPath);
 }
 
 std::string DirectoryOf(std::string_view path) {

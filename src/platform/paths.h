@@ -27,6 +27,8 @@ void MakeDirectories(std::string_view windowsPath);
 // without regard to letter case ("*.bc4" is ListFiles(dir, ".bc4")), sorted by name.
 // A missing directory gives no names.
 std::vector<std::string> ListFiles(std::string_view windowsDir, std::string_view suffix);
+// The same for names that begin with `prefix` (letter case aside).
+std::vector<std::string> ListFilesStartingWith(std::string_view windowsDir, std::string_view prefix);
 
 // The directory part of a Windows or native path, with its trailing separator
 // ("C:\a\b.exe" -> "C:\a\", "/opt/q/quillan" -> "/opt/q/"); empty when there is none.
@@ -40,6 +42,10 @@ bool ChangeDirectory(std::string_view windowsPath);
 
 // True for "\a", "/a" and "D:\a"; false for "a\b".
 bool IsAbsolutePath(std::string_view windowsPath);
+
+// A relative path taken from the current directory ("demo" in /home/ola gives "/home/ola/demo");
+// an absolute path as it is.
+std::string AbsolutePath(std::string_view windowsPath);
 
 // ASCII letter-case-insensitive equality, as file names and tags are compared.
 bool SameIgnoringCase(std::string_view a, std::string_view b);

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "text/text_utils.h"
+#include "platform/ascii.h"
 
 namespace fs = std::filesystem;
 

@@ -13,8 +13,8 @@ public:
 
     // Plays a sound file. A missing file shows "Brak pliku: " + path + "." and nothing plays.
     // The file already open plays again from where the player stands; another file is opened
-    // first. With `wait` the call returns when the playback has ended, the window system going
-    // on meanwhile.
+    // first. With `wait` the call returns when the playback has ended; windows go on painting
+    // meanwhile, and no click or key reaches them.
     virtual void PlaySound(const std::string& path, bool wait) = 0;
 
     // Plays a dialogue line: names beginning with "save_" (the learner's own recordings) lie in

@@ -1,6 +1,5 @@
 #include "progress/exercise_table.h"
 
-#include "app/installation.h"
 #include "course/data_errors.h"
 #include "course/load_course.h"
 #include "course/problems.h"
@@ -42,20 +41,26 @@ private:
     DayNumber now_;
 };
 
-// A number of a course file, converted as the program converts every number; a failure names
+// A conversion of a course file's text, as the program converts every number; a failure names
 // the file and line.
-int NumberAt(std::string_view text, const std::string& file, int line) {
+template <typename Convert>
+auto ConvertedAt(Convert convert, const std::string& file, int line) {
     try {
-        return StrToInt(text);
+        return convert();
     } catch (const ConversionError& e) {
         throw DataLineError(DataPlace{file, line, e.what()});
     }
 }
 
+int NumberAt(std::string_view text, const std::string& file, int line) {
+    return ConvertedAt([text] { return StrToInt(text); }, file, line);
+}
+
 void AddTexts(TableBuilder& b, const Course& course) {
     for (const CourseText& text : course.texts)
         for (const TextExercise& exercise : course.textExercises) {
-            if (TextNumberOf(exercise) != text.TextNumber) continue;
+            if (ConvertedAt([&exercise] { return TextNumberOf(exercise); }, exercise.File, exercise.Line) != text.TextNumber)
+                continue;
             const TextExerciseType* type = FindTextExerciseType(TypeCode(exercise));
             CW_Info& r = b.Append("tek_" + std::to_string(text.TextNumber), text.Title, type ? type->Kind : 0,
                                   text.Level, text.Section);
@@ -84,11 +89,13 @@ void AddCatalog(TableBuilder& b, const Course& course) {
     static const Family families[] = {
         {"11", "rpg_", "P", 54}, {"53", "zdn_", "ZDN_", 56}, {"60", "zdd_", "ZDD_", 59}, {"48", "cie_", "C_", 58}};
     for (size_t i = 1; i <= course.catalog.size(); ++i) {
-        const std::string& code = course.catalog[i - 1].Code;
+        const CatalogEntry& entry = course.catalog[i - 1];
+        const std::string& code = entry.Code;
         for (const Family& family : families) {
             if (Copy(code, 5, 2) != family.code) continue;
             b.Append(family.prefix + std::to_string(i), family.titlePrefix + Copy(code, 1, 4), family.kind,
-                     StrToInt(Copy(code, 7, 2)), StrToInt(Copy(code, 9, 2)));
+                     NumberAt(Copy(code, 7, 2), entry.File, entry.Line),
+                     NumberAt(Copy(code, 9, 2), entry.File, entry.Line));
         }
     }
 }
@@ -144,22 +151,6 @@ void AddOpenTasks(TableBuilder& b, const Course& course) {
 }
 
 }  // namespace
-
-ResultsTable InstallationExerciseTable(const std::string& programDir, DayNumber now, Messages& messages, int lang) {
-    StartupState state;
-    state.ProgramDir = WithTrailingSeparator(programDir);
-    std::optional<LineReader> profile = LineReader::OpenIfExists(state.ProgramDir + "prof_r.txt");
-    if (!profile) throw FileError(MissingProfileMessage());
-    ReadProfile(*profile, state);
-    ChooseInterfaceLanguage(state);
-    if (lang >= 0) SetLanguage(state, lang);
-    Course course;
-    Problems problems;
-    LoadCourseData(state, course, problems, &messages);
-    ResultsTable table;
-    BuildExerciseTable(table, course, state, now);
-    return table;
-}
 
 std::vector<std::string> VocabularyFiles(const std::string& programDir) {
     return ListFiles(programDir + "cw_r\\", ".bc4");

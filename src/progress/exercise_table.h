@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/startup_state.h"
+#include "context/startup_state.h"
 #include "course/course.h"
 #include "platform/messages.h"
 #include "progress/results_store.h"
@@ -16,17 +16,10 @@ namespace quillan {
 // (slo_) and open tasks (otw_). Every record is stamped with `now` and carries the code and
 // name of its section.
 //
-// A level or section that is no number throws ConversionError (naming the file and line where
-// it can); more than 2000 exercises throw TableFullError. The table then holds what was
-// appended before.
+// A level, section or text number that is no number throws DataLineError (a ConversionError
+// naming the file and line); more than 2000 exercises throw TableFullError. The table then
+// holds what was appended before.
 void BuildExerciseTable(ResultsTable& table, const Course& course, const StartupState& state, DayNumber now);
-
-// The table a new learner of the installation in `programDir` gets, as the program builds it:
-// "prof_r.txt" read, the course loaded with the sections of interface language `lang` (-1: the
-// installation's own, 1 with "be.ini", else 0); what loading tells the learner goes to
-// `messages`. Throws what loading and building throw; a missing "prof_r.txt" throws FileError.
-ResultsTable InstallationExerciseTable(const std::string& programDir, DayNumber now, Messages& messages,
-                                       int lang = -1);
 
 // The word lists of an installation ("cw_r\*.bc4"), in the order that numbers them: by file
 // name, so that every learner of an installation has the same "slo_" numbers.

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/settings.h"
+#include "progress/settings.h"
 #include "progress/repetitions.h"
 #include "progress/results_store.h"
 

@@ -24,6 +24,7 @@ LoadedRecords LoadRecordFile(const std::string& path, size_t recordSize, size_t 
     LoadedRecords loaded;
     LearnerFile& file = loaded.file;
     file.path = path;
+    RemoveLeftoverTemporaries(path);
 
     std::optional<std::string> bytes;
     try {
@@ -53,6 +54,15 @@ LoadedRecords LoadRecordFile(const std::string& path, size_t recordSize, size_t 
 }
 
 std::string KeepDamagedCopy(const std::string& path, std::string_view bytes, DayNumber now) {
+    // The same damaged bytes found again (at every load until the file is saved) keep their copy.
+    const std::string dir = DirectoryOf(path);
+    for (const std::string& name : ListFilesStartingWith(dir, path.substr(dir.size()) + ".damaged-")) {
+        try {
+            if (ReadFileIfExists(dir + name) == bytes) return dir + name;
+        } catch (const FileError&) {
+            // A copy that cannot be read is no copy of these bytes.
+        }
+    }
     const std::string base = path + ".damaged-" + FormatDate(now);
     std::string copy = base;
     for (int n = 2; FileExists(copy); ++n) copy = base + "-" + std::to_string(n);

@@ -39,13 +39,15 @@ struct LoadedRecords {
 };
 
 // Reads a file of fixed-size records. When it cannot be taken whole, its original bytes are
-// copied beside it first (see KeepDamagedCopy). Never throws for the file's own faults: they
-// are reported in `file`.
+// copied beside it first (see KeepDamagedCopy). Temporary files that an interrupted save left
+// beside it are removed first (RemoveLeftoverTemporaries). Never throws for the file's own
+// faults: they are reported in `file`.
 LoadedRecords LoadRecordFile(const std::string& path, size_t recordSize, size_t capacity, DayNumber now);
 
 // Writes a copy of `bytes` beside `path`, named path + ".damaged-" + "yyyy-mm-dd" of `now`
-// (with "-2", "-3"... added when such a copy exists already), and returns its path. Throws
-// FileError when it cannot be written.
+// (with "-2", "-3"... added when such a copy exists already), and returns its path. A copy
+// beside it that holds the same bytes already is kept instead (one copy per damaged content).
+// Throws FileError when it cannot be written.
 std::string KeepDamagedCopy(const std::string& path, std::string_view bytes, DayNumber now);
 
 // Replaces the file atomically with `bytes`. Throws FileError without touching the file when

@@ -103,13 +103,6 @@ std::string UpperAscii(std::string_view text) {
     return out;
 }
 
-std::string LowerAscii(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
-
 std::string LowerCp1250(std::string_view text) {
     std::string out(text);
     for (char& c : out) {

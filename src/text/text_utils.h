@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/ascii.h"
+
 namespace quillan {
 
 // Text operations on the program's Windows-1250 byte strings. Positions are 1-based
@@ -58,9 +60,8 @@ private:
 // The same idiom on a line held in a string.
 std::string TakeField(std::string& line, char separator = '=');
 
-// ASCII letter case, as tags and names are compared.
+// ASCII letter case, as tags and names are compared (LowerAscii in platform/ascii.h).
 std::string UpperAscii(std::string_view text);
-std::string LowerAscii(std::string_view text);
 
 // Lower case of every letter Windows-1250 has (Polish letters included), as learners' names
 // are compared.

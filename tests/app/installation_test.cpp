@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/installation.h"
 #include "platform/cp1250.h"
 #include "platform/errors.h"
+#include "platform/paths.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
 
@@ -103,6 +106,25 @@ TEST_F(InstallationFixture, MissingDirectoryIsWarnedAndStartUpGoesOn) {
     EXPECT_FALSE(ResolveInstallation(state, dir.Path() + "absent", messages));
     EXPECT_EQ(messages.warnings, std::vector<std::string>{"Cannot find directory"});
     EXPECT_EQ(state.ProgramDir, dir.Path() + "absent\\");
+}
+
+TEST_F(InstallationFixture, ARelativeDirectoryIsTakenFromWhereTheProgramWasStarted) {
+    dir.Write("kurs/pr55.ini", "[x]\r\nMD=media");
+    dir.Write("kurs/prof_r.txt", kProfile);
+    const std::filesystem::path before = std::filesystem::current_path();
+    for (const std::string relative : {"kurs", "kurs/", "./kurs\\"}) {
+        std::filesystem::current_path(dir.Path());
+        StartupState resolved;
+        const bool ok = ResolveInstallation(resolved, relative, messages);
+        std::filesystem::current_path(before);
+        EXPECT_TRUE(ok) << relative;
+        EXPECT_TRUE(messages.shown.empty()) << relative;
+        EXPECT_EQ(resolved.ProgramDir.rfind(dir.Path(), 0), 0u) << resolved.ProgramDir;
+        EXPECT_EQ(NativePath(resolved.ProgramDir + "prof_r.txt"), dir.Path() + "kurs/prof_r.txt") << relative;
+        EXPECT_EQ(NativePath(resolved.MediaDir), dir.Path() + "kurs/media/") << relative;
+        messages.shown.clear();
+    }
+    EXPECT_TRUE(messages.warnings.empty());
 }
 
 TEST_F(InstallationFixture, InterfaceLanguage) {

@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "app/installation.h"
 #include "app/main_menu.h"
 #include "course/installation_fixture.h"
 #include "course/load_course.h"
 #include "platform/errors.h"
 #include "platform/files.h"
-#include "progress/learner_session.h"
+#include "session/learner_session.h"
 #include "support/fakes.h"
 #include "text/numbered_texts.h"
 
@@ -133,6 +136,109 @@ TEST_F(LocalLearnersTest, ConfirmedSettingsAreSavedAndAnotherLanguageTakesEffect
     EXPECT_EQ(ctx.startup.LangDir, "Lang_r\\1\\");
     EXPECT_EQ(UiText(ctx.course.interfaceTexts, 1), "Welcome");
     EXPECT_EQ(ReadSettingsFile(SettingsPath(ctx)), chosen);
+}
+
+// A learner signed in on a small installation, ready for the next sign-in.
+struct SignedInInstallation {
+    SignedInInstallation() {
+        ctx.startup = installation.state;
+        ctx.services.messages = &messages;
+        ctx.services.clock = &clock;
+    }
+    void LoadCourse() {
+        ctx.course = Course{};
+        Problems problems;
+        LoadCourseData(ctx.startup, ctx.course, problems, nullptr);
+    }
+    std::string File(const std::string& relative) {
+        return ReadFileIfExists(installation.dir.Path() + relative).value_or("<none>");
+    }
+
+    test::Installation installation;
+    test::FakeMessages messages;
+    test::FakeClock clock{46365.5};
+    AppContext ctx;
+};
+
+// The exercise table of a learner signing in for the first time is built from the course; a
+// number in the course that is no number refuses his sign-in with the error that names it, and
+// nothing of him is written. The learner signed in before keeps working in his own files.
+TEST(LocalLearnersCourseError, RefusesTheNewLearnerAndKeepsTheLearnerBefore) {
+    struct Case {
+        const char* file;
+        const char* text;
+        const char* error;
+    } cases[] = {
+        {"Listy_r/index.txt", "list1=1=x=3=\n", "Listy_r\\index.txt:1: 'x' is not a valid integer value"},
+        {"kurs_cwicz.vrk", "AB0111xx01\na\nb\nc\n-\n", "kurs_cwicz.vrk:1: 'xx' is not a valid integer value"},
+        {"kurs_cwicz2.vrk", "* level x\nCD0153x161\na\nb\nc\n-\n", "kurs_cwicz2.vrk:2: 'x1' is not a valid integer value"},
+        {"St_a.txt", "/ list\nx#zz#\nMC#q\n0=\n", "St_a.txt:2: 'zz' is not a valid integer value"},
+    };
+    for (const Case& c : cases) {
+        SignedInInstallation s;
+        s.installation.Write("usr.t", "1=Ola\n2=Jan\n");
+        s.LoadCourse();
+        LocalLearners learners(s.ctx);
+        ASSERT_TRUE(learners.SignIn(1));
+        const std::string olaResults = s.File("1/qlr2_55"), olaSettings = s.File("1/ustaw_qlr2_55.txt");
+
+        s.installation.Write(c.file, c.text);
+        s.LoadCourse();
+        try {
+            learners.SignIn(2);
+            ADD_FAILURE() << c.file << ": the sign-in went on";
+        } catch (const ConversionError& error) {
+            EXPECT_STREQ(error.what(), c.error);
+        }
+        EXPECT_FALSE(std::filesystem::exists(s.installation.dir.Path() + "2")) << c.file;
+        EXPECT_EQ(s.ctx.learner.loginName, "Ola") << c.file;
+        EXPECT_EQ(s.ctx.startup.ResultsDirectory, s.installation.dir.Path() + "1\\") << c.file;
+        EXPECT_EQ(s.ctx.learner.results.file.path, ResultsPath(s.ctx)) << c.file;
+        EXPECT_EQ(s.ctx.learner.repetitions.file.path, RepetitionsPath(s.ctx)) << c.file;
+
+        const CW_Info first = s.ctx.learner.results.records.front();
+        ExerciseReport report{70, first.Id, first.Kind, 1, first.Key, 0};
+        FinishExercise(s.ctx, &report);
+        EXPECT_NE(s.File("1/qlr2_55"), olaResults) << "her result goes into her own file";
+        EXPECT_EQ(s.File("1/qlr2_55").size(), olaResults.size());
+        EXPECT_EQ(s.File("1/ustaw_qlr2_55.txt"), olaSettings);
+        EXPECT_TRUE(s.messages.errors.empty()) << s.messages.errors.front();
+    }
+}
+
+// Under "be.ini" a learner without a settings file works in English; a settings file's language
+// is taken only when the installation has it.
+TEST(LocalLearnersLanguage, EnglishUnderBeIniAndOnlyAnInstalledLanguage) {
+    const char* const polishSettings = "0\nT\nN\nT\nN\nT\nT\nT\nT\n1\n61\n3\n0\nT\n";
+    struct Case {
+        const char* what;
+        bool polishInstalled;
+        const char* settings;  // null: none yet
+        int language;
+    } cases[] = {
+        {"no settings, both languages", true, nullptr, 1},
+        {"no settings, English only", false, nullptr, 1},
+        {"Polish settings, English only", false, polishSettings, 1},
+        {"Polish settings, both languages", true, polishSettings, 0},
+    };
+    for (const Case& c : cases) {
+        SignedInInstallation s;
+        s.installation.Write("be.ini", "");
+        s.installation.Write("usr.t", "4=Ola\n");
+        if (c.settings) s.installation.Write("4/ustaw_qlr2_55.txt", c.settings);
+        if (!c.polishInstalled) std::filesystem::remove_all(s.installation.dir.Path() + "Lang_r/0");
+        ChooseInterfaceLanguage(s.ctx.startup);
+        s.LoadCourse();
+        LocalLearners learners(s.ctx);
+        bool signedIn = false;
+        EXPECT_NO_THROW(signedIn = learners.SignIn(1)) << c.what;
+        EXPECT_TRUE(signedIn) << c.what;
+        EXPECT_EQ(s.ctx.startup.LangIndex, c.language) << c.what;
+        EXPECT_EQ(s.ctx.learner.settings.LangIndex, c.language) << c.what;
+        EXPECT_EQ(UiText(s.ctx.course.interfaceTexts, 1), c.language == 1 ? "Welcome" : "Witaj") << c.what;
+        if (!c.settings) EXPECT_EQ(s.File("4/ustaw_qlr2_55.txt").substr(0, 3), "1\r\n") << c.what;
+        else EXPECT_EQ(s.File("4/ustaw_qlr2_55.txt"), test::Crlf(c.settings)) << c.what << ": left as it is";
+    }
 }
 
 TEST(MainMenu, TheRepetitionsButtonShowsOnlyForADueRepetitionOfAnExerciseInTheTable) {

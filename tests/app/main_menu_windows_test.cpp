@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/context.h"
+#include "session/app_context.h"
 #include "app/exit_form.h"
 #include "app/main_form.h"
 #include "app/settings_form.h"
-#include "app/shared_forms.h"
+#include "forms/shared_forms.h"
 #include "audio/resource_form.h"
 #include "controls/message_form.h"
 #include "controls/picture_controls.h"
@@ -18,8 +18,8 @@
 #include "help/help_form.h"
 #include "help/html_view.h"
 #include "platform/files.h"
-#include "progress/delete_repetitions_form.h"
-#include "progress/learner_session.h"
+#include "chart/delete_repetitions_form.h"
+#include "session/learner_session.h"
 #include "support/bitmaps.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
@@ -51,14 +51,13 @@ protected:
         StartupState& s = context.startup;
         s.ProgramDir = dir.Path();
         s.AppTitle = "Quillan - Business English";
-        s.ResultsDirectory = dir.Path() + "1\\";
         context.services.messages = &messages;
         context.services.clock = &clock;
         LoadLanguageResources(s, context.course);
         forms = std::make_unique<SharedForms>(context, printer);
         forms->form5->LoadButtonPictures();
         context.services.soundPlayer = &player;
-        OpenLearnerFiles(context, 0);
+        OpenLearnerFiles(context, dir.Path() + "1\\", 0);
         AppendRecord(context.learner.results, 46000.0, "slo_1", "Words", 61, 1);
         main = std::make_unique<TMainForm>(context, *forms);
     }
@@ -223,7 +222,7 @@ TEST_F(MainMenuTest, SettingsWindowLeftWithoutSavingAndItsHelpOverIt) {
 }
 
 TEST_F(MainMenuTest, DeletingAllRepetitionsIsConfirmedFirst) {
-    Tkas_powt_Form& form = *forms->kasPowt;
+    Tkas_powt_Form form(context.Window(), forms->form5->MyImageList1);
     QString question;
     test::WhenModal(&form, [&] {
         question = form.Label1->text();

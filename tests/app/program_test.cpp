@@ -4,14 +4,15 @@
 #include <QListWidget>
 #include <QComboBox>
 #include <QLabel>
+#include <QProcess>
 #include <filesystem>
 
 #include "app/backdrop_form.h"
 #include "app/local_user_form.h"
 #include "app/main_form.h"
-#include "progress/chart_form.h"
+#include "chart/chart_form.h"
 #include "app/new_learner_form.h"
-#include "app/shared_forms.h"
+#include "forms/shared_forms.h"
 #include "controls/message_form.h"
 #include "controls/transparent_button.h"
 #include "app/program.h"
@@ -175,6 +176,30 @@ TEST(Program, LeavingTheSignInEndsTheProgramWithoutAProblem) {
     EXPECT_FALSE(std::filesystem::exists(dir.Path() + "1"));
 }
 
+// A number in the course that is no number stops the exercise table of a learner's first
+// sign-in: the sign-in is refused with the error's message, the window stays for another try
+// or for leaving, and nothing of the learner is written.
+TEST(Program, ACourseErrorAtAFirstSignInRefusesItWithItsMessage) {
+    test::TempDir dir;
+    WriteInstallation(dir);
+    dir.Write("Listy_r/index.txt", "list1=1=x=3=\r\n");
+    dir.Write("usr.t", "1=Ola\r\n");
+    test::FakeMessages messages;
+    Program program(App(), &messages);
+    bool stayed = false;
+    test::WhenModal([&] { return program.LocalUserForm(); }, [&] {
+        test::Press(*program.LocalUserForm(), Qt::Key_Return);
+        stayed = program.LocalUserForm()->isVisible();
+        test::Press(*program.LocalUserForm(), Qt::Key_Escape);
+    });
+    EXPECT_FALSE(program.Start(dir.Path()));
+    EXPECT_EQ(program.ExitCode(), 0);
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(messages.errors, std::vector<std::string>{"Listy_r\\index.txt:1: 'x' is not a valid integer value"});
+    EXPECT_TRUE(program.Context().learner.loginName.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() + "1"));
+}
+
 TEST(Program, AListOfLearnersThatCannotBeReadEndsStartUp) {
     test::TempDir dir;
     WriteInstallation(dir);
@@ -194,6 +219,68 @@ TEST(Program, MissingInstallationFilesEndStartUp) {
     EXPECT_FALSE(program.Start(dir.Path()));
     EXPECT_EQ(messages.shown, std::vector<std::string>{MissingPr55Message()});
     EXPECT_EQ(program.MainForm(), nullptr);
+}
+
+// The program run as a learner runs it, its messages on standard error.
+struct ProgramRun {
+    bool exited = false;  // ended by itself, not by a signal or the test's patience
+    int status = -1;
+    std::string messages;
+};
+
+ProgramRun RunProgram(const std::string& installation) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("QUILLAN_MESSAGES", "stderr");
+    process.setProcessEnvironment(environment);
+    process.start(QString::fromStdString(std::string(QUILLAN_BINARY_DIR) + "/apps/quillan/quillan"),
+                  {QString::fromStdString(installation)});
+    ProgramRun run;
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.exited = process.exitStatus() == QProcess::NormalExit;
+    run.status = process.exitCode();
+    run.messages = process.readAllStandardError().toStdString();
+    return run;
+}
+
+// Whatever stops start-up ends in a message and a normal exit with code 1, never in an abort:
+// here an installation file that exists but cannot be read (a directory in its place), and an
+// installation directory that cannot be entered.
+TEST(Program, AnInstallationFileThatCannotBeReadEndsStartUpWithItsMessage) {
+    struct Case {
+        const char* what;
+        const char* directory;  // made where the file should be
+        const char* message;    // a part of what the program tells
+    } cases[] = {
+        {"pr55.ini", "pr55.ini", "pr55.ini\": Is a directory"},
+        {"prof_r.txt", "prof_r.txt", "prof_r.txt\": Is a directory"},
+        {"dd.t", "dd.t", "dd.t\": Is a directory"},
+        {"usr.t", "usr.t", "usr.t\": Is a directory"},
+        {"the installation is a file", nullptr, "Cannot find directory"},
+    };
+    for (const Case& c : cases) {
+        test::TempDir dir;
+        WriteInstallation(dir);
+        dir.Write("usr.t", "1=Ola\r\n");
+        dir.Write("dd.t", "server\r\n");
+        std::string installation = dir.Path();
+        if (c.directory) {
+            std::filesystem::remove(dir.Path() + c.directory);
+            std::filesystem::create_directory(dir.Path() + c.directory);
+        } else {
+            installation = dir.Write("kurs", "not a directory");
+        }
+        const ProgramRun run = RunProgram(installation);
+        EXPECT_TRUE(run.exited) << c.what;
+        EXPECT_EQ(run.status, 1) << c.what;
+        EXPECT_NE(run.messages.find(c.message), std::string::npos) << c.what << ": " << run.messages;
+        EXPECT_FALSE(std::filesystem::exists(dir.Path() + "1")) << c.what;
+    }
 }
 
 TEST(Program, BadNumberInTheProfileIsReportedAndStartUpGoesOn) {

@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "progress/settings.h"
 
 #include <gtest/gtest.h>
 

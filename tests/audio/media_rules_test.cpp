@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "audio/button_pictures.h"
+#include "controls/button_pictures.h"
 #include "audio/media_paths.h"
 #include "audio/media_window_layout.h"
 #include "support/temp_dir.h"
@@ -96,6 +96,57 @@ TEST(MediaWindow, VideoLayout) {
     for (const Box& b : {video.play, video.pause, video.stop, video.bar, video.knob}) {
         EXPECT_GE(b.top, video.video.top + video.video.height);
         EXPECT_LE(b.top + b.height, 344);
+    }
+}
+
+bool Inside(const Box& inner, const Box& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.left + inner.width <= outer.left + outer.width &&
+           inner.top + inner.height <= outer.top + outer.height;
+}
+
+bool Overlap(const Box& a, const Box& b) {
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height && b.top < a.top + a.height;
+}
+
+// Each button is as large as its picture: the close button stays inside the window, off the
+// video and past the title; the buttons stand apart, and push the bar only on its own row.
+TEST(MediaWindow, ButtonsArePlacedFromTheirPicturesSizes) {
+    struct Case {
+        const char* what;
+        int type;
+        MediaPictures pictures;
+        int barLeft, barWidth;
+    } cases[] = {
+        {"video, the planned pictures", 1, {}, 12, 312},
+        {"video, a 25 x 25 close button", 1, {{24, 24}, {24, 24}, {24, 24}, {22, 22}, {25, 25}}, 12, 312},
+        {"video, 33-pixel buttons", 1, {{33, 33}, {33, 33}, {33, 33}, {22, 22}, {33, 33}}, 12, 312},
+        {"sound, the planned pictures", 2, {}, 88, 94},
+        {"sound, 33-pixel buttons", 2, {{33, 33}, {33, 33}, {33, 33}, {22, 22}, {25, 25}}, 113, 69},
+    };
+    for (const Case& c : cases) {
+        const MediaLayout l = LayOutMedia(c.type, true, c.pictures);
+        const MediaPictures& p = c.pictures;
+        EXPECT_EQ(l.close, (Box{l.window.width - p.close.width - 2, 1, p.close.width, p.close.height})) << c.what;
+        EXPECT_EQ(l.title.width, l.close.left - 1) << c.what;
+        EXPECT_GE(l.title.height, l.close.top + l.close.height) << c.what << ": the close button sits on the title strip";
+        EXPECT_EQ(l.play, (Box{l.play.left, l.play.top, p.play.width, p.play.height})) << c.what;
+        EXPECT_EQ(l.pause.left, l.play.left + p.play.width + 2) << c.what;
+        EXPECT_EQ(l.stop.left, l.pause.left + p.pause.width + 2) << c.what;
+        EXPECT_EQ(l.marks[3], (Box{190 + 72, l.play.top, p.mark.width, p.mark.height})) << c.what;
+        EXPECT_EQ(l.bar.left, c.barLeft) << c.what;
+        EXPECT_EQ(l.bar.width, c.barWidth) << c.what;
+        EXPECT_EQ(l.knob.left, l.bar.left) << c.what;
+        if (c.type == 1) {
+            EXPECT_TRUE(Inside(l.close, l.window)) << c.what;
+            EXPECT_FALSE(Overlap(l.close, l.video)) << c.what;
+            EXPECT_EQ(l.video, (Box{1, l.title.height, 334, 251})) << c.what << ": the video keeps its size";
+            EXPECT_EQ(l.strip.top, l.video.top + l.video.height + 1) << c.what;
+            EXPECT_EQ(l.strip.top + l.strip.height, l.window.height) << c.what << ": the controls' strip at the bottom";
+            for (const Box& b : {l.play, l.pause, l.stop, l.bar, l.knob}) EXPECT_TRUE(Inside(b, l.strip)) << c.what;
+            for (const Box& b : {l.play, l.pause, l.stop}) EXPECT_FALSE(Overlap(b, l.knob)) << c.what;
+        } else {
+            EXPECT_EQ(l.play.top, 4) << c.what;
+        }
     }
 }
 

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/context.h"
+#include "session/app_context.h"
 #include "audio/accent_keys.h"
 #include "audio/wav_file.h"
 #include "platform/paths.h"

@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/context.h"
+#include "session/app_context.h"
 #include "audio/recorder.h"
 #include "audio/shared_player.h"
 #include "audio/wav_file.h"

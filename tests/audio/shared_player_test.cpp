@@ -139,6 +139,25 @@ TEST_F(SharedPlayerTest, StopClosesSoTheNextPlayOpensAgain) {
     EXPECT_EQ(timer, std::vector<bool>{false});
 }
 
+// Stopping the sound stops the program's other players too, whatever the shared one holds.
+TEST_F(SharedPlayerTest, StopSilencesTheOtherPlayersToo) {
+    FakeDevice media;
+    player.AddOtherPlayer([&] { media.Stop(); });
+    const std::function<void()> before[] = {
+        [] {},                                  // nothing ever played
+        [&] { player.PlaySound(ok, false); },   // a sound plays
+        [&] { player.PlaySound(ok, false); player.PauseSound(); },
+    };
+    for (const auto& setUp : before) {
+        setUp();
+        media.Open("text.wav");
+        media.Play();
+        player.StopSound();
+        EXPECT_EQ(media.GetMode(), MediaDevice::Mode::Stopped);
+        EXPECT_FALSE(player.IsPlaying());
+    }
+}
+
 TEST_F(SharedPlayerTest, DialogueLines) {
     dir.Write("media/Dialogi/d1_01.wav", "RIFF");
     dir.Write("save_2.wav", "RIFF");

@@ -177,6 +177,45 @@ TEST_F(ImageButtonTest, PressedStyleShowsFrameOneWhileHeld) {
     EXPECT_EQ(clicks, 1);
 }
 
+// A window hidden under the pointer gets no leave event: its buttons must not come back lit
+// or held the next time it shows.
+TEST_F(ImageButtonTest, HidingPutsTheButtonBackToNormal) {
+    struct Case {
+        const char* what;
+        ButtonStyle style;
+        bool hideNormal;
+        bool press;
+        bool hideTheButtonItself;  // else its window
+        int frameAfter;
+    } cases[] = {
+        {"highlighted, its window hidden", {true, false, false}, false, false, false, 0},
+        {"highlighted, the button hidden", {true, false, false}, false, false, true, 0},
+        {"held down, its window hidden", {false, true, false}, false, true, false, 0},
+        {"highlighted and held, its window hidden", {true, true, false}, false, true, false, 0},
+        {"drawn only under the mouse, its window hidden", {true, false, false}, true, false, false, -1},
+    };
+    for (const Case& c : cases) {
+        TTransparentButton button(&parent, &list, 0);
+        button.SetStyle(c.style);
+        button.SetHideNormal(c.hideNormal);
+        int clicks = 0;
+        QObject::connect(&button, &TTransparentButton::clicked, [&] { ++clicks; });
+        parent.show();
+        Enter(button);
+        if (c.press) Mouse(button, QEvent::MouseButtonPress);
+        ASSERT_NE(button.Stan(), 0) << c.what;
+        QWidget& hidden = c.hideTheButtonItself ? static_cast<QWidget&>(button) : parent;
+        hidden.hide();
+        hidden.show();
+        EXPECT_EQ(button.Stan(), 0) << c.what;
+        EXPECT_EQ(button.ShownFrame(), c.frameAfter) << c.what;
+        ExpectFrame(Shown(parent, button), c.frameAfter);
+        Mouse(button, QEvent::MouseButtonRelease);
+        EXPECT_EQ(clicks, 0) << c.what << ": a release after showing again is no click";
+        parent.hide();
+    }
+}
+
 TEST_F(ImageButtonTest, HighlightingPressedButtonStaysInsideItsStrip) {
     TTransparentButton button(&parent, &list, 0);
     button.SetStyle({true, true, false});

@@ -3,12 +3,12 @@
 #include <QEnterEvent>
 #include <QLabel>
 
-#include "app/context.h"
-#include "controls/answer_form.h"
+#include "session/app_context.h"
+#include "forms/answer_form.h"
 #include "controls/image_list.h"
 #include "controls/message_form.h"
 #include "controls/picture_controls.h"
-#include "controls/summary_form.h"
+#include "forms/summary_form.h"
 #include "controls/transparent_button.h"
 #include "guidance/information_form.h"
 #include "support/bitmaps.h"

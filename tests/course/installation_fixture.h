@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/startup_state.h"
+#include "context/startup_state.h"
 #include "support/temp_dir.h"
 
 namespace quillan::test {
@@ -31,7 +31,7 @@ public:
         Write("kurs.zdd", "DD001 a <b c>=b=\n");
         Write("Listy_r/index.txt", "list1=1=2=3=\n");
         Write("slowniczek.txt", "3=Glossary text\n");
-        Write("St_a.txt", "x#12#\nMC#q\n0=\n");
+        Write("St_a.txt", "x#12#\nMC#q=a=T_b#\n0=\n");
         Write("otwarte.txt", "1=1=1=a=b=\n");
         Write("kom_c_gr.txt", "anything\n");
         Write("dialogi.txt", "D1=Title===1=1=TT===\na=1=A: Hi.=Cze\x9c\xe6.=\n*\n");

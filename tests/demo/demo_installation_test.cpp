@@ -21,10 +21,13 @@
 #include <vector>
 
 #include "app/installation.h"
-#include "app/startup_state.h"
+#include "audio/media_window_layout.h"
+#include "context/startup_state.h"
 #include "course/course.h"
 #include "course/load_course.h"
 #include "course/problems.h"
+#include "exercises/texts/catalog_gap_sentences.h"
+#include "exercises/texts/text_exercise_content.h"
 #include "exercises/vocab/word_list.h"
 #include "platform/cp1250.h"
 #include "platform/files.h"
@@ -229,6 +232,37 @@ TEST_F(DemoInstallationTest, ButtonStripsHoldTwoEqualFramesKeyedAtTheBottomLeftP
     }
 }
 
+// The media window's buttons are drawn for its sound strip: each inside the strip's 33 pixels,
+// the bookmarks apart, the bar as long as planned (wider buttons would push it shorter).
+TEST_F(DemoInstallationTest, MediaButtonsFitTheSoundStrip) {
+    auto frame = [](const std::string& file) {
+        const QImage strip = Picture("but_r\\" + file + ".bmp");
+        return PictureSize{strip.width() / 2, strip.height()};
+    };
+    const MediaPictures pictures{frame("play"), frame("Pause"), frame("stop"), frame("nagr_a"), frame("close_panel")};
+    const MediaLayout planned = LayOutMedia(2, true);
+    const MediaLayout strip = LayOutMedia(2, true, pictures);
+    EXPECT_EQ(strip.bar, planned.bar);
+    struct Case {
+        const char* file;
+        Box box;  // where it stands, as large as the strip's first picture
+    } cases[] = {
+        {"play", strip.play},        {"Pause", strip.pause},      {"stop", strip.stop},
+        {"nagr_a", strip.marks[0]},  {"nagr_b", strip.marks[1]},  {"nagr_c", strip.marks[2]},
+        {"nagr_d", strip.marks[3]},
+    };
+    for (const Case& c : cases) {
+        const PictureSize size = frame(c.file);
+        EXPECT_EQ(size.width, c.box.width) << c.file;
+        EXPECT_EQ(size.height, c.box.height) << c.file;
+        EXPECT_GE(c.box.left, 0) << c.file;
+        EXPECT_LE(c.box.left + size.width, strip.window.width) << c.file;
+        EXPECT_LE(c.box.top + size.height, strip.window.height - c.box.top) << c.file << ": as much room below as above";
+    }
+    EXPECT_LE(strip.stop.left + strip.stop.width, strip.bar.left) << "the buttons before the bar";
+    for (int k = 0; k < 3; ++k) EXPECT_LE(strip.marks[k].left + strip.marks[k].width, strip.marks[k + 1].left) << k;
+}
+
 TEST_F(DemoInstallationTest, WindowPicturesHaveTheirWindowsSizes) {
     struct Size {
         const char* file;
@@ -265,7 +299,7 @@ TEST_F(DemoInstallationTest, EveryFileTheCourseDataNamesExists) {
     for (const std::string& name : ListFiles(state.ProgramDir + "cw_r", ".bc4")) {
         VocabStore store;
         Problems listProblems;
-        LoadWordList(state.ProgramDir + "cw_r\\" + name, store, listProblems, nullptr);
+        LoadWordList(state.ProgramDir + "cw_r\\" + name, store, listProblems);
         for (int i = 1; i <= static_cast<int>(store.Entries.size()); ++i) {
             const std::string sound = EntrySoundPath(store, i, state.ProgramDir, state.BsgramDir);
             EXPECT_FALSE(sound.empty()) << name << " entry " << i;
@@ -286,12 +320,15 @@ TEST_F(DemoInstallationTest, EveryFileTheCourseDataNamesExists) {
     }
     for (const CatalogEntry& entry : course.catalog) {
         if (entry.Code.substr(4, 2) == "48") {
-            EXPECT_TRUE(has(state.ProgramDir + "Ciekaw_wav_r\\" + entry.Line4.substr(0, entry.Line4.size() - 1) + ".wav"));
+            const std::string number = entry.Line4.substr(0, entry.Line4.size() - 1);
+            EXPECT_TRUE(has(state.ProgramDir + "Ciekaw_wav_r\\" + number + ".wav"));
+            EXPECT_FALSE(GlossaryText(course.glossary, 3000 + StrToInt(number)).empty()) << "curiosity " << number;
         }
     }
     for (const Letter& letter : course.letters) {
         EXPECT_TRUE(has(state.ProgramDir + "Listy_r\\" + letter.FileName + ".htm")) << letter.FileName;
         EXPECT_TRUE(has(state.ProgramDir + "Listy_r\\" + letter.FileName + "_instr.htm")) << letter.FileName;
+        EXPECT_FALSE(GlossaryText(course.glossary, StrToInt(letter.GlossaryNumber)).empty()) << letter.FileName;
     }
     for (const TextExercise& exercise : course.textExercises) {
         const std::string background = NthHashField(exercise.Header + "#", 3);
@@ -385,6 +422,47 @@ TEST_F(DemoInstallationTest, EverySectionHasAWholeLesson) {
     }
 }
 
+// Every section offers each of the eight text-exercise types and a gap-sentence exercise of the
+// catalog whose sentences all have recordings, and every exercise's content is what its window
+// can show.
+TEST_F(DemoInstallationTest, EverySectionHasEveryTextExerciseTypeAndCatalogGapSentences) {
+    const StartupState state = State(0);
+    Course course;
+    Problems problems;
+    LoadCourseData(state, course, problems, nullptr);
+    CheckTextExerciseContents(course, state.ProgramDir, "St_a.txt", problems);
+    for (const Problem& problem : problems.List()) ADD_FAILURE() << problem.File << ":" << problem.Line << ": " << problem.Message;
+    for (int section = 1; section <= 4; ++section) {
+        SCOPED_TRACE("section " + std::to_string(section));
+        std::set<int> texts;
+        for (const CourseText& text : course.texts)
+            if (text.Section == section) texts.insert(text.TextNumber);
+        std::set<std::string> types;
+        std::map<int, int> perText;
+        for (const TextExercise& exercise : course.textExercises)
+            if (texts.count(TextNumberOf(exercise))) {
+                types.insert(TypeCode(exercise));
+                ++perText[TextNumberOf(exercise)];
+            }
+        EXPECT_EQ(types, (std::set<std::string>{"MC", "TF", "DD", "HH", "WP", "DF", "DV", "ZDD"}));
+        for (const auto& [text, count] : perText) EXPECT_LE(count, 7) << "text " << text;  // the tabs a text has
+
+        int gapExercises = 0;
+        for (const CatalogEntry& entry : course.catalog) {
+            if (!IsCatalogGapSentences(entry) || StrToInt(entry.Code.substr(8, 2)) != section) continue;
+            ++gapExercises;
+            Problems none;
+            const CatalogGapContent content = BuildCatalogGapSentences(entry, course.dragDrop, none);
+            for (const CatalogSentence& sentence : content.Sentences) {
+                const std::string d = std::string(5 - std::min<size_t>(5, sentence.Id.size()), '0') + sentence.Id;
+                EXPECT_TRUE(FileExists(state.BsgramDir + "D_" + d.substr(0, 2) + "\\dd_" + d.substr(0, 3) + "\\" + d + ".wav"))
+                    << sentence.Id;
+            }
+        }
+        EXPECT_EQ(gapExercises, 1);
+    }
+}
+
 // Each word list has 15 to 30 items, wrong options that are not asked, example sentences with
 // translations and a few verbs.
 TEST_F(DemoInstallationTest, WordListsHaveItemsDistractorsExamplesAndVerbs) {
@@ -395,7 +473,7 @@ TEST_F(DemoInstallationTest, WordListsHaveItemsDistractorsExamplesAndVerbs) {
         SCOPED_TRACE(name);
         VocabStore store;
         Problems problems;
-        LoadWordList(state.ProgramDir + "cw_r\\" + name, store, problems, nullptr);
+        LoadWordList(state.ProgramDir + "cw_r\\" + name, store, problems);
         MapItems(store);
         EXPECT_GE(store.ItemCount, 15);
         EXPECT_LE(store.ItemCount, 30);
@@ -488,7 +566,7 @@ TEST(LargeDemoInstallationTest, FillsTheCourseTablesToTheirLimits) {
 
     VocabStore store;
     Problems problems;
-    LoadWordList(Utf8ToCp1250(dir.Path()) + "cw_r\\9001.bc4", store, problems, nullptr);
+    LoadWordList(Utf8ToCp1250(dir.Path()) + "cw_r\\9001.bc4", store, problems);
     EXPECT_EQ(store.Entries.size(), kVocabEntryLimit);
     EXPECT_EQ(store.ItemCount, kVocabItemLimit);
 }

@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "app/context.h"
+#include "session/app_context.h"
 #include "controls/image_list.h"
 #include "controls/picture_controls.h"
 #include "controls/transparent_button.h"

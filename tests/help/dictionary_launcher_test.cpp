@@ -42,6 +42,26 @@ TEST(DictionaryLauncher, StartsOnceThenOnlyRaises) {
     EXPECT_EQ(launcher.raised, (std::vector<std::string>{"S\xB3ownik", "S\xB3ownik"}));
 }
 
+// The dictionary shows its window under DictionaryWindowTitle; the course raises the same title,
+// also when line 8 of "prof_r.txt" is empty.
+TEST(DictionaryLauncher, RaisesTheTitleTheDictionaryShows) {
+    struct Case {
+        std::string line8, title;
+    } cases[] = {
+        {"M\xF3j s\xB3ownik", "M\xF3j s\xB3ownik"},
+        {"", "S\xB3ownik"},
+    };
+    for (const Case& c : cases) {
+        StartupState state;
+        state.DictionaryTitle = c.line8;
+        FakeLauncher launcher;
+        launcher.running = {"/opt/q/slownik_be"};
+        OpenDictionary(state, launcher);
+        EXPECT_EQ(DictionaryWindowTitle(state), c.title) << c.line8;
+        EXPECT_EQ(launcher.raised, std::vector<std::string>{c.title}) << c.line8;
+    }
+}
+
 TEST(DictionaryLauncher, ARunningDictionaryInAnyLetterCaseIsNotStartedAgain) {
     test::TempDir dir;
     dir.Write("slownik_be", "");
@@ -74,7 +94,7 @@ TEST(Processes, ProgramKeysAndTheRunningTestProgram) {
     EXPECT_EQ(ProgramKey("/opt/q/SLOWNIK_BE.exe"), "slownik_be");
     EXPECT_EQ(ProgramKey("C:\\Kurs\\slownik_be.EXE"), "slownik_be");
     EXPECT_EQ(ProgramKey("/opt/q/slownik_be (deleted)"), "slownik_be");
-    EXPECT_TRUE(ProcessRunning("DICTIONARY_TEST.exe"));  // this very test program
+    EXPECT_TRUE(ProcessRunning("HELP_TEST.exe"));  // this very test program
     EXPECT_FALSE(ProcessRunning("no_such_program_here"));
 }
 

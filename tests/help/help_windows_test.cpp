@@ -5,11 +5,12 @@
 #include <QScrollBar>
 #include <QTextDocument>
 
-#include "app/context.h"
+#include "session/app_context.h"
 #include "audio/multimedia_form.h"
 #include "controls/image_list.h"
 #include "controls/message_form.h"
 #include "controls/transparent_button.h"
+#include "forms/shared_forms.h"
 #include "help/help_form.h"
 #include "help/html_small_form.h"
 #include "help/html_view.h"
@@ -138,8 +139,9 @@ TEST_F(HelpWindowsTest, PrintsThePageToAPdfAndTellsWhere) {
                          told = form20.Label1->text();
                          form20.accept();
                      });
-    ASSERT_TRUE(told.startsWith("Wydrukowano.\n")) << told.toStdString();
-    const QString pdf = told.mid(13);
+    told.remove(QChar(0x200B));  // where the path may break
+    ASSERT_TRUE(told.startsWith("Wydruk zapisano w pliku:\n")) << told.toStdString();
+    const QString pdf = told.mid(25);
     EXPECT_TRUE(pdf.startsWith(QString::fromStdString(dir.Path() + "1/wydruk_"))) << pdf.toStdString();
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << told.toStdString();
@@ -148,6 +150,48 @@ TEST_F(HelpWindowsTest, PrintsThePageToAPdfAndTellsWhere) {
     EXPECT_GE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
     EXPECT_FALSE(QFile::exists(pdf + ".part"));
     EXPECT_TRUE(messages.errors.empty());
+}
+
+// Paper is told with the installation's text; a PDF file is told as a file, with its whole
+// name shown in the message window, however long.
+TEST_F(HelpWindowsTest, APrintoutToAFileTellsItsWholeName) {
+    const std::string deep = dir.Path() + "uczniowie_klasy_3b/zofia_zak_2024/wydruki_z_kursu/";
+    struct Case {
+        int language;
+        std::string pdfPath;
+        std::string told;  // the first line
+    } cases[] = {
+        {0, "", "Wydrukowano."},
+        {0, dir.Path() + "1/wydruk_2024-05-06_12-30-45.pdf", "Wydruk zapisano w pliku:"},
+        {1, dir.Path() + "1/wydruk_2024-05-06_12-30-45_2.pdf", "The printout has been saved to the file:"},
+        {0, deep + "wydruk_2024-05-06_12-30-45_bardzo_dlugiej_nazwy_pliku_z_podkreslnikami.pdf", "Wydruk zapisano w pliku:"},
+    };
+    for (const Case& c : cases) {
+        context.startup.LangIndex = c.language;
+        test::FakePrinter paper;
+        paper.outcome = {true, c.pdfPath, {}};
+        THelpForm form(context, list, paper, form20);
+        form.ShowPage(dir.Path() + "Htm_r\\h_rep.html");
+        QString shown;
+        bool fits = false, insideTheWindow = false;
+        test::WhileModal([&] { test::Click(*form.Button2); },
+                         [&] {
+                             QLabel& label = *form20.Label1;
+                             shown = label.text();
+                             const QRect needed = QFontMetrics(label.font()).boundingRect(
+                                 QRect(0, 0, label.width(), 10000), Qt::TextWordWrap | label.alignment(), shown);
+                             fits = needed.width() <= label.width() && needed.height() <= label.height();
+                             insideTheWindow = form20.rect().contains(label.geometry()) &&
+                                               label.geometry().bottom() < form20.B_OK->geometry().top();
+                             form20.accept();
+                         });
+        shown.remove(QChar(0x200B));
+        const std::string expected = c.pdfPath.empty() ? c.told : c.told + "\n" + c.pdfPath;
+        EXPECT_EQ(shown.toStdString(), expected);
+        EXPECT_TRUE(fits) << "the whole message shows: " << expected;
+        EXPECT_TRUE(insideTheWindow) << expected;
+        EXPECT_TRUE(messages.errors.empty());
+    }
 }
 
 TEST_F(HelpWindowsTest, PrintFailureIsNotReportedAsPrinted) {
@@ -163,22 +207,22 @@ TEST_F(HelpWindowsTest, PrintFailureIsNotReportedAsPrinted) {
 }
 
 TEST_F(HelpWindowsTest, HelpPutsTheMediaWindowAwayWhileItShows) {
-    THtml_SmallForm small(context, list, printer, form20);
-    TMultimediaForm media(context, list, small);
-    Help().SetMediaWindow(&media);
+    SharedForms forms(context, printer);
+    TMultimediaForm& media = *forms.multimedia;
+    THelpForm& help = *forms.help;
     dir.Write("media/Teksty_wav/7.wav", test::WavBytes(200));
     media.ShowMedia(2, context.startup.MediaDir + "Teksty_wav\\7.wav");
     ASSERT_TRUE(media.isVisible());
 
-    Help().ShowPage(dir.Path() + "Htm_r\\h_index.html");
+    help.ShowPage(dir.Path() + "Htm_r\\h_index.html");
     EXPECT_FALSE(media.isVisible());
-    Help().close();
+    help.close();
     EXPECT_TRUE(media.isVisible());
 
     // Closed by its own button it stays away.
     test::Click(*media.btn_zamknij);
-    Help().ShowPage(dir.Path() + "Htm_r\\h_index.html");
-    Help().close();
+    help.ShowPage(dir.Path() + "Htm_r\\h_index.html");
+    help.close();
     EXPECT_FALSE(media.isVisible());
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "platform/errors.h"
@@ -41,6 +42,45 @@ TEST(Files, ReadingMissingFiles) {
     } catch (const FileError& e) {
         EXPECT_NE(std::string(e.what()).find("absent.txt"), std::string::npos);
     }
+}
+
+// A save killed between writing its temporary and renaming it leaves the temporary for good;
+// the next load of the file clears what our own saves left, and nothing else.
+TEST(Files, LeftoverTemporariesOfTheFileAreRemovedAndNothingElse) {
+    namespace fs = std::filesystem;
+    struct Case {
+        const char* name;
+        bool old;       // untouched for longer than a save takes
+        bool directory;
+        bool removed;
+    } cases[] = {
+        {"qlr2_55.a1B2c3", true, false, true},
+        {"QLR2_55.XyZ789", true, false, true},             // the file's name in another letter case
+        {"qlr2_55.Zz9Yy8", false, false, false},           // a save going on right now
+        {"qlr2_55.damaged-2026-12-09", true, false, false},
+        {"qlr2_55.abc12", true, false, false},             // five letters: not ours
+        {"qlr2_55.abc-12", true, false, false},
+        {"qlr2_55.a1B2c3d", true, false, false},
+        {"powt_qlr2_55.a1B2c3", true, false, false},        // another file's temporary
+        {"xqlr2_55.a1B2c3", true, false, false},
+        {"notes.txt", true, false, false},
+        {"qlr2_55.q1w2e3", true, true, false},             // a directory of that name
+    };
+    test::TempDir dir;
+    dir.Write("qlr2_55", "results");
+    for (const Case& c : cases) {
+        const std::string path = dir.Path() + c.name;
+        if (c.directory)
+            fs::create_directory(path);
+        else
+            dir.Write(c.name, "part of a save");
+        if (c.old) fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::minutes(2));
+    }
+    RemoveLeftoverTemporaries(dir.Path() + "qlr2_55");
+    for (const Case& c : cases) EXPECT_EQ(fs::exists(dir.Path() + c.name), !c.removed) << c.name;
+    EXPECT_EQ(dir.Read("qlr2_55"), "results");
+
+    RemoveLeftoverTemporaries(dir.Path() + "missing-dir\\qlr2_55");  // nothing to do, nothing thrown
 }
 
 }  // namespace

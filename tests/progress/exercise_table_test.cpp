@@ -15,7 +15,7 @@ namespace {
 constexpr DayNumber kNow = 46365.75;
 
 TextExercise Exercise(int text, const std::string& type) {
-    return {"x#" + std::to_string(text) + "#clip#", type + "#content", "0=0=0=0=0=0=0=0=0=0="};
+    return {"x#" + std::to_string(text) + "#clip#", type + "#content", "0=0=0=0=0=0=0=0=0=0=", "St_a.txt", 1};
 }
 
 // A small course with every family, written into its tables directly.
@@ -33,8 +33,9 @@ protected:
         course.textExercises = {Exercise(7, "TF"), Exercise(5, "MC"), Exercise(9, "DD"), Exercise(5, "WP"),
                                 Exercise(5, "ZDD")};
         course.letters = {{"l1", "2", "3", "1", ""}, {"l2", "9", "1", "2", ""}};
-        course.catalog = {{"0001110201", "", "", ""}, {"0002530102", "", "", ""}, {"0003600302", "", "", ""},
-                          {"0004480101", "", "", ""}, {"0005990101", "", "", ""}};
+        course.catalog = {{"0001110201", "", "", "", "kurs_cwicz.vrk", 1}, {"0002530102", "", "", "", "kurs_cwicz.vrk", 6},
+                          {"0003600302", "", "", "", "kurs_cwicz.vrk", 11}, {"0004480101", "", "", "", "kurs_cwicz.vrk", 16},
+                          {"0005990101", "", "", "", "kurs_cwicz.vrk", 21}};
         course.packages = {{1, 2, "00", 1, {1}}, {2, 1, "05", 1, {2}}};
         Dialogue dialogue;
         dialogue.Title = "At the airport";

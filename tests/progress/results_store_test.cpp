@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "platform/cp1250.h"
 #include "platform/errors.h"
+#include "platform/paths.h"
+#include "progress/repetitions.h"
+#include "progress/settings.h"
 #include "support/temp_dir.h"
 
 namespace quillan {
@@ -228,11 +232,42 @@ TEST_F(ResultsFile, ATrailingPartRecordIsKeptInACopyBeforeTheShorterTableIsSaved
     EXPECT_EQ(dir.Read("qlr2_55").size(), 2 * 548u);
     EXPECT_EQ(dir.Read("qlr2_55.damaged-2026-12-09"), original);
 
-    // A second damaged load on the same day keeps the first copy and makes another.
+    // The same damaged file loaded again (the next sign-in, the chart tool, on any day) keeps
+    // its one copy; other damaged bytes get a copy of their own.
     dir.Write("qlr2_55", original);
+    for (const DayNumber day : {now, now + 0.1, now + 3}) {
+        LoadResults(table, path, day);
+        EXPECT_EQ(table.file.keptCopy, path + ".damaged-2026-12-09") << day;
+    }
+    const std::string other = original + "y";
+    dir.Write("qlr2_55", other);
     LoadResults(table, path, now);
     EXPECT_EQ(table.file.keptCopy, path + ".damaged-2026-12-09-2");
-    EXPECT_EQ(dir.Read("qlr2_55.damaged-2026-12-09-2"), original);
+    EXPECT_EQ(dir.Read("qlr2_55.damaged-2026-12-09-2"), other);
+    LoadResults(table, path, now);
+    EXPECT_EQ(table.file.keptCopy, path + ".damaged-2026-12-09-2");
+    EXPECT_EQ(ListFilesStartingWith(dir.Path(), "qlr2_55.damaged-"),
+              (std::vector<std::string>{"qlr2_55.damaged-2026-12-09", "qlr2_55.damaged-2026-12-09-2"}));
+}
+
+// A save killed between writing its temporary file and renaming it leaves the temporary behind;
+// the next load of each of the learner's files clears its own.
+TEST_F(ResultsFile, LoadingClearsTheTemporariesOfAKilledSave) {
+    const char* const leftovers[] = {"qlr2_55.k1lLed", "powt_qlr2_55.k1lLed", "ustaw_qlr2_55.txt.k1lLed"};
+    for (const char* name : leftovers) {
+        dir.Write(name, "half a save");
+        std::filesystem::last_write_time(dir.Path() + name,
+                                         std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    }
+    ResultsTable table;
+    LoadResults(table, path, now);
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() + leftovers[0]));
+    EXPECT_TRUE(std::filesystem::exists(dir.Path() + leftovers[1])) << "another file's temporary stays";
+    RepetitionList repetitions;
+    LoadRepetitions(repetitions, dir.Path() + "powt_qlr2_55", now);
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() + leftovers[1]));
+    LoadSettings(dir.Path() + "ustaw_qlr2_55.txt", 0);
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() + leftovers[2]));
 }
 
 TEST_F(ResultsFile, RecordsBeyondTheTableAreKeptInACopyAndTold) {

@@ -144,5 +144,38 @@ TEST(ResultsToolChart, PrintsTheLearnersChartCollapsedOrExpanded) {
     EXPECT_EQ(Tool("chart " + dir.Path() + "kurs " + dir.Path() + "kurs/3 --all").status, 2);
 }
 
+// A learner's file that cannot be read, or not whole, fails the chart as it fails the dump.
+TEST(ResultsToolChart, FailsWhenTheLearnersFilesDoNotLoadWhole) {
+    namespace fs = std::filesystem;
+    struct Case {
+        const char* what;
+        void (*spoil)(const std::string& learner);
+        bool printed;
+    } cases[] = {
+        {"the results file is a directory",
+         [](const std::string& learner) {
+             fs::remove(learner + "qlr2_55");
+             fs::create_directory(learner + "qlr2_55");
+         },
+         false},
+        {"the repetitions file is a directory", [](const std::string& learner) { fs::create_directory(learner + "powt_qlr2_55"); },
+         true},
+        {"the results file ends inside a record",
+         [](const std::string& learner) { fs::resize_file(learner + "qlr2_55", fs::file_size(learner + "qlr2_55") + 9); },
+         true},
+    };
+    test::TempDir dir;
+    WriteSmallInstallation(dir);
+    int n = 1;
+    for (const Case& c : cases) {
+        const std::string learner = dir.Path() + "kurs/" + std::to_string(++n) + "/";
+        ASSERT_EQ(Tool("new " + dir.Path() + "kurs " + learner).status, 0) << c.what;
+        c.spoil(learner);
+        const ToolRun chart = Tool("chart " + dir.Path() + "kurs " + learner);
+        EXPECT_EQ(chart.status, 1) << c.what;
+        EXPECT_EQ(chart.out.find("<html>") != std::string::npos, c.printed) << c.what;
+    }
+}
+
 }  // namespace
 }  // namespace quillan

@@ -1,7 +1,7 @@
 #include "support/bitmaps.h"
 
-#include "app/startup_state.h"
-#include "audio/button_pictures.h"
+#include "context/startup_state.h"
+#include "controls/button_pictures.h"
 #include "support/temp_dir.h"
 
 namespace quillan::test {

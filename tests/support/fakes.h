@@ -76,6 +76,7 @@ public:
         played.push_back({path, wait});
         playing = true;
         if (timer) timer(true);
+        if (wait && whileWaiting) whileWaiting();
     }
     void PlayLine(const std::string& audioName) override {
         lines.push_back(audioName);
@@ -114,6 +115,8 @@ public:
     bool playing = false;
     std::function<void()> ended;
     std::function<void(bool)> timer;
+    // Runs in place of a waiting play (a window test lets the program's real wait run here).
+    std::function<void()> whileWaiting;
 };
 
 // Keeps the documents it is given and answers with `outcome`.

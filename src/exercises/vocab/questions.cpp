@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "exercises/vocab/answer_text.h"
+#include "text/answer_text.h"
 #include "text/text_utils.h"
 
 namespace quillan {
@@ -158,6 +158,9 @@ TypedJudgement JudgeTypedAnswer(const std::string& typed, const std::string& exp
     };
     TypedJudgement judgement;
     judgement.given = comparable(typed);
+    // Nothing typed is never right, whatever an empty expected answer or an empty piece of the
+    // alternatives ("x/") would match.
+    if (judgement.given.empty()) return judgement;
     if (judgement.given == comparable(expected)) {
         judgement.right = true;
         return judgement;

@@ -47,7 +47,8 @@ ChoiceOptions PickOptionsFromAll(const VocabStore& store, bool english, const st
 std::vector<std::string> BuildAcceptedList(const VocabEntry& entry, int stageMode, int courseVariant);
 
 // A typed answer judged against the expected one and the accepted list, both sides through
-// NormalizeAnswer; with caseSensitive off the letters A to Z count the same in either case.
+// NormalizeAnswer; with caseSensitive off the letters A to Z count the same in either case. An
+// answer that is empty once normalised is never right.
 struct TypedJudgement {
     bool right = false;
     bool acceptedVariant = false;  // right only through the accepted list

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/context.h"
+#include "session/app_context.h"
 #include "audio/wav_file.h"
 #include "course/exercise_kinds.h"
-#include "exercises/vocab/answer_text.h"
+#include "text/answer_text.h"
 #include "exercises/vocab/word_frame.h"
 #include "platform/paths.h"
-#include "progress/learner_session.h"
+#include "session/learner_session.h"
 #include "text/text_utils.h"
 
 namespace quillan {
@@ -114,6 +114,9 @@ void VocabTrainer::ClickTab(int stage) {
     screen_.stage = stage;
     screen_.playVisible = stage == 2 || stage == 4;
     if (stage == 1) {
+        // The list starts unstudied: the counters of a pass before are not its result.
+        correct_ = 0;
+        wrong_ = 0;
         screen_.gaugeVisible = false;
         screen_.wordListVisible = true;
         HideQuestion();
@@ -227,14 +230,28 @@ void VocabTrainer::MarkAnswer() {
     } else {
         ++wrong_;
     }
-    screen_.gauge = PassPercent(correct_, wrong_, ItemCount());
+    screen_.gauge = PassPercent(correct_, wrong_, AskedItemCount());
     screen_.gaugeVisible = true;
+}
+
+int VocabTrainer::AskedItemCount() const {
+    const size_t mode = static_cast<size_t>(StageMode());
+    if (mode == 0) return ItemCount();
+    // An item takes part while it still needs an answer, or once it has had its right one.
+    return static_cast<int>(std::count_if(items_.begin(), items_.end(), [mode](const TrainerItem& item) {
+        return item.Modes[mode].Remaining >= 1 || item.Modes[mode].Done;
+    }));
 }
 
 void VocabTrainer::ReportStageResult() {
     resultReported_ = true;
     if (stage_ < 1 || stage_ > 5) return;
-    const int percent = PassPercent(correct_, wrong_, ItemCount());
+    // A stage only looked at records nothing, so the result it holds from before stands.
+    if (correct_ + wrong_ == 0) {
+        FinishExercise(context_, nullptr);
+        return;
+    }
+    const int percent = PassPercent(correct_, wrong_, AskedItemCount());
     const int kind = 59 + stage_;
     if (stage_ == 1) {
         // The word list goes to the results but not to the repetitions.
@@ -262,7 +279,7 @@ void VocabTrainer::PresentItem() {
     question_.AcceptedVariant = false;
     question_.AnswerRight = false;
     screen_.instruction.clear();
-    screen_.gauge = PassPercent(correct_, wrong_, ItemCount());
+    screen_.gauge = PassPercent(correct_, wrong_, AskedItemCount());
 
     const VocabEntry* entry = Entry(currentWordEntry_);
     static const VocabEntry kNone;
@@ -462,7 +479,7 @@ void VocabTrainer::PagePressed(int x, int y, bool leftButton) {
     const int entry = page_.Rows()[static_cast<size_t>(row) - 1].entry;
     if (!onMicrophone) {
         // Studying the list counts the stage as done.
-        correct_ = ItemCount();
+        correct_ = AskedItemCount();
         wrong_ = 0;
         Play(SoundPathOf(entry), false);
         if (x - WordListPage::kWordBoxLeft < WordListPage::kSpeakerZone)

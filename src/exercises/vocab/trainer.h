@@ -16,7 +16,8 @@ struct AppContext;
 // The vocabulary trainer: five stages on one word list. Stage 1 is the word list to study;
 // stages 2 to 5 ask the items one by one (hear and choose the word, choose the translation,
 // dictation, type the word from its translation), asking a wrongly answered item again after
-// the others until it is answered right. A pass scores Round(right / (items + wrong) x 100).
+// the others until it is answered right. A pass scores Round(right / (items + wrong) x 100),
+// counting the items the stage asks. A stage left with nothing answered records nothing.
 //
 // The trainer holds every rule; its window shows Screen() after each operation and forwards
 // the learner's clicks and keys. Sounds go through the shared player, recordings through the
@@ -163,6 +164,9 @@ public:
     int Stage() const { return stage_; }
     int StageMode() const { return StageModeOf(stage_); }
     int ItemCount() const { return store_.ItemCount; }
+    // The items the stage asks (every item on the word list); those a stage cannot ask (no
+    // recording to hear, an example sentence) do not count in its score.
+    int AskedItemCount() const;
     int CurrentPos() const { return currentPos_; }
     int CurrentWordEntry() const { return currentWordEntry_; }
     int CorrectCount() const { return correct_; }

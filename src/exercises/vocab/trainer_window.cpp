@@ -6,12 +6,12 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "app/context.h"
-#include "app/shared_forms.h"
-#include "audio/button_pictures.h"
+#include "session/app_context.h"
+#include "forms/shared_forms.h"
+#include "controls/button_pictures.h"
 #include "audio/resource_form.h"
 #include "audio/accent_keys.h"
-#include "controls/answer_form.h"
+#include "forms/answer_form.h"
 #include "controls/message_form.h"
 #include "controls/picture_controls.h"
 #include "controls/pictures.h"
@@ -282,7 +282,7 @@ bool TForm4::OpenExercise(const std::string& exerciseId, const std::string& word
     const std::string path = context_.startup.ProgramDir + "cw_r\\" + wordListName + ".bc4";
     try {
         Problems problems;
-        LoadWordList(path, trainer_.Store(), problems, context_.services.messages);
+        LoadWordList(path, trainer_.Store(), problems);
         MapItems(trainer_.Store());
     } catch (const std::exception& error) {
         if (context_.services.messages) context_.services.messages->Error(error.what());

@@ -5,8 +5,10 @@
 #include <unordered_map>
 
 #include "course/data_file.h"
+#include "platform/cp1250.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "text/text_utils.h"
 
 namespace quillan {
@@ -109,12 +111,9 @@ void ReadWordList(LineReader& reader, VocabStore& store, Problems& problems) {
                          std::to_string(reader.LineNumber()) + " are not read");
 }
 
-void LoadWordList(const std::string& path, VocabStore& store, Problems& problems, Messages* messages) {
+void LoadWordList(const std::string& path, VocabStore& store, Problems& problems) {
     std::optional<std::string> bytes = ReadFileIfExists(path);
-    if (!bytes) {
-        if (messages) messages->Show("Brak pliku: " + path);
-        throw FileError("Cannot open file \"" + path + "\": the file is missing");
-    }
+    if (!bytes) throw FileError("Brak pliku: " + Utf8ToCp1250(NativePath(path)));
     const size_t lines = CountLines(*bytes);
     store.Entries.clear();
     store.Entries.reserve(std::min(lines, kVocabEntryLimit));

@@ -51,9 +51,9 @@ std::optional<VocabEntry> ParseWordLine(std::string_view line);
 // are noted in `problems`.
 void ReadWordList(LineReader& reader, VocabStore& store, Problems& problems);
 
-// The same from a file. A missing file shows "Brak pliku: " + path (when `messages` is given)
-// and throws FileError.
-void LoadWordList(const std::string& path, VocabStore& store, Problems& problems, Messages* messages);
+// The same from a file. A missing file throws FileError with the learner's message "Brak pliku: "
+// + the file's path as the system writes it.
+void LoadWordList(const std::string& path, VocabStore& store, Problems& problems);
 
 // The lowest entry index whose EntryId is `id`; -1 when none is.
 int FindEntryById(const VocabStore& store, int id);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "exercises/vocab/answer_text.h"
+#include "text/answer_text.h"
 
 namespace quillan {
 

@@ -4,6 +4,8 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include "platform/qt/input_guard.h"
+
 namespace quillan {
 
 DayNumber QtClock::Now() {
@@ -13,9 +15,11 @@ DayNumber QtClock::Now() {
     return ToDayNumber({d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(), t.msec()});
 }
 
-// A nested event loop ended by a timer: the window system keeps handling events meanwhile.
+// A nested event loop ended by a timer: windows keep painting and timers run meanwhile; the
+// learner's input waits for its end.
 void QtClock::Wait(unsigned milliseconds) {
     if (milliseconds == 0) return;
+    InputGuard guard;
     QEventLoop loop;
     QTimer::singleShot(std::chrono::milliseconds(milliseconds), &loop, &QEventLoop::quit);
     loop.exec();

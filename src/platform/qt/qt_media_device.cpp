@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "platform/qt/input_guard.h"
+
 namespace quillan {
 namespace {
 
@@ -60,6 +62,7 @@ void QtMediaDevice::Seek(int milliseconds) { player_.setPosition(milliseconds); 
 int QtMediaDevice::LengthMs() {
     if (player_.source().isEmpty()) return 0;
     if (player_.mediaStatus() == QMediaPlayer::LoadingMedia) {
+        InputGuard guard;  // the file loads as a play waits: no input meanwhile
         QEventLoop loop;
         connect(&player_, &QMediaPlayer::mediaStatusChanged, &loop, [&loop](QMediaPlayer::MediaStatus status) {
             if (status != QMediaPlayer::LoadingMedia) loop.quit();
@@ -83,6 +86,7 @@ MediaDevice::Mode QtMediaDevice::GetMode() const {
 
 void QtMediaDevice::WaitUntilStopped() {
     if (player_.playbackState() == QMediaPlayer::StoppedState) return;
+    InputGuard guard;
     QEventLoop loop;
     connect(&player_, &QMediaPlayer::playbackStateChanged, &loop, [&loop](QMediaPlayer::PlaybackState state) {
         if (state == QMediaPlayer::StoppedState) loop.quit();

@@ -129,7 +129,11 @@ TEST(TypedAnswer, SpacingPunctuationAndLetterCase) {
         {"Hello ,world !", "Hello, world!", {}, true, true, false, "Hello, world!"},
         {"to leave", "go", {"leave", "go", "to leave", "to go"}, true, true, true, "to leave"},
         {"TO GO", "go", {"leave", "go", "to leave", "to go"}, false, true, true, "to go"},
-        {"", "x", {"x", ""}, true, true, true, ""},  // "x/" accepts an empty answer
+        // An empty answer is never right: not through an empty piece of "x/" or "a//b", not
+        // against an empty expected answer, not when it is blanks only.
+        {"", "x", {"x", ""}, true, false, false, ""},
+        {"  ", "x", {"a", "", "b"}, false, false, false, ""},
+        {"", "", {}, true, false, false, ""},
         {"", "x", {"x"}, true, false, false, ""},
         {"ŻABA", "żaba", {}, false, false, false, "Żaba"},  // only A to Z change case
     };

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <string>
 
-#include "app/context.h"
+#include "session/app_context.h"
 #include "exercises/vocab/word_list.h"
-#include "progress/learner_session.h"
+#include "session/learner_session.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
 

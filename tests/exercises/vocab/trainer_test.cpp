@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "exercises/vocab/trainer_fixture.h"
 #include "support/wav.h"
 
@@ -77,27 +79,28 @@ TEST_F(Trainer, AWrongItemComesBackAfterTheOthersAndCostsOneInTheScore) {
     EXPECT_EQ(repetitions.entries[0].Kind, 61);
     EXPECT_EQ(repetitions.entries[0].Index, 2);
 
-    // Again: a new pass; closing the window right away reports the new pass, not the old one.
+    // Again: a new pass; closing the window right away records nothing, the finished pass
+    // is not reported twice.
     trainer.Repeat();
-    EXPECT_EQ(Saved(61).DoneCount, 1) << "the finished pass is not reported twice";
+    EXPECT_EQ(Saved(61).DoneCount, 1);
     trainer.Close();
-    EXPECT_EQ(Saved(61).DoneCount, 2);
-    EXPECT_EQ(Saved(61).Result, 0);
+    EXPECT_EQ(Saved(61).DoneCount, 1);
+    EXPECT_EQ(Saved(61).Result, 75);
 }
 
-TEST_F(Trainer, EveryTabChangeReportsTheStageLeft) {
+TEST_F(Trainer, EveryTabChangeReportsTheStageLeftWhenSomethingWasAnswered) {
     Items(10);
     trainer.Open("slo_1", 2);
     trainer.ClickTab(3);
-    EXPECT_EQ(Saved(61).DoneCount, 1);
-    EXPECT_EQ(Saved(61).Result, 0);
+    EXPECT_EQ(Saved(61).DoneCount, 0) << "nothing answered";
     AnswerRight();
     trainer.OkClicked("");
     AnswerRight();
     trainer.ClickTab(4);
     EXPECT_EQ(Saved(62).Result, 20) << "two right answers of ten items";
     trainer.Close();
-    EXPECT_EQ(Saved(63).DoneCount, 1);
+    EXPECT_EQ(Saved(62).DoneCount, 1);
+    EXPECT_EQ(Saved(63).DoneCount, 0);
     EXPECT_EQ(Saved(60).DoneCount, 0);
     EXPECT_EQ(Saved(64).DoneCount, 0);
 }
@@ -108,9 +111,7 @@ TEST_F(Trainer, TheWordListReportsWithoutARepetition) {
     EXPECT_TRUE(trainer.Screen().wordListVisible);
     EXPECT_EQ(trainer.Screen().instruction, "T144");
     trainer.Close();
-    EXPECT_EQ(Saved(60).DoneCount, 1);
-    EXPECT_EQ(Saved(60).Result, 0) << "nothing clicked on a fresh window";
-    EXPECT_TRUE(SavedRepetitions().entries.empty());
+    EXPECT_EQ(Saved(60).DoneCount, 0) << "nothing clicked";
 
     trainer.Open("slo_1", 1);
     trainer.LayOutPage(20, [](const std::string& t) { return static_cast<int>(t.size()) * 10; });
@@ -118,6 +119,88 @@ TEST_F(Trainer, TheWordListReportsWithoutARepetition) {
     EXPECT_EQ(player.played.back().path, ctx.startup.BsgramDir + "D_00\\dd_000\\00002.wav");
     trainer.Close();
     EXPECT_EQ(Saved(60).Result, 100);
+    EXPECT_EQ(Saved(60).DoneCount, 1);
+    EXPECT_TRUE(SavedRepetitions().entries.empty());
+}
+
+// Items a stage cannot ask (no recording in the listening stages, example sentences in every
+// asking stage) are not counted against the learner: a pass without mistakes ends at 100.
+TEST_F(Trainer, APassIsScoredOnTheItemsTheStageAsks) {
+    Fill(trainer.Store(), {Word(1, "heard", "a", "11"), Word(2, "silent", "b"), Word(60001, "A <sentence>.", "c", "12", 1, 5)});
+    struct Case {
+        int stage;
+        bool firstWrong;  // the first item is answered wrongly once
+        int percent;
+    } cases[] = {
+        {2, false, 100}, {3, false, 100}, {4, false, 100}, {5, false, 100},
+        {2, true, 50},   // one item asked, one wrong answer: 1 / (1 + 1)
+        {5, true, 67},   // two items asked, one wrong answer: 2 / (2 + 1)
+    };
+    for (const Case& c : cases) {
+        trainer.Open("slo_1", c.stage);
+        bool wrongGiven = !c.firstWrong;
+        for (int answers = 0; !trainer.Screen().repeatVisible && answers < 6; ++answers) {
+            const bool typing = c.stage >= 4;
+            if (!wrongGiven) {
+                wrongGiven = true;
+                typing ? trainer.CheckTypedAnswer("nonsense") : AnswerWrong();
+            } else {
+                typing ? trainer.CheckTypedAnswer(trainer.Question().ExpectedAnswer) : AnswerRight();
+            }
+            EXPECT_LE(trainer.Screen().gauge, 100) << "stage " << c.stage;
+            trainer.OkClicked("");
+        }
+        EXPECT_TRUE(trainer.Screen().repeatVisible) << "stage " << c.stage;
+        EXPECT_EQ(static_cast<int>(Saved(59 + c.stage).Result), c.percent) << "stage " << c.stage << (c.firstWrong ? " with a mistake" : "");
+        trainer.Close();
+    }
+}
+
+// A stage left with nothing answered records nothing: its stored result and repetitions stay,
+// however it is left. A word clicked on the word list still counts that stage as done.
+TEST_F(Trainer, AStageLeftUnansweredKeepsItsStoredResult) {
+    Items(4);
+    for (int kind = 60; kind <= 64; ++kind) RecordExerciseResult(ctx, 100, "slo_1", kind, 1, 0);
+    SaveResults(ctx);
+    struct Case {
+        const char* how;
+        int stage;
+        std::function<void()> leave;
+    } cases[] = {
+        {"closed at once", 1, [&] { trainer.Close(); }},
+        {"closed at once", 2, [&] { trainer.Close(); }},
+        {"closed at once", 5, [&] { trainer.Close(); }},
+        {"another tab", 1, [&] { trainer.ClickTab(3); }},
+        {"another tab", 3, [&] { trainer.ClickTab(4); }},
+        {"again and closed", 2, [&] { trainer.Repeat(); trainer.Close(); }},
+        {"a microphone only", 1, [&] {
+             trainer.LayOutPage(20, [](const std::string& t) { return static_cast<int>(t.size()) * 10; });
+             trainer.PagePressed(5, 5, true);
+             trainer.PageReleased(5, 5, true);
+             trainer.Close();
+         }},
+    };
+    for (const Case& c : cases) {
+        const CW_Info before = Saved(59 + c.stage);
+        trainer.Open("slo_1", c.stage);
+        c.leave();
+        const CW_Info after = Saved(59 + c.stage);
+        EXPECT_EQ(static_cast<int>(after.Result), 100) << c.how << ", stage " << c.stage;
+        EXPECT_EQ(after.DoneCount, before.DoneCount) << c.how << ", stage " << c.stage;
+        EXPECT_TRUE(SavedRepetitions().entries.empty()) << c.how << ", stage " << c.stage;
+        trainer.Close();
+    }
+
+    // The word list after a pass with a mistake: the pass's counters are not the list's result.
+    const int listDone = Saved(60).DoneCount;
+    trainer.Open("slo_1", 3);
+    AnswerWrong();
+    for (trainer.OkClicked(""); !trainer.Screen().repeatVisible; trainer.OkClicked("")) AnswerRight();
+    EXPECT_EQ(Saved(62).Result, 80);
+    trainer.ClickTab(1);
+    trainer.Close();
+    EXPECT_EQ(Saved(60).Result, 100);
+    EXPECT_EQ(Saved(60).DoneCount, listDone);
 }
 
 TEST_F(Trainer, AnOpeningOutsideTheStagesShowsNoStageAndReportsNothing) {
@@ -182,13 +265,13 @@ TEST_F(Trainer, ItemsLeftOutOfAStage) {
     }
 }
 
-TEST_F(Trainer, AStageWithNothingToAskEndsAtOnceWithZero) {
+TEST_F(Trainer, AStageWithNothingToAskEndsAtOnceAndRecordsNothing) {
     Fill(trainer.Store(), {Word(1, "silent", "a"), Word(2, "quiet", "b")});
     trainer.Open("slo_1", 2);
     EXPECT_TRUE(trainer.Screen().repeatVisible);
     EXPECT_FALSE(trainer.Screen().optionsVisible);
-    EXPECT_EQ(Saved(61).DoneCount, 1);
-    EXPECT_EQ(Saved(61).Result, 0);
+    trainer.Close();
+    EXPECT_EQ(Saved(61).DoneCount, 0);
 }
 
 TEST_F(Trainer, TypedAnswersAndWhatTheVerdictShows) {

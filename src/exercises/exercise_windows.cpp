@@ -1,0 +1,102 @@
+#include "exercises/exercise_windows.h"
+
+#include "session/app_context.h"
+#include "forms/shared_forms.h"
+#include "exercises/reading/comprehension_window.h"
+#include "exercises/reading/curiosity_window.h"
+#include "exercises/reading/letter_window.h"
+#include "exercises/sentences/sentence_window.h"
+#include "exercises/vocab/trainer_window.h"
+#include "platform/errors.h"
+
+namespace quillan {
+
+ExerciseWindows::ExerciseWindows(AppContext& context, SharedForms& forms)
+    : context_(context),
+      forms_(forms),
+      textWindows_(context),
+      text_(context.course, context.startup.ProgramDir, textWindows_, *context.services.messages, textSettings_),
+      form4_(std::make_unique<TForm4>(context, forms)),
+      sentences_(std::make_unique<TZdaniaForm>(context, forms)),
+      comprehension_(std::make_unique<TRozumienieForm>(context, forms)),
+      curiosities_(std::make_unique<TTekstOpisForm>(context, forms)),
+      letters_(std::make_unique<TListyForm>(context, forms)) {
+    RegisterWindows();
+}
+
+ExerciseWindows::~ExerciseWindows() = default;
+
+void ExerciseWindows::RegisterWindows() {
+    launcher_.SetOpener("tek_", [this](const ExerciseStart& start) { OpenCourseText(start); });
+    launcher_.SetOpener("slo_", [this](const ExerciseStart& start) {
+        form4_->OpenExercise(start.context.CurrentExerciseId, start.wordList, start.context.RequestedStage);
+    });
+    // The sentence exercise on package start.Number(), at the tab of the line's kind.
+    launcher_.SetOpener("zda_", [this](const ExerciseStart& start) { OpenSentences(start); });
+    // The comprehension exercise and the curiosities on catalog entry start.Number().
+    launcher_.SetOpener("rpg_", [this](const ExerciseStart& start) {
+        const int number = NumberOf(start);
+        if (number >= 0) comprehension_->OpenExercise(start.context.CurrentExerciseId, number);
+    });
+    launcher_.SetOpener("cie_", [this](const ExerciseStart& start) {
+        const int number = NumberOf(start);
+        if (number >= 0) curiosities_->OpenExercise(start.context.CurrentExerciseId, number);
+    });
+    // A letter on its page start.letterPage, with the glossary entry of letter start.Number().
+    launcher_.SetOpener("lst_", [this](const ExerciseStart& start) { OpenLetter(start); });
+    // Families whose windows are still to come; each gets its opener here:
+    //   "dia_" the dialogue exercise on dialogue start.Number() at start.context.DialogueVariant;
+    //   "zdn_" sentence recording, "zdd_" gap sentences: catalog entry start.Number().
+    // Open tasks ("otw_", "Otw_") have no window.
+}
+
+int ExerciseWindows::NumberOf(const ExerciseStart& start) {
+    try {
+        return start.Number();
+    } catch (const ConversionError& error) {
+        if (context_.services.messages) context_.services.messages->Error(error.what());
+        return -1;
+    }
+}
+
+void ExerciseWindows::OpenSentences(const ExerciseStart& start) {
+    const int package = NumberOf(start);
+    if (package >= 0) sentences_->OpenExercise(start.context.CurrentExerciseId, package, start.context.Kind);
+}
+
+void ExerciseWindows::OpenLetter(const ExerciseStart& start) {
+    const int number = NumberOf(start);
+    if (number < 0) return;
+    const Letters& letters = context_.course.letters;
+    if (number < 1 || static_cast<size_t>(number) > letters.size() || start.letterPage.empty()) {
+        if (context_.services.messages)
+            context_.services.messages->Error("Brak listu nr " + std::to_string(number) + ".");
+        return;
+    }
+    const int glossary = LetterGlossaryNumber(letters[static_cast<size_t>(number) - 1], context_.services.messages);
+    letters_->OpenExercise(start.context.CurrentExerciseId, start.letterPage, glossary);
+}
+
+// A text exercise opens its course text at the line's position; the learner's settings decide
+// whether a typing exercise may open yet and whether the first tip shows.
+void ExerciseWindows::OpenCourseText(const ExerciseStart& start) {
+    std::vector<int> keys;
+    for (const CW_Info& record : context_.learner.results.records)
+        if (record.Id == start.context.CurrentExerciseId) keys.push_back(record.Key);
+    Settings& settings = context_.learner.settings;
+    textSettings_.TypingAfterOthers = settings.TypingAfterOthers;
+    textSettings_.ShowTipOnce = settings.ShowTipOnce;
+    text_.OpenText(start.Number(), start.context.Position, keys);
+    settings.ShowTipOnce = textSettings_.ShowTipOnce;
+}
+
+void ExerciseWindows::TextWindows::StopMedia() {
+    if (context_.services.soundPlayer) context_.services.soundPlayer->StopSound();
+}
+
+// The text exercise windows (TC_MC_Form, TC_TF_Form, ...) are added here, one case each.
+void ExerciseWindows::TextWindows::Close(TextExerciseWindow) {}
+void ExerciseWindows::TextWindows::Prepare(TextExerciseWindow, int) {}
+void ExerciseWindows::TextWindows::RunShowHandler(TextExerciseWindow) {}
+
+}  // namespace quillan

@@ -1,0 +1,131 @@
+#include "session/learner_session.h"
+
+#include "course/load_course.h"
+#include "platform/errors.h"
+#include "platform/paths.h"
+#include "progress/exercise_table.h"
+
+namespace quillan {
+namespace {
+
+DayNumber Now(AppContext& ctx) { return ctx.services.clock->Now(); }
+
+void TellLoadProblem(AppContext& ctx, const LearnerFile& file, const char* fileName, const char* records,
+                     size_t capacity) {
+    const std::string message = LoadProblemMessage(file, fileName, records, capacity);
+    if (!message.empty()) ctx.services.messages->Warn(message);
+}
+
+}  // namespace
+
+std::string ResultsPath(const AppContext& ctx) {
+    return ResultsPath(ctx.startup.ResultsDirectory, ctx.startup.CourseFileId);
+}
+
+std::string RepetitionsPath(const AppContext& ctx) {
+    return RepetitionsPath(ctx.startup.ResultsDirectory, ctx.startup.CourseFileId);
+}
+
+std::string SettingsPath(const AppContext& ctx) {
+    return SettingsPath(ctx.startup.ResultsDirectory, ctx.startup.CourseFileId);
+}
+
+bool OpenLearnerFiles(AppContext& ctx, const std::string& resultsDirectory, int newLearnerLanguage) {
+    const std::string& fileId = ctx.startup.CourseFileId;
+    ResultsTable results;
+    LoadResults(results, ResultsPath(resultsDirectory, fileId), Now(ctx));
+    TellLoadProblem(ctx, results.file, "wyników", "rekordów", kMaxResults);
+    if (!results.file.SaveAllowed()) return false;
+    if (results.records.empty()) {
+        // Built before anything is written: a course-data error leaves no trace of the learner.
+        BuildExerciseTable(results, ctx.course, ctx.startup, Now(ctx));
+        if (!DirectoryExists(resultsDirectory)) MakeDirectories(resultsDirectory);
+        SaveResults(results);
+    }
+    RepetitionList repetitions;
+    LoadRepetitions(repetitions, RepetitionsPath(resultsDirectory, fileId), Now(ctx));
+    TellLoadProblem(ctx, repetitions.file, "powtórek", "powtórek", kMaxRepetitions);
+    const Settings settings = LoadLearnerSettings(ctx, resultsDirectory, newLearnerLanguage);
+
+    ctx.startup.ResultsDirectory = resultsDirectory;
+    ctx.learner.results = std::move(results);
+    ctx.learner.repetitions = std::move(repetitions);
+    ctx.learner.settings = settings;
+    SetLanguage(ctx.startup, settings.LangIndex);
+    LoadLanguageResources(ctx.startup, ctx.course);
+    return true;
+}
+
+Settings LoadLearnerSettings(AppContext& ctx, const std::string& resultsDirectory, int newLearnerLanguage) {
+    const StartupState& state = ctx.startup;
+    auto installed = [&state](int language) { return LanguageInstalled(state.ProgramDir, language); };
+    int language = state.EnglishOnly ? 1 : newLearnerLanguage;
+    if (!installed(language)) language = state.LangIndex;
+    Settings settings;
+    try {
+        settings = LoadSettings(SettingsPath(resultsDirectory, state.CourseFileId), language);
+    } catch (const ConversionError& error) {
+        ctx.services.messages->Error("ustaw_" + state.CourseFileId + ".txt: " + error.what());
+        settings = Settings{};
+        settings.LangIndex = state.LangIndex;
+    }
+    if (!installed(settings.LangIndex)) settings.LangIndex = state.LangIndex;
+    return settings;
+}
+
+void LoadResults(AppContext& ctx) {
+    LoadResults(ctx.learner.results, ResultsPath(ctx), Now(ctx));
+    TellLoadProblem(ctx, ctx.learner.results.file, "wyników", "rekordów", kMaxResults);
+}
+
+void LoadRepetitions(AppContext& ctx) {
+    LoadRepetitions(ctx.learner.repetitions, RepetitionsPath(ctx), Now(ctx));
+    TellLoadProblem(ctx, ctx.learner.repetitions.file, "powtórek", "powtórek", kMaxRepetitions);
+}
+
+void SaveSettings(AppContext& ctx) { WriteSettingsFile(SettingsPath(ctx), ctx.learner.settings); }
+
+void SaveResults(AppContext& ctx) {
+    if (ctx.learner.results.file.SaveAllowed()) SaveResults(ctx.learner.results);
+}
+
+void SaveRepetitions(AppContext& ctx) {
+    if (ctx.learner.repetitions.file.SaveAllowed()) SaveRepetitions(ctx.learner.repetitions);
+}
+
+CW_Info* RecordExerciseResult(AppContext& ctx, int percent, const std::string& id, int kind, int completed,
+                              int key) {
+    return RecordExerciseResult(ctx.learner.results, Now(ctx), percent, id, kind, completed, key);
+}
+
+void RecordRepetition(AppContext& ctx, int percent, const std::string& id, int kind, int completed, int key,
+                      int index) {
+    try {
+        RecordRepetition(ctx.learner.repetitions, RepetitionSettingsOf(ctx.learner.settings), Now(ctx), percent,
+                         id, kind, completed, key, index);
+    } catch (const TableFullError& e) {
+        ctx.services.messages->Warn(e.what());
+    }
+}
+
+int AddOpenExerciseRecord(AppContext& ctx, int number, const std::string& title) {
+    try {
+        return AddOpenExerciseRecord(ctx.learner.results, Now(ctx), number, title);
+    } catch (const TableFullError& e) {
+        ctx.services.messages->Warn(e.what());
+        return -1;
+    }
+}
+
+void FinishExercise(AppContext& ctx, const ExerciseReport* report) {
+    if (report) {
+        RecordExerciseResult(ctx, report->percent, report->id, report->kind, report->completed, report->key);
+        if (KindReportsRepetition(report->kind))
+            RecordRepetition(ctx, report->percent, report->id, report->kind, report->completed, report->key,
+                             report->index);
+    }
+    SaveResults(ctx);
+    SaveRepetitions(ctx);
+}
+
+}  // namespace quillan
