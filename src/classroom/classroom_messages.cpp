@@ -57,4 +57,20 @@ std::string PasswordNotChangedMessage() {
 
 std::string PasswordChangeErrorMessage() { return Utf8ToCp1250("Bład!!!"); }
 
+std::string NoUserNameMessage() { return Utf8ToCp1250("Nie podano nazwy użytkownika!"); }
+std::string NoPasswordMessage() { return Utf8ToCp1250("Nie podano hasła!"); }
+std::string NoNewPasswordMessage() { return Utf8ToCp1250("Nie podano nowego hasła!"); }
+std::string NoRepeatedPasswordMessage() { return Utf8ToCp1250("Nie podano nie powtorzono nowego hasła!"); }
+std::string PasswordsDifferMessage() { return Utf8ToCp1250("Źle powtórzono nowe hasło!"); }
+
+std::string NoLessonsMessage() {
+    return Utf8ToCp1250("Nie ma żadnych przygotowanych lekcji, nie masz mozliwosci korzystania z wersji lokalnej "
+                        "lub pracy na calym materiale!");
+}
+
+std::string ForgottenLoginMessage() {
+    return Utf8ToCp1250("Jeśli zapomniałeś swojej nazwy użytkownika lub hasło, to zwróć się do administratora "
+                        "lub nauczyciela.");
+}
+
 }  // namespace quillan::classroom

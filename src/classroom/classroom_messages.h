@@ -22,4 +22,14 @@ std::string PasswordChangedMessage();
 std::string PasswordNotChangedMessage();  // CHP: answered other than "TRUE"
 std::string PasswordChangeErrorMessage();
 
+// The login and password windows.
+std::string NoUserNameMessage();
+std::string NoPasswordMessage();
+std::string NoNewPasswordMessage();
+std::string NoRepeatedPasswordMessage();
+std::string PasswordsDifferMessage();
+// No assignment, no whole-course work and no local work: nothing to log in for.
+std::string NoLessonsMessage();
+std::string ForgottenLoginMessage();
+
 }  // namespace quillan::classroom

@@ -86,6 +86,7 @@ void ExerciseWindows::OpenCourseText(const ExerciseStart& start) {
     Settings& settings = context_.learner.settings;
     textSettings_.TypingAfterOthers = settings.TypingAfterOthers;
     textSettings_.ShowTipOnce = settings.ShowTipOnce;
+    textSettings_.ClassroomTypingLocked = context_.startup.ClassroomMode == 1 && context_.classroom.TypingLocked();
     text_.OpenText(start.Number(), start.context.Position, keys);
     settings.ShowTipOnce = textSettings_.ShowTipOnce;
 }
