@@ -7,7 +7,7 @@
 #include "platform/cp1250.h"
 
 namespace quillan {
-void JsonObject::Text(const char* name, const std::string& cp1250) {
+void JsonFields::Text(const char* name, const std::string& cp1250) {
     Name(name);
     out_ += '"';
     for (unsigned char c : Cp1250ToUtf8(cp1250)) {
@@ -25,12 +25,12 @@ void JsonObject::Text(const char* name, const std::string& cp1250) {
     out_ += '"';
 }
 
-void JsonObject::Number(const char* name, long long value) {
+void JsonFields::Number(const char* name, long long value) {
     Name(name);
     out_ += std::to_string(value);
 }
 
-void JsonObject::Date(const char* name, double value) {
+void JsonFields::Date(const char* name, double value) {
     Name(name);
     const bool real = std::isfinite(value) && value > -693594 && value < 2958466;  // years 1..9999
     if (!std::isfinite(value)) {
@@ -43,14 +43,14 @@ void JsonObject::Date(const char* name, double value) {
     Text((std::string(name) + "Text").c_str(), real ? FormatDateTime(value) : std::string());
 }
 
-void JsonObject::Name(const char* name) {
+void JsonFields::Name(const char* name) {
     out_ += out_.size() > 1 ? ",\"" : "\"";
     out_ += name;
     out_ += "\":";
 }
 
 std::string CwInfoJson(const CW_Info& r) {
-    JsonObject json;
+    JsonFields json;
     json.Text("Id", r.Id);
     json.Text("Title", r.Title);
     json.Number("Kind", r.Kind);
@@ -72,7 +72,7 @@ std::string CwInfoJson(const CW_Info& r) {
 }
 
 std::string RepetitionJson(const RepetitionEntry& e) {
-    JsonObject json;
+    JsonFields json;
     json.Text("Id", e.Id);
     json.Number("Kind", e.Kind);
     json.Number("Key", e.Key);

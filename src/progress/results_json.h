@@ -9,7 +9,7 @@ namespace quillan {
 
 // Builds one JSON object (one line, no line end) field by field; texts are given in
 // Windows-1250 and written in UTF-8.
-class JsonObject {
+class JsonFields {
 public:
     void Text(const char* name, const std::string& cp1250);
     void Number(const char* name, long long value);

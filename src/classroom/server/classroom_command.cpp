@@ -314,7 +314,7 @@ int Users(const std::vector<std::string>& args, std::ostream& out) {
     const Arguments a = ParseArguments(args, 1, {"db"}, {});
     ExpectPositional(a, 0);
     for (const UserSummary& user : OpenStore(a)->Users()) {
-        JsonObject json;
+        JsonFields json;
         json.Text("Name", user.name);
         json.Number("WholeCourse", user.flags.wholeCourse);
         json.Number("Access", user.flags.access);
