@@ -39,6 +39,13 @@ build() {
   cmake --build "$1" -j "$(nproc)"
 }
 
+# Runs the command line $1 when the script exits, after those registered before it.
+EXIT_STEPS=()
+at_exit() {
+  EXIT_STEPS+=("$1")
+  trap 'for step in "${EXIT_STEPS[@]}"; do eval "$step"; done' EXIT
+}
+
 # Runs window tests offscreen and, when no sound server runs, starts a private PulseAudio (a
 # null sink and a sine-wave source) for the sound tests; it stops when the script exits.
 prepare_test_session() {
@@ -53,7 +60,7 @@ prepare_test_session() {
     --load="module-sine-source source_name=quillan_sine frequency=440" \
     --load="module-always-sink" >"$XDG_RUNTIME_DIR/pulse.log" 2>&1 &
   PULSE_PID=$!
-  trap 'kill $PULSE_PID 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+  at_exit 'kill $PULSE_PID 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"'
   local _
   for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
   pactl set-default-sink quillan_null >/dev/null 2>&1 || true

@@ -21,9 +21,11 @@
 #include <iostream>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 
 #include "session/app_context.h"
+#include "app/classroom_forms.h"
 #include "app/exit_form.h"
 #include "app/local_learners.h"
 #include "app/local_user_form.h"
@@ -155,6 +157,40 @@ void SaveMenuWindows(AppContext& context, SharedForms& forms, const QString& out
     Save(menu, out, "TMainForm");
     menu.hide();
     context.services.clock = nullptr;
+}
+
+// The classroom windows: the login (offering local work), the password change filled in, and
+// the end window of a logged-in learner.
+void SaveClassroomWindows(AppContext& context, SharedForms& forms, const QString& out) {
+    const bool local = context.startup.LocalFallbackAllowed;
+    context.startup.LocalFallbackAllowed = true;
+    TZmienPassForm password(context, forms);
+    TNetLoginForm login(context, forms, password);
+    login.show();
+    login.edit_user->setText(ToQt(Text("Zofia Żak")));
+    login.edit_password->setText("secret");
+    Save(login, out, "TNetLoginForm");
+    login.hide();
+    context.startup.LocalFallbackAllowed = false;
+    login.show();
+    Save(login, out, "TNetLoginForm_no_local_work");
+    login.hide();
+    context.startup.LocalFallbackAllowed = local;
+
+    password.show();
+    password.edit_user->setText(ToQt(Text("Zofia Żak")));
+    for (QLineEdit* edit : {password.edit_password, password.edit_new_password1, password.edit_new_password2})
+        edit->setText("secret");
+    Save(password, out, "TZmienPassForm");
+    password.hide();
+
+    context.classroom.identity.user = Text("Zofia Żak");
+    TNetKoniecForm end(context, forms);
+    end.show();
+    Save(end, out, "TNetKoniecForm");
+    end.ComboBox1->setCurrentIndex(1);
+    Save(end, out, "TNetKoniecForm_log_out");
+    end.hide();
 }
 
 void MoveMouse(QWidget& widget, QPoint at, Qt::MouseButton button = Qt::NoButton) {
@@ -358,6 +394,7 @@ int main(int argc, char** argv) {
     }
 
     SaveMenuWindows(context, forms, out);
+    SaveClassroomWindows(context, forms, out);
     if (!learner.empty()) SaveChart(context, forms, printer, out);
 
     if (screen) {

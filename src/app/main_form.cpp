@@ -121,9 +121,8 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    // In classroom work the classroom end window will ask here instead (end, sign in again or
-    // stay); until then every close is confirmed as in local work.
-    if (!form24_->Confirm()) {
+    const bool leaving = context_.startup.ClassroomMode == 1 && ClassroomLeaving ? ClassroomLeaving() : form24_->Confirm();
+    if (!leaving) {
         event->ignore();
         return;
     }

@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 namespace quillan {
@@ -15,7 +16,8 @@ class TTransparentButton;
 
 // The main menu, the program's main window: a full-screen picture whose painted labels are
 // clickable (authors, publisher's site, help, settings), the exercises and repetitions buttons
-// and the exit button. Closing it asks whether to leave the program.
+// and the exit button. Closing it asks whether to leave the program (in classroom work, whether
+// to leave, log out or stay).
 class TMainForm : public QWidget {
     Q_OBJECT
 public:
@@ -30,6 +32,10 @@ public:
 
     TForm24& ExitForm() { return *form24_; }
     TOpcjeForm& SettingsForm() { return *opcje_; }
+
+    // Asked instead of the exit confirmation when the window is closed in classroom work; true
+    // when the program is to end.
+    std::function<bool()> ClassroomLeaving;
 
     TMLabel* lbl_autorzy;
     TMLabel* lbl_serwisy;

@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "app/backdrop_form.h"
+#include "app/classroom_forms.h"
 #include "app/installation.h"
 #include "app/local_learners.h"
 #include "app/local_user_form.h"
@@ -18,6 +19,7 @@
 #include "course/data_errors.h"
 #include "forms/shared_forms.h"
 #include "audio/resource_form.h"
+#include "classroom/qt_classroom_link.h"
 #include "course/load_course.h"
 #include "platform/cp1250.h"
 #include "platform/errors.h"
@@ -31,10 +33,16 @@ void SetUpFonts() {
     QFont::insertSubstitution("Arial", "Liberation Sans");
 }
 
-Program::Program(QuillanApplication& app, Messages* messages)
+Program::Program(QuillanApplication& app, Messages* messages, ClassroomLink* classroomLink)
     : app_(app),
       messages_(messages ? *messages : boxes_),
-      printer_([this] { return context_.startup.ResultsDirectory; }) {
+      printer_([this] { return context_.startup.ResultsDirectory; }),
+      classroomLink_(classroomLink) {
+    if (!classroomLink_) {
+        ownLink_ = std::make_unique<classroom::QtClassroomLink>();
+        classroomLink_ = ownLink_.get();
+    }
+    context_.services.classroomLink = classroomLink_;
     context_.services.messages = &messages_;
     context_.services.clock = &clock_;
     context_.services.random = &random_;
@@ -45,6 +53,9 @@ Program::Program(QuillanApplication& app, Messages* messages)
 
 Program::~Program() {
     // The windows go before the shared windows they use.
+    netLogin_.reset();
+    netKoniec_.reset();
+    zmienPass_.reset();
     form9_.reset();
     form10_.reset();
     mainForm_.reset();
@@ -99,13 +110,7 @@ bool Program::StartUp(const std::string& programDir) {
     CreateWindows();
 
     backdrop_->Cover();
-    state.ClassroomMode = ReadClassroomConfig(state);
-    if (state.ClassroomMode == 1) {
-        // The classroom login is not part of the program yet: work goes on locally, as after a
-        // classroom login that was left.
-        state.ClassroomMode = -1;
-    }
-    if (!form9_->SignInModally()) {
+    if (!SignIn()) {
         exitCode_ = 0;
         return false;
     }
@@ -117,6 +122,53 @@ bool Program::StartUp(const std::string& programDir) {
     return true;
 }
 
+bool Program::SignIn() {
+    StartupState& state = context_.startup;
+    state.ClassroomMode = ReadClassroomConfig(state);
+    if (state.ClassroomMode == 1) {
+        switch (netLogin_->Open()) {
+        case TNetLoginForm::Result::LoggedIn:
+            return true;
+        case TNetLoginForm::Result::Quit:
+            return false;
+        case TNetLoginForm::Result::LocalWork:
+            state.ClassroomMode = -1;
+            break;
+        }
+    }
+    return form9_->SignInModally();
+}
+
+bool Program::LeaveClassroomWork() {
+    switch (netKoniec_->Open()) {
+    case 1:
+        return true;
+    case 2:
+        break;
+    default:
+        return false;
+    }
+    // Logged out: nothing goes to the server; the next learner logs in, or works locally.
+    switch (netLogin_->Open()) {
+    case TNetLoginForm::Result::LoggedIn:
+        break;
+    case TNetLoginForm::Result::Quit:
+        return true;
+    case TNetLoginForm::Result::LocalWork:
+        context_.startup.ClassroomMode = -1;
+        if (!form9_->SignInModally()) return true;
+        break;
+    }
+    Refresh();
+    return false;
+}
+
+void Program::Refresh() {
+    if (context_.startup.LangIndex != picturesLanguage_) LoadLanguagePictures();
+    mainForm_->UpdateRepetitionsButton();
+    mainForm_->update();
+}
+
 void Program::CreateWindows() {
     // A list of learners that cannot be read ends start-up: a learner created now would rewrite
     // it without the others.
@@ -126,6 +178,10 @@ void Program::CreateWindows() {
     form10_ = std::make_unique<TForm10>(context_, *forms_, *learners_);
     form9_ = std::make_unique<TForm9>(context_, *forms_, *learners_, *form10_);
     backdrop_ = std::make_unique<TPodkladForm>();
+    zmienPass_ = std::make_unique<TZmienPassForm>(context_, *forms_);
+    netLogin_ = std::make_unique<TNetLoginForm>(context_, *forms_, *zmienPass_);
+    netKoniec_ = std::make_unique<TNetKoniecForm>(context_, *forms_);
+    mainForm_->ClassroomLeaving = [this] { return LeaveClassroomWork(); };
 
     QObject::connect(form10_.get(), &TForm10::InterfaceLanguageChanged, [this] { LoadLanguagePictures(); });
     QObject::connect(&mainForm_->SettingsForm(), &TOpcjeForm::InterfaceLanguageChanged, [this] { LoadLanguagePictures(); });

@@ -22,13 +22,17 @@ class TForm10;
 class SharedForms;
 class ExerciseWindows;
 class TWyborForm;
+class TNetLoginForm;
+class TNetKoniecForm;
+class TZmienPassForm;
 
 // The running program: its context, services and windows, and the start-up sequence that
 // brings them up.
 class Program {
 public:
-    // `messages` replaces the message boxes (tests pass a fake).
-    explicit Program(QuillanApplication& app, Messages* messages = nullptr);
+    // `messages` replaces the message boxes, `classroomLink` the connection to the classroom
+    // server on its port 9099 (tests pass fakes, or a link to a server of their own).
+    explicit Program(QuillanApplication& app, Messages* messages = nullptr, ClassroomLink* classroomLink = nullptr);
     ~Program();
 
     // Start-up from the installation directory through the sign-in to the shown main window.
@@ -44,6 +48,10 @@ public:
     // The local user and new learner windows; null before Start creates them.
     TForm9* LocalUserForm() { return form9_.get(); }
     TForm10* NewLearnerForm() { return form10_.get(); }
+    // The classroom windows; null before Start creates them.
+    TNetLoginForm* ClassroomLoginForm() { return netLogin_.get(); }
+    TNetKoniecForm* ClassroomEndForm() { return netKoniec_.get(); }
+    TZmienPassForm* PasswordForm() { return zmienPass_.get(); }
     TPodkladForm* Backdrop() { return backdrop_.get(); }
     // The windows shared by every exercise window; null before Start.
     SharedForms* Forms() { return forms_.get(); }
@@ -57,6 +65,14 @@ private:
     void CreateWindows();
     // The pictures of the interface language: the button pictures and the main menu's.
     void LoadLanguagePictures();
+    // The sign-in of start-up: the classroom login where "dd.t" asks for it, local work
+    // otherwise or when the learner chose it. False when the learner left it.
+    bool SignIn();
+    // Closing the main window in classroom work: stay, end, or log out and let another learner
+    // log in (or work locally). True when the program is to end.
+    bool LeaveClassroomWork();
+    // After another sign-in: the main window shows the new learner's language and buttons.
+    void Refresh();
 
     QuillanApplication& app_;
     int exitCode_ = 1;
@@ -78,6 +94,11 @@ private:
     std::unique_ptr<TPodkladForm> backdrop_;
     std::unique_ptr<ExerciseWindows> exercises_;
     std::unique_ptr<TWyborForm> chart_;
+    ClassroomLink* classroomLink_;
+    std::unique_ptr<ClassroomLink> ownLink_;
+    std::unique_ptr<TZmienPassForm> zmienPass_;
+    std::unique_ptr<TNetLoginForm> netLogin_;
+    std::unique_ptr<TNetKoniecForm> netKoniec_;
 };
 
 // Fonts that the course draws with, mapped to the families installed with the program.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/classroom_link.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/printer.h"
@@ -20,6 +21,7 @@ struct Services {
     Printer* printer = nullptr;
     Recorder* recorder = nullptr;
     ProcessLauncher* processLauncher = nullptr;
+    ClassroomLink* classroomLink = nullptr;  // the classroom server; set in classroom work
 };
 
 }  // namespace quillan

@@ -24,7 +24,8 @@ PictureDialog::PictureDialog(WindowContext context, QSize size, std::string back
 
 void PictureDialog::showEvent(QShowEvent* event) {
     const StartupState& s = context_.startup;
-    background_ = LoadPicture(s.ProgramDir + s.LangDir + "gfx_r\\" + backgroundName_);
+    const std::string folder = backgroundFolder_.empty() ? s.LangDir + "gfx_r\\" : backgroundFolder_;
+    background_ = LoadPicture(s.ProgramDir + folder + backgroundName_);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         move(area.center() - QPoint(width() / 2, height() / 2));

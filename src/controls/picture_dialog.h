@@ -24,10 +24,15 @@ protected:
     void hideEvent(QHideEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
+    // The picture is taken from this folder of ProgramDir (ending in a separator) whatever the
+    // interface language.
+    void SetBackgroundFolder(std::string folder) { backgroundFolder_ = std::move(folder); }
+
     WindowContext context_;
 
 private:
     std::string backgroundName_;
+    std::string backgroundFolder_;
     QPixmap background_;
 };
 

@@ -118,6 +118,7 @@ void ExerciseWindows::OpenCourseText(const ExerciseStart& start) {
     Settings& settings = context_.learner.settings;
     textSettings_.TypingAfterOthers = settings.TypingAfterOthers;
     textSettings_.ShowTipOnce = settings.ShowTipOnce;
+    textSettings_.ClassroomTypingLocked = context_.startup.ClassroomMode == 1 && context_.classroom.TypingLocked();
     text_.OpenText(number, start.context.Position, keys);
     settings.ShowTipOnce = textSettings_.ShowTipOnce;
 }

@@ -7,64 +7,50 @@
 #include "platform/cp1250.h"
 
 namespace quillan {
-namespace {
-
-// Builds one JSON object field by field.
-class JsonObject {
-public:
-    void Text(const char* name, const std::string& cp1250) {
-        Name(name);
-        out_ += '"';
-        for (unsigned char c : Cp1250ToUtf8(cp1250)) {
-            if (c == '"' || c == '\\') {
-                out_ += '\\';
-                out_ += static_cast<char>(c);
-            } else if (c < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                out_ += escaped;
-            } else {
-                out_ += static_cast<char>(c);
-            }
-        }
-        out_ += '"';
-    }
-
-    void Number(const char* name, long long value) {
-        Name(name);
-        out_ += std::to_string(value);
-    }
-
-    // The day number, then its text; a value that is no real date gives null and "".
-    void Date(const char* name, double value) {
-        Name(name);
-        const bool real = std::isfinite(value) && value > -693594 && value < 2958466;  // years 1..9999
-        if (!std::isfinite(value)) {
-            out_ += "null";
+void JsonFields::Text(const char* name, const std::string& cp1250) {
+    Name(name);
+    out_ += '"';
+    for (unsigned char c : Cp1250ToUtf8(cp1250)) {
+        if (c == '"' || c == '\\') {
+            out_ += '\\';
+            out_ += static_cast<char>(c);
+        } else if (c < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            out_ += escaped;
         } else {
-            char buffer[32];
-            const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-            out_.append(buffer, end);
+            out_ += static_cast<char>(c);
         }
-        Text((std::string(name) + "Text").c_str(), real ? FormatDateTime(value) : std::string());
     }
+    out_ += '"';
+}
 
-    std::string Finish() { return out_ + "}"; }
+void JsonFields::Number(const char* name, long long value) {
+    Name(name);
+    out_ += std::to_string(value);
+}
 
-private:
-    void Name(const char* name) {
-        out_ += out_.size() > 1 ? ",\"" : "\"";
-        out_ += name;
-        out_ += "\":";
+void JsonFields::Date(const char* name, double value) {
+    Name(name);
+    const bool real = std::isfinite(value) && value > -693594 && value < 2958466;  // years 1..9999
+    if (!std::isfinite(value)) {
+        out_ += "null";
+    } else {
+        char buffer[32];
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+        out_.append(buffer, end);
     }
+    Text((std::string(name) + "Text").c_str(), real ? FormatDateTime(value) : std::string());
+}
 
-    std::string out_ = "{";
-};
-
-}  // namespace
+void JsonFields::Name(const char* name) {
+    out_ += out_.size() > 1 ? ",\"" : "\"";
+    out_ += name;
+    out_ += "\":";
+}
 
 std::string CwInfoJson(const CW_Info& r) {
-    JsonObject json;
+    JsonFields json;
     json.Text("Id", r.Id);
     json.Text("Title", r.Title);
     json.Number("Kind", r.Kind);
@@ -86,7 +72,7 @@ std::string CwInfoJson(const CW_Info& r) {
 }
 
 std::string RepetitionJson(const RepetitionEntry& e) {
-    JsonObject json;
+    JsonFields json;
     json.Text("Id", e.Id);
     json.Number("Kind", e.Kind);
     json.Number("Key", e.Key);

@@ -17,7 +17,6 @@ using namespace record_bytes;
 constexpr size_t kId = 0, kTitle = 101, kKind = 352, kKey = 353, kLevel = 354, kLastDone = 356, kResult = 364,
                  kDoneCount = 368, kCompleted = 372, kLessonCode = 373, kReserved1 = 386, kReserved2 = 448,
                  kReserved3 = 452, kTimeDone = 456, kLessonName = 464, kLessonMode = 515, kLessonTag = 516;
-constexpr size_t kReserved1Capacity = 61, kLessonTagCapacity = 30;
 
 DayNumber TimeOfDay(DayNumber now) { return now - std::floor(now); }
 

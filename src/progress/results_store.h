@@ -44,6 +44,8 @@ inline constexpr size_t kIdCapacity = 100;
 inline constexpr size_t kTitleCapacity = 250;
 inline constexpr size_t kLessonCodeCapacity = 12;
 inline constexpr size_t kLessonNameCapacity = 50;
+inline constexpr size_t kReserved1Capacity = 61;
+inline constexpr size_t kLessonTagCapacity = 30;
 
 // The record's bytes at their offsets; `out` receives kCwInfoSize bytes, padding zero.
 void EncodeCwInfo(const CW_Info& record, char* out);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "classroom/classroom_state.h"
 #include "context/services.h"
 #include "context/startup_state.h"
 #include "context/window_context.h"
@@ -18,6 +19,7 @@ struct AppContext {
     Learner learner;           // the signed-in learner
     ExerciseContext exercise;  // the exercise started last
     Services services;
+    classroom::ClassroomLearner classroom;  // the classroom login, in classroom work
     int newLearnerLanguage = 0;  // the language chosen for the last learner created in this run;
                                  // a settings file made at sign-in starts with it
 

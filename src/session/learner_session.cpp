@@ -4,6 +4,7 @@
 #include "platform/errors.h"
 #include "platform/paths.h"
 #include "progress/exercise_table.h"
+#include "session/classroom_session.h"
 
 namespace quillan {
 namespace {
@@ -95,7 +96,9 @@ void SaveRepetitions(AppContext& ctx) {
 
 CW_Info* RecordExerciseResult(AppContext& ctx, int percent, const std::string& id, int kind, int completed,
                               int key) {
-    return RecordExerciseResult(ctx.learner.results, Now(ctx), percent, id, kind, completed, key);
+    CW_Info* record = RecordExerciseResult(ctx.learner.results, Now(ctx), percent, id, kind, completed, key);
+    if (record && ctx.startup.ClassroomMode == 1) SendRecordedResult(ctx, *record);
+    return record;
 }
 
 void RecordRepetition(AppContext& ctx, int percent, const std::string& id, int kind, int completed, int key,

@@ -44,7 +44,9 @@ void SaveResults(AppContext& ctx);
 void SaveRepetitions(AppContext& ctx);
 
 // Records an attempt (see the table's RecordExerciseResult); returns the updated record, null
-// when the table has none of that id, kind and key.
+// when the table has none of that id, kind and key. In classroom work the updated record goes
+// to the server at once; when it does not get there the learner is told and the local record
+// stays updated.
 CW_Info* RecordExerciseResult(AppContext& ctx, int percent, const std::string& id, int kind, int completed,
                               int key);
 

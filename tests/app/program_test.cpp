@@ -8,6 +8,8 @@
 #include <filesystem>
 
 #include "app/backdrop_form.h"
+#include "app/classroom_forms.h"
+#include "controls/picture_controls.h"
 #include "app/local_user_form.h"
 #include "app/main_form.h"
 #include "chart/chart_form.h"
@@ -18,6 +20,10 @@
 #include "app/program.h"
 #include "app/quillan_application.h"
 #include "app/installation.h"
+#include "classroom/qt_classroom_link.h"
+#include "classroom/server/classroom_store.h"
+#include "classroom/server/passwords.h"
+#include "classroom/server/server_process.h"
 #include "support/bitmaps.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
@@ -62,7 +68,6 @@ TEST(Program, StartsOnAnInstallationAndShowsTheMainWindowAfterTheSignIn) {
     test::TempDir dir;
     WriteInstallation(dir);
     dir.Write("usr.t", "1=Ola\r\n");
-    dir.Write("dd.t", "server\r\n1\r\n");
     test::FakeMessages messages;
     Program program(App(), &messages);
     SignInTheLastLearner(program);
@@ -74,11 +79,89 @@ TEST(Program, StartsOnAnInstallationAndShowsTheMainWindowAfterTheSignIn) {
     EXPECT_EQ(program.MainForm()->windowTitle(), "Quillan - Business English");
     EXPECT_EQ(program.MainForm()->size(), QSize(1024, 768));
     EXPECT_TRUE(program.MainForm()->windowFlags() & Qt::FramelessWindowHint);
-    // Without the classroom windows a classroom installation is worked locally.
-    EXPECT_EQ(program.Context().startup.ClassroomMode, -1);
+    EXPECT_EQ(program.Context().startup.ClassroomMode, -1) << "without \"dd.t\" the work is local";
     EXPECT_EQ(program.Context().learner.loginName, "Ola");
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_TRUE(messages.errors.empty());
+}
+
+// Types the name and password into the classroom login once it asks, and presses Enter.
+void LogInWhenAsked(Program& program, const char* user, const char* password) {
+    test::WhenModal([&] { return program.ClassroomLoginForm(); }, [&program, user, password] {
+        TNetLoginForm& form = *program.ClassroomLoginForm();
+        form.edit_user->setText(user);
+        form.edit_password->setText(password);
+        test::Press(form, Qt::Key_Return);
+    });
+}
+
+// Chooses item `item` of the classroom end window (0 end, 1 log out) once it asks.
+void LeaveWhenAsked(Program& program, int item) {
+    test::WhenModal([&] { return program.ClassroomEndForm(); }, [&program, item] {
+        TNetKoniecForm& form = *program.ClassroomEndForm();
+        form.ComboBox1->setCurrentIndex(item);
+        test::Click(*form.B_OK);
+    });
+}
+
+TEST(Program, AClassroomInstallationLogsInOnTheServerAndLogsOutToAnotherLearnerOrToLocalWork) {
+    test::TempDir dir;
+    WriteInstallation(dir);
+    dir.Write("usr.t", "1=Ola\r\n");
+    dir.Write("dd.t", "127.0.0.1\r\n1\r\n");
+    const std::string db = dir.Path() + "classroom.db";
+    {
+        auto store = classroom::OpenStoreFactory(db)();
+        store->AddUser("jan", classroom::HashPassword("tajne"), {true, true, true});
+        store->AddUser("ewa", classroom::HashPassword("inne"), {true, true, false});
+    }
+    classroom::ServerProcess server(std::string(QUILLAN_BINARY_DIR) + "/apps/quillan-classroom/quillan-classroom",
+                                    {"--db", db, "--listen", "127.0.0.1", "--port", "0"}, dir.Path() + "server.log");
+    classroom::QtClassroomLink link(server.Port());
+    test::FakeMessages messages;
+    Program program(App(), &messages, &link);
+    LogInWhenAsked(program, "jan", "tajne");
+    ASSERT_TRUE(program.Start(dir.Path()));
+    AppContext& ctx = program.Context();
+    EXPECT_EQ(ctx.startup.ClassroomMode, 1);
+    EXPECT_EQ(ctx.learner.loginName, "jan");
+    EXPECT_EQ(ctx.startup.ResultsDirectory, dir.Path() + "0_tmp\\");
+    EXPECT_TRUE(program.MainForm()->l_powtorki->isHidden());
+    EXPECT_TRUE(messages.shown.empty()) << (messages.shown.empty() ? "" : messages.shown[0]);
+
+    // Log out, and ewa logs in; the main window stays.
+    LeaveWhenAsked(program, 1);
+    LogInWhenAsked(program, "ewa", "inne");
+    EXPECT_FALSE(program.MainForm()->close());
+    EXPECT_TRUE(program.MainForm()->isVisible());
+    EXPECT_EQ(ctx.learner.loginName, "ewa");
+    EXPECT_TRUE(ctx.classroom.TypingLocked());
+
+    // Log out to local work: the local learners' window signs Ola in.
+    LeaveWhenAsked(program, 1);
+    test::WhenModal([&] { return program.ClassroomLoginForm(); }, [&] { test::Click(*program.ClassroomLoginForm()->img_lokalna); });
+    SignInTheLastLearner(program);
+    EXPECT_FALSE(program.MainForm()->close());
+    EXPECT_EQ(ctx.startup.ClassroomMode, -1);
+    EXPECT_EQ(ctx.learner.loginName, "Ola");
+    EXPECT_EQ(ctx.startup.ResultsDirectory, dir.Path() + "1\\");
+    program.MainForm()->hide();
+}
+
+TEST(Program, TheClassroomLoginLeftByItsCancelButtonEndsTheProgram) {
+    test::TempDir dir;
+    WriteInstallation(dir);
+    dir.Write("dd.t", "127.0.0.1\r\n");
+    test::FakeMessages messages;
+    test::FakeClassroomLink link;
+    Program program(App(), &messages, &link);
+    test::WhenModal([&] { return program.ClassroomLoginForm(); }, [&] {
+        EXPECT_TRUE(program.ClassroomLoginForm()->img_lokalna->isHidden()) << "dd.t offers no local work";
+        test::Click(*program.ClassroomLoginForm()->btn_anuluj);
+    });
+    EXPECT_FALSE(program.Start(dir.Path()));
+    EXPECT_EQ(program.ExitCode(), 0);
+    EXPECT_TRUE(link.requests.empty());
 }
 
 TEST(Program, TheMenuOpensTheExerciseChart) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/classroom_link.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/messages.h"
@@ -170,6 +171,32 @@ public:
     std::vector<std::string> saved;
     int recordingStarts = 0, takeStarts = 0, takeStops = 0;
     bool recording = false, takeRecording = false;
+};
+
+// A classroom server that answers from a script: each request is recorded and gets the first
+// reply of the queue (a failure "connection refused" when the queue is empty), or what
+// `answer` gives when it is set.
+class FakeClassroomLink : public ClassroomLink {
+public:
+    LinkReply Exchange(const LinkRequest& request) override {
+        requests.push_back(request);
+        if (answer) return answer(request);
+        if (replies.empty()) return {false, "Connection refused", {}};
+        LinkReply reply = replies.front();
+        replies.pop_front();
+        return reply;
+    }
+
+    // The request lines sent, in order (the bytes up to the first line end).
+    std::vector<std::string> Lines() const {
+        std::vector<std::string> lines;
+        for (const LinkRequest& r : requests) lines.push_back(r.bytes.substr(0, r.bytes.find("\r\n")));
+        return lines;
+    }
+
+    std::vector<LinkRequest> requests;
+    std::deque<LinkReply> replies;
+    std::function<LinkReply(const LinkRequest&)> answer;
 };
 
 }  // namespace quillan::test

@@ -190,3 +190,28 @@ TEST_F(ReadingWindows, ALetterWithoutItsPageOpensWithAMessage) {
 
 }  // namespace
 }  // namespace quillan
+
+namespace quillan {
+namespace {
+
+// The typing exercise of a text stays shut in classroom work whose login locked typing.
+TEST_F(ReadingWindows, ATypingExerciseIsLockedInClassroomWorkWhoseLoginSaidSo) {
+    ctx.course.textExercises.push_back(TextExercise{"h#12#", "WP#q", ""});
+    AppendRecord(ctx.learner.results, 46000.0, "tek_12", "Text", 40, 1);
+    const size_t record = ctx.learner.results.records.size();
+    struct Case {
+        int mode;
+        int typingAllowed;
+        bool locked;
+    };
+    for (const Case& c : {Case{1, 0, true}, Case{1, 1, false}, Case{-1, 0, false}}) {
+        ctx.startup.ClassroomMode = c.mode;
+        ctx.classroom.login.typingAllowed = c.typingAllowed;
+        messages.shown.clear();
+        OpenLine(record);
+        EXPECT_EQ(messages.shown == std::vector<std::string>{"T84"}, c.locked) << c.mode << " " << c.typingAllowed;
+    }
+}
+
+}  // namespace
+}  // namespace quillan

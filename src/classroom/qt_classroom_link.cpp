@@ -1,0 +1,123 @@
+#include "classroom/qt_classroom_link.h"
+
+#include <QEventLoop>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include "platform/cp1250.h"
+#include "platform/qt/input_guard.h"
+#include "platform/qt/qt_text.h"
+
+namespace quillan::classroom {
+namespace {
+
+// One request on one socket; Run drives it to its end.
+class Exchanger {
+public:
+    Exchanger(const LinkRequest& request, std::uint16_t port, std::chrono::milliseconds limit)
+        : request_(request), port_(port), limit_(limit) {}
+
+    LinkReply Run() {
+        QObject::connect(&socket_, &QTcpSocket::connected, [this] { Connected(); });
+        QObject::connect(&socket_, &QTcpSocket::readyRead, [this] {
+            received_ += socket_.readAll().toStdString();
+            Check();
+        });
+        QObject::connect(&socket_, &QTcpSocket::disconnected, [this] { Closed(); });
+        QObject::connect(&socket_, &QTcpSocket::errorOccurred, [this](QAbstractSocket::SocketError error) {
+            // The server closing is the end of a stream; what it means otherwise Closed decides.
+            if (error != QAbstractSocket::RemoteHostClosedError) Fail(FromQt(socket_.errorString()));
+        });
+        QTimer::singleShot(limit_, &loop_, [this] {
+            Fail(Utf8ToCp1250("serwer nie odpowiedział w ciągu " + std::to_string(limit_.count() / 1000) + " s"));
+        });
+        socket_.connectToHost(ToQt(request_.host), port_);
+        if (!finished_) loop_.exec();
+        socket_.disconnect();
+        socket_.abort();
+        return reply_;
+    }
+
+private:
+    void Connected() {
+        socket_.write(request_.bytes.data(), static_cast<qint64>(request_.bytes.size()));
+        // An upload is all there is: the connection is closed once the bytes are out.
+        if (request_.form == ReplyForm::None) socket_.disconnectFromHost();
+    }
+
+    // Ends the request as soon as what arrived is the whole reply.
+    void Check() {
+        switch (request_.form) {
+        case ReplyForm::None:
+            return;
+        case ReplyForm::Line:
+            if (const auto lf = received_.find('\n'); lf != std::string::npos) {
+                std::string line = received_.substr(0, lf);
+                if (!line.empty() && line.back() == '\r') line.pop_back();
+                Finish(std::move(line));
+            }
+            return;
+        case ReplyForm::Block:
+            if (received_.size() >= request_.blockSize) Finish(received_.substr(0, request_.blockSize));
+            return;
+        case ReplyForm::Stream:
+            if (request_.complete && request_.complete(received_)) Finish(received_);
+            return;
+        }
+    }
+
+    void Closed() {
+        if (finished_) return;
+        received_ += socket_.readAll().toStdString();
+        Check();
+        if (finished_) return;
+        // A stream ends with the connection; an upload ends with our own close, made after its
+        // bytes went out.
+        if (request_.form == ReplyForm::Stream || request_.form == ReplyForm::None) {
+            Finish(received_);
+            return;
+        }
+        Fail(Utf8ToCp1250("serwer zamknął połączenie przed końcem odpowiedzi"));
+    }
+
+    void Finish(std::string bytes) {
+        if (finished_) return;
+        finished_ = true;
+        reply_.ok = true;
+        reply_.bytes = std::move(bytes);
+        loop_.quit();
+    }
+
+    void Fail(std::string error) {
+        if (finished_) return;
+        finished_ = true;
+        reply_.ok = false;
+        reply_.error = std::move(error);
+        reply_.bytes = received_;
+        loop_.quit();
+    }
+
+    const LinkRequest& request_;
+    std::uint16_t port_;
+    std::chrono::milliseconds limit_;
+    QTcpSocket socket_;
+    QEventLoop loop_;
+    std::string received_;
+    bool finished_ = false;
+    LinkReply reply_;
+};
+
+}  // namespace
+
+QtClassroomLink::QtClassroomLink(std::uint16_t port, std::chrono::milliseconds limit) : port_(port), limit_(limit) {}
+
+LinkReply QtClassroomLink::Exchange(const LinkRequest& request) {
+    if (busy_) return {false, Utf8ToCp1250("trwa inne zapytanie do serwera"), {}};
+    busy_ = true;
+    InputGuard guard;
+    LinkReply reply = Exchanger(request, port_, limit_).Run();
+    busy_ = false;
+    return reply;
+}
+
+}  // namespace quillan::classroom
