@@ -27,15 +27,15 @@ LearnerList ReadLearners(LineReader& file) {
     return learners;
 }
 
-LearnerList LoadLearners(const std::string& programDir) {
-    auto file = LineReader::OpenIfExists(programDir + "usr.t");
+LearnerList LoadLearners(const std::string& dataDir) {
+    auto file = LineReader::OpenIfExists(dataDir + "usr.t");
     return file ? ReadLearners(*file) : LearnerList{};
 }
 
-void SaveLearners(const std::string& programDir, const LearnerList& learners) {
+void SaveLearners(const std::string& dataDir, const LearnerList& learners) {
     std::string text;
     for (const LearnerEntry& learner : learners) text += std::to_string(learner.Number) + "=" + Trim(learner.Name) + "\r\n";
-    WriteFileAtomically(programDir + "usr.t", text);
+    WriteFileAtomically(dataDir + "usr.t", text);
 }
 
 bool NameLongEnough(std::string_view typedName) { return TrimView(typedName).size() > 1; }
@@ -52,8 +52,8 @@ int AddLearner(LearnerList& learners, std::string_view typedName) {
     return static_cast<int>(learners.size());
 }
 
-std::string LearnerDirectory(const std::string& programDir, const LearnerEntry& learner) {
-    return WithTrailingSeparator(programDir + std::to_string(learner.Number));
+std::string LearnerDirectory(const std::string& dataDir, const LearnerEntry& learner) {
+    return WithTrailingSeparator(dataDir + std::to_string(learner.Number));
 }
 
 }  // namespace quillan
