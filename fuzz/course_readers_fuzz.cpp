@@ -2,9 +2,8 @@
 // read any bytes by its rules or stop with an error naming the file and line; the checks below
 // also hold every table to its size.
 
+#include <algorithm>
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -20,14 +19,12 @@
 #include "course/contractions.h"
 #include "text/answer_text.h"
 #include "exercises/vocab/word_list.h"
+#include "fuzz_target.h"
 
 namespace {
 
 using namespace quillan;
-
-void Require(bool condition) {
-    if (!condition) __builtin_trap();
-}
+using fuzz::Require;
 
 LineReader Reader(std::string_view data) { return LineReader(std::string(data), "fuzz.txt"); }
 
@@ -77,16 +74,44 @@ void TextExercises(std::string_view data) {
     }
 }
 
-void LanguageTables(std::string_view data) {
-    // The same bytes as display names and as sections, then every line as a title.
+// Every line of the bytes as a title, shown through both ways of looking names up.
+void ShowTitles(std::string_view data, const DisplayNames& names, const Sections& sections) {
+    const DisplayNameIndex index(names, sections);
+    LineReader titles = Reader(data);
+    for (int i = 0; i < 50 && !titles.Eof(); ++i) {
+        const std::string_view title = titles.ReadLineView();
+        Require(index(title) == DisplayName(title, names, sections));
+    }
+}
+
+void DisplayNames_(std::string_view data) {
+    LineReader reader = Reader(data);
     DisplayNames names;
+    Problems problems;
+    ReadDisplayNames(reader, names, problems);
+    Require(names.size() <= kDisplayNameLimit);
+    const DisplayNameIndex index(names, {});
+    for (size_t i = 0; i < names.size() && i < 50; ++i) {
+        const std::string& key = names[i].Key;
+        const auto first = std::find_if(names.begin(), names.end(), [&](const DisplayNameEntry& e) { return e.Key == key; });
+        Require(DisplayName(key, names, {}) == first->Name && index(key) == first->Name);
+    }
+    ShowTitles(data, names, {});
+}
+
+void Sections_(std::string_view data) {
+    LineReader reader = Reader(data);
     Sections sections;
     Problems problems;
-    LineReader namesReader = Reader(data), sectionsReader = Reader(data), titles = Reader(data);
-    ReadDisplayNames(namesReader, names, problems);
-    ReadSections(sectionsReader, sections, problems);
-    Require(names.size() <= kDisplayNameLimit && sections.size() <= kSectionLimit);
-    for (int i = 0; i < 50 && !titles.Eof(); ++i) DisplayName(titles.ReadLineView(), names, sections);
+    ReadSections(reader, sections, problems);
+    Require(sections.size() <= kSectionLimit);
+    for (const Section& section : sections) {
+        const std::string title = "DZIAL=" + section.SectionCode + "=rest";
+        const auto first = std::find_if(sections.begin(), sections.end(),
+                                        [&](const Section& s) { return s.SectionCode == section.SectionCode; });
+        Require(DisplayName(title, {}, sections) == first->SectionName + " rest");
+    }
+    ShowTitles(data, {}, sections);
 }
 
 void Words(std::string_view data) {
@@ -132,12 +157,7 @@ void AnswerText(std::string_view data) {
     if (!data.empty()) NormalizeSpacing(data.substr(1), data[0]);
 }
 
-struct Target {
-    const char* name;
-    void (*run)(std::string_view data);
-};
-
-const Target kTargets[] = {
+const fuzz::Target kTargets[] = {
     {"sentences", Sentences_},
     {"texts", [](std::string_view d) { ReadLimited<CourseTexts>(d, kCourseTextLimit, ReadCourseTexts); }},
     {"comprehension", [](std::string_view d) { ReadLimited<ComprehensionSentences>(d, kComprehensionLimit, ReadComprehensionSentences); }},
@@ -149,8 +169,8 @@ const Target kTargets[] = {
          ReadLimited<Glossary>(d, kGlossaryLimit, [](LineReader& r, Glossary& t, Problems&) { ReadGlossary(r, t); });
      }},
     {"ui-texts", [](std::string_view d) { ReadLimited<InterfaceTexts>(d, kInterfaceTextLimit, ReadInterfaceTexts); }},
-    {"display-names", LanguageTables},
-    {"sections", LanguageTables},
+    {"display-names", DisplayNames_},
+    {"sections", Sections_},
     {"catalog", [](std::string_view d) { ReadLimited<Catalog>(d, kCatalogLimit, ReadCatalog); }},
     {"text-exercises", TextExercises},
     {"dialogues", [](std::string_view d) {
@@ -169,16 +189,10 @@ const Target kTargets[] = {
     {"answer-text", AnswerText},
 };
 
-void (*Selected())(std::string_view) {
-    for (const Target& target : kTargets)
-        if (std::strcmp(target.name, QUILLAN_FUZZ_TARGET) == 0) return target.run;
-    std::abort();
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const auto run = Selected();
+    static const auto run = fuzz::Selected(kTargets);
     try {
         run(std::string_view(reinterpret_cast<const char*>(data), size));
     } catch (const DataLineError& error) {

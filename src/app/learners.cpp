@@ -1,6 +1,8 @@
 #include "app/learners.h"
 
 #include <algorithm>
+#include <climits>
+#include <set>
 
 #include "course/data_errors.h"
 #include "platform/errors.h"
@@ -32,10 +34,14 @@ LearnerList LoadLearners(const std::string& dataDir) {
     return file ? ReadLearners(*file) : LearnerList{};
 }
 
-void SaveLearners(const std::string& dataDir, const LearnerList& learners) {
+std::string LearnersText(const LearnerList& learners) {
     std::string text;
     for (const LearnerEntry& learner : learners) text += std::to_string(learner.Number) + "=" + Trim(learner.Name) + "\r\n";
-    WriteFileAtomically(dataDir + "usr.t", text);
+    return text;
+}
+
+void SaveLearners(const std::string& dataDir, const LearnerList& learners) {
+    WriteFileAtomically(dataDir + "usr.t", LearnersText(learners));
 }
 
 bool NameLongEnough(std::string_view typedName) { return TrimView(typedName).size() > 1; }
@@ -44,11 +50,18 @@ int AddLearner(LearnerList& learners, std::string_view typedName) {
     const std::string name = Trim(typedName);
     const std::string lower = LowerCp1250(name);
     int highest = 0;
+    std::set<int> taken;
     for (const LearnerEntry& learner : learners) {
         if (LowerCp1250(learner.Name) == lower) return 0;
         highest = std::max(highest, learner.Number);
+        taken.insert(learner.Number);
     }
-    learners.push_back({highest + 1, name});
+    int number = 1;
+    if (highest < INT_MAX)
+        number = highest + 1;
+    else  // an edited "usr.t" took the last number: the first free one
+        while (taken.count(number)) ++number;
+    learners.push_back({number, name});
     return static_cast<int>(learners.size());
 }
 

@@ -12,6 +12,8 @@ namespace quillan {
 struct LearnerEntry {
     int Number = 0;
     std::string Name;
+
+    bool operator==(const LearnerEntry&) const = default;
 };
 using LearnerList = std::vector<LearnerEntry>;
 
@@ -20,6 +22,8 @@ using LearnerList = std::vector<LearnerEntry>;
 LearnerList ReadLearners(LineReader& file);
 // The learners of "usr.t" in `dataDir` (the installation's LearnerDataDir); none when it is missing.
 LearnerList LoadLearners(const std::string& dataDir);
+// The text of "usr.t" for the list: "number=name" and CR LF per learner.
+std::string LearnersText(const LearnerList& learners);
 // Rewrites "usr.t" in `dataDir` with the whole list, atomically.
 void SaveLearners(const std::string& dataDir, const LearnerList& learners);
 
@@ -27,7 +31,7 @@ void SaveLearners(const std::string& dataDir, const LearnerList& learners);
 bool NameLongEnough(std::string_view typedName);
 
 // Appends a learner with the trimmed name and the next number (the highest + 1, so 1 for the
-// first). Gives the 1-based position of the new entry, or 0 when a learner of that name exists
+// first; the smallest unused positive number when the highest is the largest int). Gives the 1-based position of the new entry, or 0 when a learner of that name exists
 // already in any letter case (nothing is added then).
 int AddLearner(LearnerList& learners, std::string_view typedName);
 

@@ -50,9 +50,9 @@ QImage PlaceholderStrip(int frameCount) {
 int TMyImageList::AddPlaceholder(int frameCount) {
     auto strip = std::make_unique<TMyBitmap>();
     strip->FrameCount = std::max(1, frameCount);
-    strip->Picture = PlaceholderStrip(strip->FrameCount);
     strip->FrameWidth = kBeyondList;
-    strip->Keyed = QPixmap::fromImage(strip->Picture);
+    strip->Height = kBeyondList;
+    strip->Keyed = QPixmap::fromImage(PlaceholderStrip(strip->FrameCount));
     strips_.push_back(std::move(strip));
     emit Changed();
     return Count() - 1;
@@ -60,13 +60,14 @@ int TMyImageList::AddPlaceholder(int frameCount) {
 
 int TMyImageList::AddStrip(const std::string& path, int frameCount, int left, int top) {
     auto strip = std::make_unique<TMyBitmap>();
-    strip->Picture = LoadImage(path);
-    if (strip->Picture.isNull()) throw FileError("Nie moge otworzyc pliku : \"" + path + "\"");
-    if (frameCount < 1 || strip->Picture.width() % frameCount > 0)
+    const QSize size = PictureSize(path);
+    if (size.isEmpty()) throw FileError("Nie moge otworzyc pliku : \"" + path + "\"");
+    if (frameCount < 1 || size.width() % frameCount > 0)
         throw std::runtime_error("Dlugosc obrazka nie dzieli sie przez podana liczbe klatek");
     strip->FrameCount = frameCount;
-    strip->FrameWidth = strip->Picture.width() / frameCount;
-    strip->Keyed = KeyedStrip(strip->Picture);
+    strip->FrameWidth = size.width() / frameCount;
+    strip->Height = size.height();
+    strip->Path = path;
     strip->Left = left;
     strip->Top = top;
     strips_.push_back(std::move(strip));
@@ -84,21 +85,34 @@ const TMyBitmap* TMyImageList::Strip(int index) const {
     return strips_[static_cast<size_t>(index)].get();
 }
 
+const QPixmap& TMyImageList::Keyed(const TMyBitmap& strip) const {
+    if (strip.Keyed.isNull()) {
+        const QImage picture = LoadImage(strip.Path);
+        // A file whose header read well but whose pixels do not: the frames show as the
+        // stand-in of a missing picture, at the size the buttons already took.
+        strip.Keyed = picture.size() == QSize(strip.FrameWidth * strip.FrameCount, strip.Height)
+                           ? KeyedStrip(picture)
+                           : QPixmap::fromImage(PlaceholderStrip(strip.FrameCount))
+                                 .scaled(strip.FrameWidth * strip.FrameCount, strip.Height);
+    }
+    return strip.Keyed;
+}
+
 void TMyImageList::DrawFrame(QPainter& canvas, int index, int frame, const QRect& clip) const {
     const TMyBitmap* strip = Strip(index);
     if (!strip || clip.isEmpty()) return;
     frame = std::clamp(frame, 0, strip->FrameCount - 1);
-    const QRect target = clip & QRect(0, 0, strip->FrameWidth, strip->Picture.height());
+    const QRect target = clip & QRect(0, 0, strip->FrameWidth, strip->Height);
     if (target.isEmpty()) return;
     SmoothPictures(canvas);
-    canvas.drawPixmap(target, strip->Keyed, target.translated(frame * strip->FrameWidth, 0));
+    canvas.drawPixmap(target, Keyed(*strip), target.translated(frame * strip->FrameWidth, 0));
 }
 
 QPixmap TMyImageList::FramePixmap(int index, int frame) const {
     const TMyBitmap* strip = Strip(index);
     if (!strip) return {};
     frame = std::clamp(frame, 0, strip->FrameCount - 1);
-    return strip->Keyed.copy(frame * strip->FrameWidth, 0, strip->FrameWidth, strip->Picture.height());
+    return Keyed(*strip).copy(frame * strip->FrameWidth, 0, strip->FrameWidth, strip->Height);
 }
 
 int TMyImageList::FrameWidth(int index) const {
@@ -108,7 +122,7 @@ int TMyImageList::FrameWidth(int index) const {
 
 int TMyImageList::FrameHeight(int index) const {
     const TMyBitmap* strip = Strip(index);
-    return strip ? strip->Picture.height() : kBeyondList;
+    return strip ? strip->Height : kBeyondList;
 }
 
 int TMyImageList::StripLeft(int index) const {

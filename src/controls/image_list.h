@@ -16,8 +16,9 @@ namespace quillan {
 struct TMyBitmap {
     int FrameWidth = 0;
     int FrameCount = 1;
-    QImage Picture;      // the strip as loaded
-    QPixmap Keyed;       // the strip with its transparent colour made see-through
+    int Height = 0;
+    std::string Path;    // the file, read when the strip is first drawn
+    mutable QPixmap Keyed;  // the strip with its transparent colour made see-through, once read
     int Top = 0;
     int Left = 0;
 };
@@ -28,8 +29,10 @@ class TMyImageList : public QObject {
 public:
     using QObject::QObject;
 
-    // Loads a strip from its file (Windows path), cuts it into frameCount frames, stores its
-    // position and appends it; returns its index. Throws FileError "Nie moge otworzyc pliku : "
+    // Takes a strip from its file (Windows path), cut into frameCount frames, stores its
+    // position and appends it; returns its index. Only the picture's size is read now: the
+    // pixels are read when a frame is first drawn, so that a window shows before every strip
+    // of the program has been decoded. Throws FileError "Nie moge otworzyc pliku : "
     // + quoted path when the file cannot be loaded, and std::runtime_error "Dlugosc obrazka nie
     // dzieli sie przez podana liczbe klatek" when the width is not a multiple of frameCount.
     int AddStrip(const std::string& path, int frameCount, int left, int top);
@@ -53,7 +56,6 @@ public:
     int StripTop(int index) const;
     void SetStripPosition(int index, int left, int top);
 
-    const TMyBitmap* Strip(int index) const;
     // One frame of a strip as a picture of its own, transparent colour left out; null for an
     // index beyond the list.
     QPixmap FramePixmap(int index, int frame) const;
@@ -63,6 +65,10 @@ signals:
     void Changed();
 
 private:
+    const TMyBitmap* Strip(int index) const;
+    // The strip's see-through pixels, read from its file the first time they are needed.
+    const QPixmap& Keyed(const TMyBitmap& strip) const;
+
     std::vector<std::unique_ptr<TMyBitmap>> strips_;
 };
 

@@ -1,5 +1,7 @@
 #include "controls/pictures.h"
 
+#include <QImageReader>
+
 #include "platform/paths.h"
 
 namespace quillan {
@@ -10,5 +12,10 @@ QImage LoadImage(std::string_view windowsPath) {
 }
 
 QPixmap LoadPicture(std::string_view windowsPath) { return QPixmap::fromImage(LoadImage(windowsPath)); }
+
+QSize PictureSize(std::string_view windowsPath) {
+    if (!FileExists(windowsPath)) return {};
+    return QImageReader(QString::fromStdString(NativePath(windowsPath))).size();
+}
 
 }  // namespace quillan

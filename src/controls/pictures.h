@@ -10,5 +10,8 @@ namespace quillan {
 // matter); a null picture when the file is missing or unreadable.
 QImage LoadImage(std::string_view windowsPath);
 QPixmap LoadPicture(std::string_view windowsPath);
+// The size of such a picture from its header, without reading its pixels; empty when the file
+// is missing or not a picture.
+QSize PictureSize(std::string_view windowsPath);
 
 }  // namespace quillan

@@ -19,8 +19,8 @@ constexpr size_t kId = 0, kKind = 104, kKey = 108, kInterval = 112, kDue = 116, 
 
 bool Due(const RepetitionEntry& entry, const std::string& today) { return FormatDate(entry.Due) <= today; }
 
-std::int32_t Capped(long long interval) {
-    return static_cast<std::int32_t>(std::min<long long>(interval, kMaxRepetitionInterval));
+std::int32_t Bounded(long long interval) {
+    return static_cast<std::int32_t>(std::clamp<long long>(interval, 1, kMaxRepetitionInterval));
 }
 
 // The last entry with the id, kind and index, for a list that may be const or not.
@@ -103,7 +103,7 @@ RepetitionChange RecordRepetition(RepetitionList& list, const RepetitionSettings
         added.Id = wanted;
         added.Kind = kind;
         added.Key = key;
-        added.Interval = Capped(settings.FirstRepetitionInterval);
+        added.Interval = Bounded(settings.FirstRepetitionInterval);
         added.Due = now + added.Interval;
         added.LastUpdate = today;
         added.Index = static_cast<std::uint8_t>(index);
@@ -113,7 +113,9 @@ RepetitionChange RecordRepetition(RepetitionList& list, const RepetitionSettings
     if (percent < 15)
         entry->Interval = 3;
     else if (today != DateOnly(entry->LastUpdate))
-        entry->Interval = Capped(2LL * entry->Interval);
+        entry->Interval = Bounded(2LL * entry->Interval);
+    else
+        entry->Interval = Bounded(entry->Interval);  // the same day: no second doubling
     entry->LastUpdate = today;
     if (percent > settings.RepetitionThreshold) {
         entry->Id.clear();

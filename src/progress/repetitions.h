@@ -29,8 +29,9 @@ struct RepetitionEntry {
 
 inline constexpr size_t kRepetitionSize = 136;
 inline constexpr size_t kMaxRepetitions = 1000;
-// An interval never grows beyond this many days, so that due dates stay real four-digit-year
-// dates however often it doubles.
+// An interval the schedule sets is at least a day and never grows beyond this many days, so
+// that due dates stay real four-digit-year dates however often it doubles, and an interval
+// read from a damaged file (negative, or any number) comes back within these bounds.
 inline constexpr std::int32_t kMaxRepetitionInterval = 36500;
 
 void EncodeRepetition(const RepetitionEntry& entry, char* out);

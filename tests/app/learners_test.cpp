@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "app/learners.h"
 #include "platform/errors.h"
 #include "support/temp_dir.h"
@@ -38,6 +40,11 @@ TEST(Learners, AddingNumbersFromTheHighestAndRefusesDuplicates) {
     LearnerList none;
     EXPECT_EQ(AddLearner(none, "Ola"), 1);
     EXPECT_EQ(none[0].Number, 1);
+
+    // An edited "usr.t" with the largest number: the next one would overflow.
+    LearnerList edited = {{INT_MAX, "Ola"}, {1, "Jan"}, {2, "Ewa"}, {-4, "Piotr"}};
+    EXPECT_EQ(AddLearner(edited, "Zosia"), 5);
+    EXPECT_EQ(edited.back().Number, 3);
 }
 
 TEST(Learners, NameLength) {

@@ -29,7 +29,6 @@ protected:
         StartupState& s = context.startup;
         s.ProgramDir = dir.Path();
         s.MediaDir = dir.Path() + "media\\";
-        context.services.messages = &messages;
         test::WriteButtonStrips(dir);
         form5.LoadButtonPictures();
         main.setGeometry(100, 40, 400, 300);
@@ -41,7 +40,12 @@ protected:
     test::TempDir dir;
     test::FakeMessages messages;
     AppContext context;
-    TForm5 form5{context};
+    // The shared player takes the messages when the window is made: they are in place first.
+    static AppContext& WithMessages(AppContext& context, Messages& messages) {
+        context.services.messages = &messages;
+        return context;
+    }
+    TForm5 form5{WithMessages(context, messages)};
     test::FakePrinter printer;
     TForm20 form20{context, form5.MyImageList1};
     THtml_SmallForm small{context, form5.MyImageList1, printer, form20};

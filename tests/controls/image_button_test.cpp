@@ -123,6 +123,20 @@ TEST_F(ImageButtonTest, BadStripsRaiseTheirErrors) {
     EXPECT_EQ(list.Count(), 1);
 }
 
+// A strip is read when first drawn. One whose file no longer reads as the picture its header
+// promised (replaced or damaged since) shows the stand-in at the size the buttons took.
+TEST_F(ImageButtonTest, StripThatCannotBeReadWhenDrawnShowsTheStandIn) {
+    const int index = list.AddStrip(SaveStrip(dir, "later.bmp", Strip()), 2, 0, 0);
+    dir.Write("later.bmp", "BM not a picture");
+    EXPECT_EQ(list.FrameWidth(index), 33);
+    EXPECT_EQ(list.FrameHeight(index), 10);
+    TTransparentButton button(&parent, &list, index);
+    parent.show();
+    const QImage shown = Shown(parent, button);
+    ASSERT_EQ(shown.size(), QSize(33, 10));
+    EXPECT_NE(shown.pixel(16, 5), kBackground) << "the stand-in is drawn";
+}
+
 TEST_F(ImageButtonTest, ButtonDrawsItsFrameWithoutTheTransparentColour) {
     TTransparentButton button(&parent, &list, 0);
     button.move(20, 10);

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <utility>
+
 #include "platform/errors.h"
 #include "progress/results_store.h"
 #include "support/fakes.h"
@@ -112,6 +115,37 @@ TEST_F(RepetitionSchedule, SettingsDecideWhetherAReportCounts) {
     RecordRepetition(list, settings, 45000.5, 50, "tek_1", 41, 1, 4, 2);
     EXPECT_EQ(list.entries.back().Interval, 7);
     EXPECT_EQ(list.entries.back().Key, 4);
+}
+
+// An interval read from a damaged file, reported on a later day or on its last update's day;
+// also a first interval from a hand-edited settings file. Doubling -1667392099 wrapped to
+// 960183098 days, so the exercise never came due again.
+TEST(RepetitionBounds, IntervalsOutOfBoundsComeBackWithinThem) {
+    struct Case {
+        std::int32_t stored;  // the entry's interval in the file
+        bool sameDay;         // reported on the day of its last update (no doubling)
+        std::int32_t expected;
+    };
+    const Case cases[] = {
+        {-1667392099, false, 1}, {-5, false, 1}, {0, false, 1}, {INT32_MAX, false, kMaxRepetitionInterval},
+        {-7, true, 1},           {0, true, 1},   {INT32_MAX, true, kMaxRepetitionInterval},
+    };
+    const RepetitionSettings settings;
+    for (const Case& c : cases) {
+        RepetitionList list;
+        list.entries.push_back({"tek_1", 40, 3, c.stored, 45000.0, c.sameDay ? 45010.0 : 45000.0, 1});
+        ASSERT_EQ(RecordRepetition(list, settings, 45010.5, 50, "tek_1", 40, 1, 3, 1), RepetitionChange::Rescheduled);
+        EXPECT_EQ(list.entries[0].Interval, c.expected) << c.stored;
+        EXPECT_EQ(list.entries[0].Due, 45010.0 + c.expected) << c.stored;
+    }
+
+    for (const auto& [first, expected] : {std::pair{0, 1}, {-4, 1}, {1000000, kMaxRepetitionInterval}}) {
+        RepetitionList list;
+        RepetitionSettings edited;
+        edited.FirstRepetitionInterval = first;
+        RecordRepetition(list, edited, 45010.5, 50, "tek_1", 40, 1, 3, 1);
+        EXPECT_EQ(list.entries[0].Interval, expected) << first;
+    }
 }
 
 TEST(Repetitions, RemoveClearAndDueDates) {

@@ -1,0 +1,3 @@
+1=Anna Nowak
+2=Piotr
+5=Józef Wi¶niewski
