@@ -22,7 +22,7 @@ double ScaleWindowsToScreen(int argc, char** argv) {
         const double chosen = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
         return ok && chosen > 0 ? chosen : 1.0;
     }
-    double factor = 1.0;
+    double factor = 1.0, desktopRatio = 1.0;
     {
         // The screen is known only to an application object; this one lives just long enough
         // to ask. Its own arguments are a copy, so that the program's are left as they are.
@@ -31,11 +31,15 @@ double ScaleWindowsToScreen(int argc, char** argv) {
         args.push_back(nullptr);
         QGuiApplication measuring(count, args.data());
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QSize size = screen->size() * screen->devicePixelRatio();
-            factor = ScreenScaleFactor(size.width(), size.height());
+            desktopRatio = screen->devicePixelRatio();
+            const QSize pixels = screen->size() * desktopRatio;
+            factor = ScreenScaleFactor(pixels.width(), pixels.height());
         }
     }
-    if (factor > 1.0) qputenv("QT_SCALE_FACTOR", QByteArray::number(factor));
+    // A desktop that scales its windows itself (a high-resolution screen) has done part of it,
+    // or more than fits: Qt's factor multiplies the desktop's.
+    const double qtFactor = factor / desktopRatio;
+    if (std::abs(qtFactor - 1.0) > 1e-6) qputenv("QT_SCALE_FACTOR", QByteArray::number(qtFactor));
     return factor;
 }
 

@@ -13,8 +13,9 @@ double ScreenScaleFactor(int width, int height);
 
 // Called first in main, before the application object exists. Unless QUILLAN_SCALE is "off"
 // (or QT_SCALE_FACTOR is set already, which is then kept), measures the primary screen with a
-// short-lived QGuiApplication and sets QT_SCALE_FACTOR to its factor when that is above 1.
-// Gives the factor the program's windows will be drawn at.
+// short-lived QGuiApplication and sets QT_SCALE_FACTOR so that the windows are drawn at the
+// factor of its pixels (on a desktop that scales by itself, the part that is left to do, which
+// may be below 1). Gives the factor the program's windows will be drawn at.
 double ScaleWindowsToScreen(int argc, char** argv);
 
 }  // namespace quillan
