@@ -292,17 +292,21 @@ TEST(Program, AnInstallationFileThatCannotBeReadEndsStartUpWithItsMessage) {
 // The program on screens of several sizes: the factor its first window is drawn at. A screen
 // with room for 1.25 times the course's 1024 x 768 gets the largest quarter step that fits;
 // QUILLAN_SCALE=off keeps the windows at their size, and a QT_SCALE_FACTOR of the user's is kept.
+// A desktop that scales by itself (ratio 2: a 1920 x 1080 desktop on 3840 x 2160 pixels) ends
+// at the same size on the screen as one that does not.
 TEST(Program, LargeScreensDrawTheWindowsLarger) {
     struct Case {
-        int width, height;
+        int width, height;        // as the desktop gives them
+        const char* ratio;        // the desktop's own scale
         const char* scale;        // QUILLAN_SCALE, or null
         const char* qtFactor;     // QT_SCALE_FACTOR, or null
         const char* drawn;        // as the first window reports it
     } cases[] = {
-        {1024, 768, nullptr, nullptr, "1.00"},   {1279, 960, nullptr, nullptr, "1.00"},
-        {1920, 1080, nullptr, nullptr, "1.25"},  {2560, 1440, nullptr, nullptr, "1.75"},
-        {3840, 2160, nullptr, nullptr, "2.75"},  {1920, 1080, "off", nullptr, "1.00"},
-        {1920, 1080, nullptr, "1.5", "1.50"},
+        {1024, 768, "1", nullptr, nullptr, "1.00"},   {1279, 960, "1", nullptr, nullptr, "1.00"},
+        {1920, 1080, "1", nullptr, nullptr, "1.25"},  {2560, 1440, "1", nullptr, nullptr, "1.75"},
+        {3840, 2160, "1", nullptr, nullptr, "2.75"},  {1920, 1080, "2", nullptr, nullptr, "2.75"},
+        {1280, 720, "2", nullptr, nullptr, "1.75"},   {1920, 1080, "1", "off", nullptr, "1.00"},
+        {1920, 1080, "1", nullptr, "1.5", "1.50"},
     };
     test::TempDir dir;
     WriteInstallation(dir);
@@ -310,12 +314,12 @@ TEST(Program, LargeScreensDrawTheWindowsLarger) {
     for (const Case& c : cases) {
         const std::string screens = dir.Write("screen.json", "{\"screens\": [{\"name\": \"S\", \"x\": 0, \"y\": 0, \"width\": " +
                                                                 std::to_string(c.width) + ", \"height\": " +
-                                                                std::to_string(c.height) + ", \"dpr\": 1}]}");
+                                                                std::to_string(c.height) + ", \"dpr\": " + c.ratio + "}]}");
         std::map<QString, QString> variables{{"QT_QPA_PLATFORM", "offscreen:configfile=" + QString::fromStdString(screens)},
                                              {"QUILLAN_FIRST_WINDOW_PROBE", "1"}};
         if (c.scale) variables["QUILLAN_SCALE"] = c.scale;
         if (c.qtFactor) variables["QT_SCALE_FACTOR"] = c.qtFactor;
-        const std::string what = std::to_string(c.width) + " x " + std::to_string(c.height) + " " +
+        const std::string what = std::to_string(c.width) + " x " + std::to_string(c.height) + " ratio " + c.ratio + " " +
                                  (c.scale ? c.scale : "") + (c.qtFactor ? c.qtFactor : "");
         const ProgramRun run = RunProgram(dir.Path(), variables);
         EXPECT_EQ(run.status, 0) << what << ": " << run.messages;
