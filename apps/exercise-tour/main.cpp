@@ -4,12 +4,15 @@
 // the window is closed, so that the results reach OUT_DIR/learner, to be read with
 // quillan-results.
 //
-//   exercise-tour INSTALLATION_DIR OUT_DIR [--answers right|first] [--only PREFIX]
+//   exercise-tour INSTALLATION_DIR OUT_DIR [--answers right|first] [--only PREFIX] [--learner NAME]
 //
 // --answers right (the default) answers everything right; first takes the first option
 // everywhere. --only tours the exercises whose name begins so: a family ("tek_", "dia_", ...) or
-// one exercise ("dia_4_1": the record's Id and its position in its package). Offscreen it saves
-// pictures of the windows; under an X server (xvfb-run) of the screen. With a sound server (scripts/test starts a
+// one exercise ("dia_4_1": the record's Id and its position in its package). --learner signs in
+// the local learner NAME of the installation (made when he is new) as the program does, so that
+// his files lie where the program keeps them: in the installation, or in the user's data home
+// when the installation is not his to write. Offscreen it saves pictures of the windows; under an
+// X server (xvfb-run) of the screen. With a sound server (scripts/test starts a
 // private one) sounds play and takes are recorded for real.
 
 #include <QDir>
@@ -17,6 +20,8 @@
 #include <iostream>
 
 #include "app/installation.h"
+#include "app/learner_data.h"
+#include "app/local_learners.h"
 #include "app/program.h"
 #include "app/quillan_application.h"
 #include "audio/recorder.h"
@@ -56,7 +61,7 @@ private:
 };
 
 int Usage() {
-    std::cerr << "usage: exercise-tour INSTALLATION_DIR OUT_DIR [--answers right|first] [--only PREFIX]\n";
+    std::cerr << "usage: exercise-tour INSTALLATION_DIR OUT_DIR [--answers right|first] [--only PREFIX] [--learner NAME]\n";
     return 2;
 }
 
@@ -75,7 +80,7 @@ int main(int argc, char** argv) {
     SetUpFonts();
     if (argc < 3) return Usage();
     tour::Answers answers = tour::Answers::Right;
-    std::string only;
+    std::string only, learnerName;
     for (int i = 3; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--answers" && i + 1 < argc) {
@@ -84,13 +89,14 @@ int main(int argc, char** argv) {
             answers = value == "right" ? tour::Answers::Right : tour::Answers::First;
         } else if (arg == "--only" && i + 1 < argc) {
             only = argv[++i];
+        } else if (arg == "--learner" && i + 1 < argc) {
+            learnerName = argv[++i];
         } else {
             return Usage();
         }
     }
     const QString out = QString::fromLocal8Bit(argv[2]);
-    std::filesystem::remove_all((out + "/learner").toStdString());
-    QDir().mkpath(out + "/learner");
+    QDir().mkpath(out);
 
     AppContext context;
     PrintedMessages messages;
@@ -111,8 +117,21 @@ int main(int argc, char** argv) {
     SharedForms forms(context, printer);
     forms.form5->LoadButtonPictures();
 
-    const std::string learner = WithTrailingSeparator(Utf8ToCp1250((out + "/learner").toStdString()));
-    if (!OpenLearnerFiles(context, learner, context.startup.LangIndex)) return 1;
+    std::unique_ptr<LocalLearners> learners;
+    if (learnerName.empty()) {
+        std::filesystem::remove_all((out + "/learner").toStdString());
+        QDir().mkpath(out + "/learner");
+        const std::string learner = WithTrailingSeparator(Utf8ToCp1250((out + "/learner").toStdString()));
+        if (!OpenLearnerFiles(context, learner, context.startup.LangIndex)) return 1;
+    } else {
+        if (!ChooseLearnerDataDir(context.startup, messages)) return 1;
+        learners = std::make_unique<LocalLearners>(context);
+        const std::string name = Utf8ToCp1250(learnerName);
+        int position = learners->Create(name, context.startup.LangIndex);
+        for (size_t i = 0; position == 0 && i < learners->List().size(); ++i)
+            if (learners->List()[i].Name == name) position = static_cast<int>(i) + 1;
+        if (position == 0 || !learners->SignIn(position)) return 1;
+    }
     ExerciseWindows windows(context, forms);
     tour::Tour tour{context, forms, windows, out, answers};
 
@@ -141,6 +160,6 @@ int main(int argc, char** argv) {
     for (const auto& [prefix, count] : worked) std::cout << "worked " << count << " " << prefix << " exercises\n";
     for (const auto& [prefix, count] : untoured)
         std::cout << "no tour yet for " << count << " " << prefix << " exercises\n";
-    std::cout << "results in " << (out + "/learner").toStdString() << "\n";
+    std::cout << "results in " << NativePath(context.startup.ResultsDirectory) << "\n";
     return 0;
 }

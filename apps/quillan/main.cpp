@@ -6,8 +6,12 @@
 #include "app/program.h"
 #include "app/quillan_application.h"
 #include "platform/messages.h"
+#include "platform/qt/screen_scale.h"
 
 int main(int argc, char** argv) {
+    // On a large screen every window is drawn larger; this must be known before the
+    // application object is made.
+    quillan::ScaleWindowsToScreen(argc, argv);
     quillan::QuillanApplication app(argc, argv);
     app.setApplicationName("Quillan - Business English");
     quillan::SetUpFonts();

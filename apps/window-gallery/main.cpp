@@ -38,6 +38,7 @@
 #include "app/installation.h"
 #include "app/program.h"
 #include "app/quillan_application.h"
+#include "platform/qt/screen_scale.h"
 #include "forms/shared_forms.h"
 #include "audio/multimedia_form.h"
 #include "audio/resource_form.h"
@@ -261,6 +262,8 @@ void SaveChart(AppContext& context, SharedForms& forms, QtPrinter& printer, cons
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Drawn as the program draws them: larger on a large screen (QUILLAN_SCALE=off: not).
+    ScaleWindowsToScreen(argc, argv);
     QuillanApplication app(argc, argv);
     SetUpFonts();
     if (argc < 3) {

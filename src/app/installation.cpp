@@ -46,6 +46,7 @@ bool ResolveInstallation(StartupState& state, const std::string& programDir, Mes
     // Taken as absolute before the current directory changes, so that a relative argument
     // names the same directory afterwards.
     state.ProgramDir = WithTrailingSeparator(AbsolutePath(programDir));
+    state.LearnerDataDir = state.ProgramDir;
     if (!ChangeDirectory(state.ProgramDir)) messages.Warn(NoDirectoryMessage());
 
     auto pr55 = LineReader::OpenIfExists(state.ProgramDir + "pr55.ini");

@@ -29,8 +29,8 @@ LearnerList ReadLearners(LineReader& file) {
     return learners;
 }
 
-LearnerList LoadLearners(const std::string& programDir) {
-    auto file = LineReader::OpenIfExists(programDir + "usr.t");
+LearnerList LoadLearners(const std::string& dataDir) {
+    auto file = LineReader::OpenIfExists(dataDir + "usr.t");
     return file ? ReadLearners(*file) : LearnerList{};
 }
 
@@ -40,8 +40,8 @@ std::string LearnersText(const LearnerList& learners) {
     return text;
 }
 
-void SaveLearners(const std::string& programDir, const LearnerList& learners) {
-    WriteFileAtomically(programDir + "usr.t", LearnersText(learners));
+void SaveLearners(const std::string& dataDir, const LearnerList& learners) {
+    WriteFileAtomically(dataDir + "usr.t", LearnersText(learners));
 }
 
 bool NameLongEnough(std::string_view typedName) { return TrimView(typedName).size() > 1; }
@@ -65,8 +65,8 @@ int AddLearner(LearnerList& learners, std::string_view typedName) {
     return static_cast<int>(learners.size());
 }
 
-std::string LearnerDirectory(const std::string& programDir, const LearnerEntry& learner) {
-    return WithTrailingSeparator(programDir + std::to_string(learner.Number));
+std::string LearnerDirectory(const std::string& dataDir, const LearnerEntry& learner) {
+    return WithTrailingSeparator(dataDir + std::to_string(learner.Number));
 }
 
 }  // namespace quillan

@@ -20,12 +20,12 @@ using LearnerList = std::vector<LearnerEntry>;
 // Lines are trimmed; a line without "=" is skipped; the number must be a number (otherwise a
 // ConversionError naming "usr.t" and the line); the name is trimmed.
 LearnerList ReadLearners(LineReader& file);
-// The learners of the installation; none when "usr.t" is missing.
-LearnerList LoadLearners(const std::string& programDir);
+// The learners of "usr.t" in `dataDir` (the installation's LearnerDataDir); none when it is missing.
+LearnerList LoadLearners(const std::string& dataDir);
 // The text of "usr.t" for the list: "number=name" and CR LF per learner.
 std::string LearnersText(const LearnerList& learners);
-// Rewrites "usr.t" with the whole list, atomically.
-void SaveLearners(const std::string& programDir, const LearnerList& learners);
+// Rewrites "usr.t" in `dataDir` with the whole list, atomically.
+void SaveLearners(const std::string& dataDir, const LearnerList& learners);
 
 // A typed name is accepted once, trimmed, it is longer than one character.
 bool NameLongEnough(std::string_view typedName);
@@ -35,7 +35,7 @@ bool NameLongEnough(std::string_view typedName);
 // already in any letter case (nothing is added then).
 int AddLearner(LearnerList& learners, std::string_view typedName);
 
-// ProgramDir + the learner's number + "\".
-std::string LearnerDirectory(const std::string& programDir, const LearnerEntry& learner);
+// `dataDir` (the installation's LearnerDataDir) + the learner's number + "\".
+std::string LearnerDirectory(const std::string& dataDir, const LearnerEntry& learner);
 
 }  // namespace quillan

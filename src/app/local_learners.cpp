@@ -6,11 +6,11 @@
 
 namespace quillan {
 
-LocalLearners::LocalLearners(AppContext& ctx) : ctx_(ctx), learners_(LoadLearners(ctx.startup.ProgramDir)) {}
+LocalLearners::LocalLearners(AppContext& ctx) : ctx_(ctx), learners_(LoadLearners(ctx.startup.LearnerDataDir)) {}
 
 bool LocalLearners::SignIn(int position) {
     const LearnerEntry& learner = learners_.at(static_cast<size_t>(position - 1));
-    if (!OpenLearnerFiles(ctx_, LearnerDirectory(ctx_.startup.ProgramDir, learner), ctx_.newLearnerLanguage))
+    if (!OpenLearnerFiles(ctx_, LearnerDirectory(ctx_.startup.LearnerDataDir, learner), ctx_.newLearnerLanguage))
         return false;
     ctx_.learner.loginName = learner.Name;
     return true;
@@ -20,7 +20,7 @@ int LocalLearners::Create(std::string_view typedName, int languageNumber) {
     LearnerList grown = learners_;
     const int position = AddLearner(grown, typedName);
     if (position == 0) return 0;
-    SaveLearners(ctx_.startup.ProgramDir, grown);
+    SaveLearners(ctx_.startup.LearnerDataDir, grown);
     learners_ = std::move(grown);
     UseInterfaceLanguage(ctx_, ctx_.startup.EnglishOnly ? 1 : languageNumber);
     ctx_.newLearnerLanguage = ctx_.startup.LangIndex;

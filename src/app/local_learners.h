@@ -11,7 +11,7 @@ namespace quillan {
 // window and the new learner window do, without the windows.
 class LocalLearners {
 public:
-    // Reads "usr.t" of the installation; a number that is no number throws ConversionError.
+    // Reads "usr.t" of the installation's learners' data (LearnerDataDir); a number that is no number throws ConversionError.
     explicit LocalLearners(AppContext& ctx);
 
     const LearnerList& List() const { return learners_; }

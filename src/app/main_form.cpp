@@ -20,6 +20,7 @@
 #include "controls/transparent_button.h"
 #include "help/help_form.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/smooth_pictures.h"
 
 namespace quillan {
 namespace {
@@ -85,6 +86,7 @@ void TMainForm::ShowHelp(const std::string& page) { forms_.help->ShowPage(page);
 
 void TMainForm::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    SmoothPictures(painter);
     if (background_.isNull())
         painter.fillRect(rect(), QColor(0x1d, 0x2b, 0x3a));
     else

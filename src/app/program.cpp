@@ -8,6 +8,7 @@
 #include "app/backdrop_form.h"
 #include "app/classroom_forms.h"
 #include "app/installation.h"
+#include "app/learner_data.h"
 #include "app/local_learners.h"
 #include "app/local_user_form.h"
 #include "app/new_learner_form.h"
@@ -94,6 +95,8 @@ bool Program::StartUp(const std::string& programDir) {
         app_.ReportError(error);
     }
     if (!state.AppTitle.empty()) boxes_.SetTitle(state.AppTitle);
+    // An installation the learner may not write to keeps his data in his own data directory.
+    if (!ChooseLearnerDataDir(state, messages_)) return false;
     ChooseInterfaceLanguage(state);
 
     forms_ = std::make_unique<SharedForms>(context_, printer_);

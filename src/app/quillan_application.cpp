@@ -5,10 +5,11 @@
 #include "platform/cp1250.h"
 #include "platform/errors.h"
 #include "platform/messages.h"
+#include "platform/qt/smooth_pictures.h"
 
 namespace quillan {
 
-QuillanApplication::QuillanApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+QuillanApplication::QuillanApplication(int& argc, char** argv) : QApplication(argc, argv) { SmoothLabelPictures(); }
 
 bool QuillanApplication::notify(QObject* receiver, QEvent* event) {
     try {

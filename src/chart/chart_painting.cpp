@@ -4,6 +4,7 @@
 
 #include "controls/pictures.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/smooth_pictures.h"
 
 namespace quillan {
 namespace {
@@ -72,6 +73,7 @@ int QtChartMetrics::PictureHeight(const std::string& picture) const {
 }
 
 void PaintChart(QPainter& painter, const ChartLayout& layout, const ChartPictures& pictures) {
+    SmoothPictures(painter);
     painter.setFont(ChartFont());
     painter.setBackgroundMode(Qt::TransparentMode);
     for (const ChartItem& item : layout.items) {

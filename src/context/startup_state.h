@@ -12,6 +12,9 @@ struct StartupState {
                                    // the installation was named on the command line)
     std::string MediaDir;          // recorded sound, pictures and video, from "pr55.ini"
     std::string BsgramDir;         // MediaDir + "bsgram\"
+    std::string LearnerDataDir;    // where "usr.t" and the learners' directories lie: ProgramDir,
+                                   // or the user's own data directory when the installation
+                                   // is not his to write
     std::string ResultsDirectory;  // the signed-in learner's directory; empty until sign-in
     int LangIndex = 0;             // interface language: 0 Polish, 1 English
     std::string LangDir = "Lang_r\\0\\";

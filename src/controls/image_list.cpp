@@ -6,6 +6,7 @@
 
 #include "controls/pictures.h"
 #include "platform/errors.h"
+#include "platform/qt/smooth_pictures.h"
 
 namespace quillan {
 namespace {
@@ -103,6 +104,7 @@ void TMyImageList::DrawFrame(QPainter& canvas, int index, int frame, const QRect
     frame = std::clamp(frame, 0, strip->FrameCount - 1);
     const QRect target = clip & QRect(0, 0, strip->FrameWidth, strip->Height);
     if (target.isEmpty()) return;
+    SmoothPictures(canvas);
     canvas.drawPixmap(target, Keyed(*strip), target.translated(frame * strip->FrameWidth, 0));
 }
 

@@ -7,6 +7,7 @@
 #include "context/window_context.h"
 #include "controls/pictures.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/smooth_pictures.h"
 
 namespace quillan {
 namespace {
@@ -40,6 +41,7 @@ void PictureDialog::hideEvent(QHideEvent* event) {
 
 void PictureDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    SmoothPictures(painter);
     if (background_.isNull()) {
         // Without its picture the window still reads: a light face with a frame.
         painter.fillRect(rect(), QColor(0xf2, 0xf5, 0xf9));

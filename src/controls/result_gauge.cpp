@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "controls/gauge.h"
+#include "platform/qt/smooth_pictures.h"
 
 namespace quillan {
 namespace {
@@ -73,6 +74,7 @@ void TPanel1::SetTorcik(const QPixmap& strip) {
 
 void TPanel1::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    SmoothPictures(painter);
     painter.drawPixmap(0, 0, tlo_);
     const int i = GaugePictureIndex(wynik_);
     painter.drawPixmap(QRect(160, 6, 22, 22), torcik_, QRect(22 * i, 0, 22, 22));

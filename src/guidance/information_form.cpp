@@ -14,6 +14,7 @@
 #include "controls/window_dragger.h"
 #include "guidance/panel_icons.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/smooth_pictures.h"
 
 namespace quillan {
 namespace {
@@ -113,6 +114,7 @@ void TInformacjaForm::showEvent(QShowEvent* event) {
 }
 
 void TInformacjaForm::PaintPanel(QPainter& painter) {
+    SmoothPictures(painter);
     const QtPanelMetrics metrics;
     const PanelLayout layout = LayOutPanel(tokens_, scroll_.ScrollLine, Pb1->width(), metrics);
     painter.setPen(Qt::black);

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <filesystem>
+#include <map>
 
 #include "app/backdrop_form.h"
 #include "app/classroom_forms.h"
@@ -309,13 +310,17 @@ struct ProgramRun {
     bool exited = false;  // ended by itself, not by a signal or the test's patience
     int status = -1;
     std::string messages;
+    std::string output;
 };
 
-ProgramRun RunProgram(const std::string& installation) {
+ProgramRun RunProgram(const std::string& installation, const std::map<QString, QString>& variables = {}) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     environment.insert("QUILLAN_MESSAGES", "stderr");
+    environment.remove("QT_SCALE_FACTOR");
+    environment.remove("QUILLAN_SCALE");
+    for (const auto& [name, value] : variables) environment.insert(name, value);
     process.setProcessEnvironment(environment);
     process.start(QString::fromStdString(std::string(QUILLAN_BINARY_DIR) + "/apps/quillan/quillan"),
                   {QString::fromStdString(installation)});
@@ -328,6 +333,7 @@ ProgramRun RunProgram(const std::string& installation) {
     run.exited = process.exitStatus() == QProcess::NormalExit;
     run.status = process.exitCode();
     run.messages = process.readAllStandardError().toStdString();
+    run.output = process.readAllStandardOutput().toStdString();
     return run;
 }
 
@@ -363,6 +369,45 @@ TEST(Program, AnInstallationFileThatCannotBeReadEndsStartUpWithItsMessage) {
         EXPECT_EQ(run.status, 1) << c.what;
         EXPECT_NE(run.messages.find(c.message), std::string::npos) << c.what << ": " << run.messages;
         EXPECT_FALSE(std::filesystem::exists(dir.Path() + "1")) << c.what;
+    }
+}
+
+// The program on screens of several sizes: the factor its first window is drawn at. A screen
+// with room for 1.25 times the course's 1024 x 768 gets the largest quarter step that fits;
+// QUILLAN_SCALE=off keeps the windows at their size, and a QT_SCALE_FACTOR of the user's is kept.
+// A desktop that scales by itself (ratio 2: a 1920 x 1080 desktop on 3840 x 2160 pixels) ends
+// at the same size on the screen as one that does not.
+TEST(Program, LargeScreensDrawTheWindowsLarger) {
+    struct Case {
+        int width, height;        // as the desktop gives them
+        const char* ratio;        // the desktop's own scale
+        const char* scale;        // QUILLAN_SCALE, or null
+        const char* qtFactor;     // QT_SCALE_FACTOR, or null
+        const char* drawn;        // as the first window reports it
+    } cases[] = {
+        {1024, 768, "1", nullptr, nullptr, "1.00"},   {1279, 960, "1", nullptr, nullptr, "1.00"},
+        {1920, 1080, "1", nullptr, nullptr, "1.25"},  {2560, 1440, "1", nullptr, nullptr, "1.75"},
+        {3840, 2160, "1", nullptr, nullptr, "2.75"},  {1920, 1080, "2", nullptr, nullptr, "2.75"},
+        {1280, 720, "2", nullptr, nullptr, "1.75"},   {1920, 1080, "1", "off", nullptr, "1.00"},
+        {1920, 1080, "1", nullptr, "1.5", "1.50"},
+    };
+    test::TempDir dir;
+    WriteInstallation(dir);
+    dir.Write("usr.t", "1=Ola\r\n");
+    for (const Case& c : cases) {
+        const std::string screens = dir.Write("screen.json", "{\"screens\": [{\"name\": \"S\", \"x\": 0, \"y\": 0, \"width\": " +
+                                                                std::to_string(c.width) + ", \"height\": " +
+                                                                std::to_string(c.height) + ", \"dpr\": " + c.ratio + "}]}");
+        std::map<QString, QString> variables{{"QT_QPA_PLATFORM", "offscreen:configfile=" + QString::fromStdString(screens)},
+                                             {"QUILLAN_FIRST_WINDOW_PROBE", "1"}};
+        if (c.scale) variables["QUILLAN_SCALE"] = c.scale;
+        if (c.qtFactor) variables["QT_SCALE_FACTOR"] = c.qtFactor;
+        const std::string what = std::to_string(c.width) + " x " + std::to_string(c.height) + " ratio " + c.ratio + " " +
+                                 (c.scale ? c.scale : "") + (c.qtFactor ? c.qtFactor : "");
+        const ProgramRun run = RunProgram(dir.Path(), variables);
+        EXPECT_EQ(run.status, 0) << what << ": " << run.messages;
+        EXPECT_NE(run.output.find(std::string("drawn ") + c.drawn + " times its size"), std::string::npos)
+            << what << ": " << run.output;
     }
 }
 

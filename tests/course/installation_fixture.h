@@ -13,6 +13,7 @@ class Installation {
 public:
     Installation() {
         state.ProgramDir = dir.Path();
+        state.LearnerDataDir = dir.Path();
         Write("pr55.ini", "[Quillan]\nMD=media\\\n");
         Write("prof_r.txt", "Quillan - Business English\n1\n0\n");
         Write("Lang_r/0/infa_r.txt", "1=a=Witaj=\n");

@@ -7,6 +7,7 @@
 #include "exercises/vocab/trainer.h"
 #include "exercises/vocab/word_frame.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/smooth_pictures.h"
 
 namespace quillan {
 
@@ -53,6 +54,7 @@ void TWordListBox::paintEvent(QPaintEvent*) {
     trainer_.LayOutPage(metrics.height() + 2, [&](const std::string& text) { return metrics.horizontalAdvance(ToQt(text)); });
     const WordListPage& page = trainer_.Page();
     QPainter painter(this);
+    SmoothPictures(painter);
     painter.setPen(Qt::black);
     const int recording = trainer_.RecordingRow();
     for (size_t i = 0; i < page.Rows().size(); ++i) {

@@ -40,7 +40,7 @@ double SinceProcessStartMs() {
 
 class FirstPaint : public QObject {
 public:
-    explicit FirstPaint(std::string origin) : origin_(std::move(origin)) {}
+    FirstPaint(std::string origin, QWidget& window) : origin_(std::move(origin)), window_(window) {}
 
     bool eventFilter(QObject*, QEvent* event) override {
         // The paint runs after the filter; the program ends once it is done.
@@ -54,12 +54,13 @@ private:
         const double launchedNs = std::strtod(origin_.c_str(), &end);
         const bool fromLaunch = end && *end == '\0' && launchedNs > 1e9;
         const double ms = fromLaunch ? MonotonicMs() - launchedNs / 1e6 : SinceProcessStartMs();
-        std::printf("first window painted after %.1f ms\n", ms);
+        std::printf("first window painted after %.1f ms, drawn %.2f times its size\n", ms, window_.devicePixelRatioF());
         std::fflush(stdout);
         std::_Exit(0);  // a measurement: nothing to save, nothing to tear down
     }
 
     std::string origin_;
+    QWidget& window_;
 };
 
 }  // namespace
@@ -67,7 +68,7 @@ private:
 void ExitAfterFirstPaintWhenProbed(QWidget& window) {
     const char* origin = std::getenv("QUILLAN_FIRST_WINDOW_PROBE");
     if (!origin) return;
-    window.installEventFilter(new FirstPaint(origin));
+    window.installEventFilter(new FirstPaint(origin, window));
 }
 
 }  // namespace quillan
