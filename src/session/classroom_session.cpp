@@ -51,7 +51,7 @@ bool DownloadTable(AppContext& ctx, ClassroomClient& client, const classroom::Id
 
 }  // namespace
 
-std::string ClassroomResultsDirectory(const StartupState& state) { return state.ProgramDir + "0_tmp\\"; }
+std::string ClassroomResultsDirectory(const StartupState& state) { return state.LearnerDataDir + "0_tmp\\"; }
 
 bool ClassroomSignIn(AppContext& ctx, std::string_view typedUser, std::string_view typedPassword) {
     Messages& messages = *ctx.services.messages;

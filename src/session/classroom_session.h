@@ -10,7 +10,8 @@ namespace quillan {
 // Classroom work as the program does it through the link of the context's services. Every
 // message goes to the learner through the context's messages.
 
-// The results directory of classroom work, shared by whoever logs in on this computer.
+// The results directory of classroom work, shared by whoever logs in on this computer: in the
+// learners' data directory, which is the installation unless the installation is read-only.
 std::string ClassroomResultsDirectory(const StartupState& state);
 
 // Logs the learner in with the name and password he typed (both trimmed): the login request;

@@ -46,6 +46,7 @@ protected:
         // The interface texts a sign-in reads again.
         for (const char* file : {"Lang_r/0/infa_r.txt", "Lang_r/0/nazwy_r.txt", "Lang_r/0/gra.txt"}) dir.Write(file, "");
         ctx.startup.ProgramDir = dir.Path();
+        ctx.startup.LearnerDataDir = dir.Path();
         ctx.startup.ServerHost = "10.0.0.5";
         ctx.startup.ClassroomMode = 1;
         ctx.services.messages = &messages;
