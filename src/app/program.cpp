@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 #include "app/backdrop_form.h"
 #include "app/classroom_forms.h"
@@ -28,6 +29,12 @@
 #include "platform/qt/qt_text.h"
 
 namespace quillan {
+namespace {
+
+// How long after the first window the media backend is started.
+constexpr int kPrepareSoundAfterMs = 300;
+
+}  // namespace
 
 void SetUpFonts() {
     QFont::insertSubstitution("Verdana", "DejaVu Sans");
@@ -113,6 +120,9 @@ bool Program::StartUp(const std::string& programDir) {
     CreateWindows();
 
     backdrop_->Cover();
+    // The media backend starts once the first window is up, while the learner reads it, so that
+    // neither that window nor the main menu's opening sound waits for it.
+    QTimer::singleShot(kPrepareSoundAfterMs, forms_->form5.get(), [form5 = forms_->form5.get()] { form5->PrepareSound(); });
     if (!SignIn()) {
         exitCode_ = 0;
         return false;

@@ -17,9 +17,19 @@ constexpr int kLoadLimitMs = 5000;
 
 }  // namespace
 
-QtMediaDevice::QtMediaDevice(QObject* parent) : QObject(parent) {
-    player_.setAudioOutput(&audio_);
-    connect(&player_, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
+QtMediaDevice::QtMediaDevice(QObject* parent) : QObject(parent) {}
+
+QtMediaDevice::~QtMediaDevice() {
+    ++generation_;
+    if (player_) player_->stop();
+}
+
+QMediaPlayer& QtMediaDevice::Player() {
+    if (player_) return *player_;
+    audio_ = std::make_unique<QAudioOutput>();
+    player_ = std::make_unique<QMediaPlayer>();
+    player_->setAudioOutput(audio_.get());
+    connect(player_.get(), &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
         if (status != QMediaPlayer::EndOfMedia) return;
         // Told after the player has settled, and only if no other file came meanwhile.
         const unsigned generation = generation_;
@@ -27,57 +37,60 @@ QtMediaDevice::QtMediaDevice(QObject* parent) : QObject(parent) {
             if (generation == generation_ && ended_) ended_();
         });
     });
-}
-
-QtMediaDevice::~QtMediaDevice() {
-    ++generation_;
-    player_.stop();
+    return *player_;
 }
 
 bool QtMediaDevice::Open(const std::string& nativePath) {
     Close();
     const QString path = QString::fromStdString(nativePath);
     if (!QFileInfo(path).isFile()) return false;
-    player_.setSource(QUrl::fromLocalFile(path));
+    Player().setSource(QUrl::fromLocalFile(path));
     return true;
 }
 
 void QtMediaDevice::Close() {
     ++generation_;
-    player_.stop();
-    player_.setSource(QUrl());
+    if (!player_) return;
+    player_->stop();
+    player_->setSource(QUrl());
 }
 
 void QtMediaDevice::Play() {
-    if (player_.source().isEmpty()) return;
-    player_.play();
+    if (!player_ || player_->source().isEmpty()) return;
+    player_->play();
 }
 
-void QtMediaDevice::Pause() { player_.pause(); }
+void QtMediaDevice::Pause() {
+    if (player_) player_->pause();
+}
 
-void QtMediaDevice::Stop() { player_.stop(); }
+void QtMediaDevice::Stop() {
+    if (player_) player_->stop();
+}
 
-void QtMediaDevice::Seek(int milliseconds) { player_.setPosition(milliseconds); }
+void QtMediaDevice::Seek(int milliseconds) {
+    if (player_) player_->setPosition(milliseconds);
+}
 
 int QtMediaDevice::LengthMs() {
-    if (player_.source().isEmpty()) return 0;
-    if (player_.mediaStatus() == QMediaPlayer::LoadingMedia) {
+    if (!player_ || player_->source().isEmpty()) return 0;
+    if (player_->mediaStatus() == QMediaPlayer::LoadingMedia) {
         InputGuard guard;  // the file loads as a play waits: no input meanwhile
         QEventLoop loop;
-        connect(&player_, &QMediaPlayer::mediaStatusChanged, &loop, [&loop](QMediaPlayer::MediaStatus status) {
+        connect(player_.get(), &QMediaPlayer::mediaStatusChanged, &loop, [&loop](QMediaPlayer::MediaStatus status) {
             if (status != QMediaPlayer::LoadingMedia) loop.quit();
         });
         QTimer::singleShot(kLoadLimitMs, &loop, &QEventLoop::quit);
         loop.exec();
     }
-    return static_cast<int>(player_.duration());
+    return static_cast<int>(player_->duration());
 }
 
-int QtMediaDevice::PositionMs() { return static_cast<int>(player_.position()); }
+int QtMediaDevice::PositionMs() { return player_ ? static_cast<int>(player_->position()) : 0; }
 
 MediaDevice::Mode QtMediaDevice::GetMode() const {
-    if (player_.source().isEmpty()) return Mode::NotReady;
-    switch (player_.playbackState()) {
+    if (!player_ || player_->source().isEmpty()) return Mode::NotReady;
+    switch (player_->playbackState()) {
     case QMediaPlayer::PlayingState: return Mode::Playing;
     case QMediaPlayer::PausedState: return Mode::Paused;
     default: return Mode::Stopped;
@@ -85,10 +98,11 @@ MediaDevice::Mode QtMediaDevice::GetMode() const {
 }
 
 void QtMediaDevice::WaitUntilStopped() {
-    if (player_.playbackState() == QMediaPlayer::StoppedState) return;
+    if (!player_ || player_->playbackState() == QMediaPlayer::StoppedState) return;
+    QMediaPlayer& player = *player_;
     InputGuard guard;
     QEventLoop loop;
-    connect(&player_, &QMediaPlayer::playbackStateChanged, &loop, [&loop](QMediaPlayer::PlaybackState state) {
+    connect(&player, &QMediaPlayer::playbackStateChanged, &loop, [&loop](QMediaPlayer::PlaybackState state) {
         if (state == QMediaPlayer::StoppedState) loop.quit();
     });
     connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
@@ -97,11 +111,11 @@ void QtMediaDevice::WaitUntilStopped() {
     qint64 lastPosition = -1;
     int standing = 0;
     connect(&watch, &QTimer::timeout, &loop, [&] {
-        if (player_.playbackState() != QMediaPlayer::PlayingState || player_.position() != lastPosition) {
-            lastPosition = player_.position();
+        if (player.playbackState() != QMediaPlayer::PlayingState || player.position() != lastPosition) {
+            lastPosition = player.position();
             standing = 0;
         } else if ((standing += watch.interval()) >= kStallLimitMs) {
-            player_.stop();
+            player.stop();
             loop.quit();
         }
     });
@@ -111,6 +125,8 @@ void QtMediaDevice::WaitUntilStopped() {
 
 void QtMediaDevice::SetEndedHandler(std::function<void()> handler) { ended_ = std::move(handler); }
 
-void QtMediaDevice::SetVideoOutput(QObject* output) { player_.setVideoOutput(output); }
+void QtMediaDevice::SetVideoOutput(QObject* output) {
+    if (output || player_) Player().setVideoOutput(output);
+}
 
 }  // namespace quillan

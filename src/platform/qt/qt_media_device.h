@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QAudioOutput>
 #include <QMediaPlayer>
 #include <QObject>
@@ -12,6 +14,8 @@ namespace quillan {
 // given one, a video output. It makes no file ready in advance: a second player holding the next
 // file loaded played it behind time on the GStreamer backend (a short line lasted as long as the
 // line before it and more), so each file is opened when it is asked for.
+// The player itself is made when first needed (or by Prepare()): making the first one starts
+// the media backend, which takes a good part of a second that the start-up should not wait for.
 class QtMediaDevice : public QObject, public MediaDevice {
     Q_OBJECT
 public:
@@ -31,14 +35,19 @@ public:
     void SetEndedHandler(std::function<void()> handler) override;
 
     // The length as far as the player knows it now (0 while the file is still loading).
-    int KnownLengthMs() const { return static_cast<int>(player_.duration()); }
+    int KnownLengthMs() const { return player_ ? static_cast<int>(player_->duration()) : 0; }
+
+    // Makes the player now, so that the first sound does not wait for the media backend.
+    void Prepare() { Player(); }
 
     // Where pictures of a video go (a QVideoSink or a QVideoWidget); null for none.
     void SetVideoOutput(QObject* output);
 
 private:
-    QAudioOutput audio_;
-    QMediaPlayer player_;
+    QMediaPlayer& Player();
+
+    std::unique_ptr<QAudioOutput> audio_;
+    std::unique_ptr<QMediaPlayer> player_;
     std::function<void()> ended_;
     // Counts the files opened, so that the end of one file is not reported once another is.
     unsigned generation_ = 0;
