@@ -57,6 +57,9 @@ void QtMediaDevice::Close() {
 
 void QtMediaDevice::Play() {
     if (!player_ || player_->source().isEmpty()) return;
+    // A file played to its end starts over from its beginning; said outright, since the
+    // GStreamer backend does not always rewind by itself when the machine is busy.
+    if (player_->mediaStatus() == QMediaPlayer::EndOfMedia) player_->setPosition(0);
     player_->play();
 }
 
