@@ -145,7 +145,10 @@ void DragMove(benchmark::State& state, QWidget& label) {
     const QPoint start = label.geometry().center();
     Mouse(label, QEvent::MouseButtonPress, start);
     int step = 0;
-    for (auto _ : state) Mouse(label, QEvent::MouseMove, start + QPoint(step++ % 50 - 100, step % 30 - 60));
+    for (auto _ : state) {
+        Mouse(label, QEvent::MouseMove, start + QPoint(step % 50 - 100, step % 30 - 60));
+        ++step;
+    }
     Mouse(label, QEvent::MouseButtonRelease, start);
 }
 void BM_TableDragMove(benchmark::State& state) { DragMove(state, *Shared().dd->lbl[0]); }

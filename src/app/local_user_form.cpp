@@ -114,7 +114,7 @@ void TForm9::keyPressEvent(QKeyEvent* event) {
         B_OKClick();
         break;
     case Qt::Key_F1:
-        forms_.help->ShowPage(app_.startup.ProgramDir + "Htm_r\\h_log.html");
+        forms_.help->ShowHelpPage("h_log.html");
         break;
     default:
         PictureDialog::keyPressEvent(event);

@@ -110,7 +110,7 @@ void TForm10::keyPressEvent(QKeyEvent* event) {
         if (!B_OK->isHidden()) B_OKClick();
         break;
     case Qt::Key_F1:
-        forms_.help->ShowPage(app_.startup.ProgramDir + "Htm_r\\h_log.html");
+        forms_.help->ShowHelpPage("h_log.html");
         break;
     default:
         PictureDialog::keyPressEvent(event);

@@ -179,7 +179,7 @@ void TOpcjeForm::keyPressEvent(QKeyEvent* event) {
         if (!B_OK->isHidden()) B_OKClick();
         break;
     case Qt::Key_F1:
-        forms_.help->ShowPage(app_.startup.ProgramDir + "Htm_r\\h_pres.html");
+        forms_.help->ShowHelpPage("h_pres.html");
         break;
     default:
         PictureDialog::keyPressEvent(event);

@@ -288,8 +288,7 @@ void TWyborForm::PrintChart() {
 
 void TWyborForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        const std::string page = tree_.Mode() == 2 ? "Htm_r\\h_rep.html" : "Htm_r\\h_comp.html#wybor";
-        forms_.help->ShowPage(context_.startup.ProgramDir + page);
+        forms_.help->ShowHelpPage(tree_.Mode() == 2 ? "h_rep.html" : "h_comp.html#wybor");
         return;
     }
     QWidget::keyPressEvent(event);

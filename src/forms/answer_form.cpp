@@ -59,7 +59,7 @@ void TForm6::keyPressEvent(QKeyEvent* event) {
         close();
         break;
     case Qt::Key_F1:
-        if (help_) help_->ShowPage(context_.startup.ProgramDir + "Htm_r\\h_pomoc.html");
+        if (help_) help_->ShowHelpPage("h_pomoc.html");
         break;
     default:
         PictureDialog::keyPressEvent(event);

@@ -67,7 +67,7 @@ void TForm25::keyPressEvent(QKeyEvent* event) {
         close();
         break;
     case Qt::Key_F1:
-        if (help_) help_->ShowPage(context_.startup.ProgramDir + "Htm_r\\h_comp.html#e3");
+        if (help_) help_->ShowHelpPage("h_comp.html#e3");
         break;
     default:
         PictureDialog::keyPressEvent(event);

@@ -73,6 +73,8 @@ THelpForm::THelpForm(WindowContext context, TMyImageList& images, Printer& print
     connect(btn_exit, &TTransparentButton::clicked, this, &QWidget::close);
 }
 
+void THelpForm::ShowHelpPage(const std::string& page) { ShowPage(context_.startup.ProgramDir + "Htm_r\\" + page); }
+
 void THelpForm::ShowPage(const std::string& path) {
     // Opened from a modal window (sign-in, settings) the help window is modal too: otherwise it
     // could not be read, scrolled or closed before that window closed.

@@ -30,6 +30,9 @@ public:
     // Shows the window and opens a page (Windows path, optionally + "#" + anchor). Over a modal
     // window the help window is modal itself, so that it can be used.
     void ShowPage(const std::string& path);
+    // ShowPage for a page of the installation's help folder "Htm_r": its file name, optionally
+    // + "#" + anchor.
+    void ShowHelpPage(const std::string& page);
     // Opens a page: forgets the history, depth 1, loads the page, updates the buttons.
     void OpenHelp(const std::string& path);
 

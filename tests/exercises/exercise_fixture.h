@@ -9,6 +9,7 @@
 #include "session/learner_session.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
+#include "exercises/learner_fixture.h"
 
 namespace quillan::test {
 
@@ -33,39 +34,11 @@ inline Sentence SentenceOf(const std::string& text, const std::string& recording
 // A learner on a temporary installation with the records of a sentence package ("zda_1", kinds
 // 50 to 52), a comprehension exercise ("rpg_1"), a curiosity ("cie_2") and a letter ("lst_1"),
 // and fakes for every service. Interface text n reads "Tn".
-class ExerciseFixture {
+class ExerciseFixture : public LearnerFixture {
 public:
-    TempDir dir;
-    FakeMessages messages;
-    FakeClock clock{46365.5};
-    FakeRandom random;
-    FakeSoundPlayer player;
-    FakeRecorder recorder;
-    AppContext ctx;
-
-    ExerciseFixture() {
-        ctx.startup.ProgramDir = dir.Path();
-        ctx.startup.MediaDir = dir.Path() + "media\\";
-        ctx.startup.BsgramDir = ctx.startup.MediaDir + "bsgram\\";
-        ctx.startup.ResultsDirectory = dir.Path() + "learner\\";
-        std::filesystem::create_directory(dir.Path() + "learner");
-        ctx.services.messages = &messages;
-        ctx.services.clock = &clock;
-        ctx.services.random = &random;
-        ctx.services.soundPlayer = &player;
-        ctx.services.recorder = &recorder;
+    ExerciseFixture() : LearnerFixture({{"zda_1", "DZIAL=D01=(1)", 50}, {"zda_1", "DZIAL=D01=(1)", 51}, {"zda_1", "DZIAL=D01=(1)", 52},
+                                        {"rpg_1", "P0001", 54}, {"cie_2", "C_0002", 58}, {"lst_1", "L1", 57}}) {
         recorder.takePath = ctx.startup.ResultsDirectory + "tmp1.Wav";
-        for (int n = 1; n <= 200; ++n) ctx.course.interfaceTexts.push_back("T" + std::to_string(n));
-
-        ResultsTable table;
-        for (int kind = 50; kind <= 52; ++kind) AppendRecord(table, 46000.0, "zda_1", "DZIAL=D01=(1)", kind, 1);
-        AppendRecord(table, 46000.0, "rpg_1", "P0001", 54, 1);
-        AppendRecord(table, 46000.0, "cie_2", "C_0002", 58, 1);
-        AppendRecord(table, 46000.0, "lst_1", "L1", 57, 1);
-        table.file.path = ResultsPath(ctx);
-        SaveResults(table);
-        LoadResults(ctx);
-        LoadRepetitions(ctx);
     }
 
     // The course's one sentence package: these sentences, in this order.
@@ -78,21 +51,6 @@ public:
         for (size_t i = 1; i <= sentences.size(); ++i) package.Sentences.push_back(static_cast<int>(i));
         package.SentenceCount = static_cast<int>(sentences.size());
         ctx.course.packages = {package};
-    }
-
-    // The saved record of an exercise.
-    CW_Info Saved(const std::string& id, int kind) {
-        ResultsTable saved;
-        LoadResults(saved, ResultsPath(ctx), clock.now);
-        for (const CW_Info& r : saved.records)
-            if (r.Id == id && r.Kind == kind) return r;
-        return {};
-    }
-
-    RepetitionList SavedRepetitions() {
-        RepetitionList list;
-        LoadRepetitions(list, RepetitionsPath(ctx), clock.now);
-        return list;
     }
 };
 

@@ -494,7 +494,7 @@ void TDialogi_Form::Print() {
 void TDialogi_Form::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_F1:
-            forms_.help->ShowPage(context_.startup.ProgramDir + "Htm_r\\h_comp.html#dialogi");
+            forms_.help->ShowHelpPage("h_comp.html#dialogi");
             return;
         case Qt::Key_Escape:
             close();

@@ -178,7 +178,7 @@ void TRozumienieForm::Refresh() {
 
 void TRozumienieForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        forms_.help->ShowPage(context_.startup.ProgramDir + "Htm_r\\h_comp.html#zdj");
+        forms_.help->ShowHelpPage("h_comp.html#zdj");
         return;
     }
     QWidget::keyPressEvent(event);

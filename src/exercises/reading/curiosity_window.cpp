@@ -198,7 +198,7 @@ void TTekstOpisForm::CloseMedia() {
 void TTekstOpisForm::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_F1:
-            forms_.help->ShowPage(context_.startup.ProgramDir + "Htm_r\\h_comp.html#ciekawostki");
+            forms_.help->ShowHelpPage("h_comp.html#ciekawostki");
             return;
         case Qt::Key_F4:
             curiosity_.RandomBackground();

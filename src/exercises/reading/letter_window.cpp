@@ -125,7 +125,7 @@ void TListyForm::ShowTips() {
 
 void TListyForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        forms_.help->ShowPage(context_.startup.ProgramDir + "Htm_r\\h_comp.html#listy");
+        forms_.help->ShowHelpPage("h_comp.html#listy");
         return;
     }
     QWidget::keyPressEvent(event);

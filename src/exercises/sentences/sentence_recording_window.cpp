@@ -184,7 +184,7 @@ void TZdaniaNagrywanieForm::keyPressEvent(QKeyEvent* event) {
             Refresh();
             return;
         case Qt::Key_F1:
-            forms_.help->ShowPage(context_.startup.ProgramDir + "Htm_r\\h_comp.html#nagrywanie");
+            forms_.help->ShowHelpPage("h_comp.html#nagrywanie");
             return;
         case Qt::Key_Escape:
             close();

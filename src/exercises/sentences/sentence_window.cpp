@@ -397,7 +397,7 @@ bool TZdaniaForm::HandleKey(QKeyEvent* event) {
             ShowAnswer();
             return true;
         case Qt::Key_F1:
-            forms_.help->ShowPage(context_.startup.ProgramDir + "Htm_r\\h_comp.html#zda");
+            forms_.help->ShowHelpPage("h_comp.html#zda");
             return true;
         case Qt::Key_F4:
             exercise_.NextBackground();

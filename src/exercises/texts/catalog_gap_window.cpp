@@ -245,7 +245,7 @@ void TZdaniaDDSameForm::VoiceClicked(int sentence) {
 
 void TZdaniaDDSameForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        forms_.help->ShowPage(context_.startup.ProgramDir + "Htm_r\\h_comp.html#zdania");
+        forms_.help->ShowHelpPage("h_comp.html#zdania");
         return;
     }
     if (event->key() == Qt::Key_F4) {

@@ -73,14 +73,11 @@ TC_DefForm::~TC_DefForm() = default;
 
 void TC_DefForm::PrepareContent(const TextExercise& exercise) {
     drag_->Cancel();
-    Problems problems;
-    const DfContent content =
-        ParseDefinitions(TypeLineContent(exercise.TypeLine), problems, TypeLinePlace(exercise, exercise.File));
+    const DfContent content = ParseTypeLine(exercise, ParseDefinitions);
     exercise_.Prepare(content);
-    ReportProblems(problems);
 }
 
-int TC_DefForm::InstructionWidth(int left, int width) const { return left + width > 865 ? 865 - left : 865; }
+int TC_DefForm::InstructionWidth(int left, int width) const { return InstructionWidthUpTo(865, left, width); }
 
 void TC_DefForm::ApplyLayout(const LayoutValues& layout) {
     const std::vector<DfLabel>& labels = exercise_.Labels();

@@ -63,14 +63,11 @@ TC_DDForm::~TC_DDForm() = default;
 
 void TC_DDForm::PrepareContent(const TextExercise& exercise) {
     drag_->Cancel();
-    Problems problems;
-    const DdContent content =
-        ParseDragDropTable(TypeLineContent(exercise.TypeLine), problems, TypeLinePlace(exercise, exercise.File));
+    const DdContent content = ParseTypeLine(exercise, ParseDragDropTable);
     exercise_.Prepare(content);
-    ReportProblems(problems);
 }
 
-int TC_DDForm::InstructionWidth(int left, int width) const { return left + width > 657 ? 657 - left : 657; }
+int TC_DDForm::InstructionWidth(int left, int width) const { return InstructionWidthUpTo(657, left, width); }
 
 void TC_DDForm::ApplyLayout(const LayoutValues& layout) {
     // Every column is as wide as the widest heading or word, measured in Arial; and never

@@ -34,10 +34,7 @@ TZdaniaDDForm::~TZdaniaDDForm() = default;
 
 void TZdaniaDDForm::PrepareContent(const TextExercise& exercise) {
     board_->Reset();
-    Problems problems;
-    const GapTokenList list = ParseGapText(TypeLineContent(exercise.TypeLine), problems, TypeLinePlace(exercise, exercise.File));
-    exercise_.Prepare(list);
-    ReportProblems(problems);
+    exercise_.Prepare(ParseTypeLine(exercise, ParseGapText));
 }
 
 int TZdaniaDDForm::InstructionWidth(int, int width) const { return width; }

@@ -38,11 +38,8 @@ TC_MC_Form::TC_MC_Form(AppContext& context, SharedForms& forms, CurrentText& tex
 }
 
 void TC_MC_Form::PrepareContent(const TextExercise& exercise) {
-    Problems problems;
-    const McContent content =
-        ParseMultipleChoice(TypeLineContent(exercise.TypeLine), problems, TypeLinePlace(exercise, exercise.File));
+    const McContent content = ParseTypeLine(exercise, ParseMultipleChoice);
     exercise_.Prepare(content);
-    ReportProblems(problems);
 }
 
 int TC_MC_Form::InstructionWidth(int left, int) const { return 657 - left; }

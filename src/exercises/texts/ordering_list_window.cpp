@@ -62,14 +62,11 @@ TC_DDVForm::~TC_DDVForm() = default;
 
 void TC_DDVForm::PrepareContent(const TextExercise& exercise) {
     drag_->Cancel();
-    Problems problems;
-    const DvContent content =
-        ParseOrderingList(TypeLineContent(exercise.TypeLine), problems, TypeLinePlace(exercise, exercise.File));
+    const DvContent content = ParseTypeLine(exercise, ParseOrderingList);
     exercise_.Prepare(content);
-    ReportProblems(problems);
 }
 
-int TC_DDVForm::InstructionWidth(int left, int width) const { return left + width > 865 ? 865 - left : 865; }
+int TC_DDVForm::InstructionWidth(int left, int width) const { return InstructionWidthUpTo(865, left, width); }
 
 void TC_DDVForm::ApplyLayout(const LayoutValues& layout) {
     const std::vector<DvLabel>& labels = exercise_.Labels();

@@ -69,11 +69,8 @@ TC_HForm::TC_HForm(AppContext& context, SharedForms& forms, CurrentText& text, Q
 TC_HForm::~TC_HForm() = default;
 
 void TC_HForm::PrepareContent(const TextExercise& exercise) {
-    Problems problems;
-    const HhContent content =
-        ParsePairMatching(TypeLineContent(exercise.TypeLine), problems, TypeLinePlace(exercise, exercise.File));
+    const HhContent content = ParseTypeLine(exercise, ParsePairMatching);
     exercise_.Prepare(content);
-    ReportProblems(problems);
 }
 
 int TC_HForm::InstructionWidth(int, int width) const { return width; }

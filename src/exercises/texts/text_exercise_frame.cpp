@@ -390,7 +390,7 @@ bool TextExerciseFrame::HandleKey(QKeyEvent*) { return false; }
 void TextExerciseFrame::keyPressEvent(QKeyEvent* event) {
     if (HandleKey(event)) return;
     if (event->key() == Qt::Key_F1) {
-        forms_.help->ShowPage(context_.startup.ProgramDir + "Htm_r\\h_comp.html" + spec_.helpAnchor);
+        forms_.help->ShowHelpPage(std::string("h_comp.html") + spec_.helpAnchor);
         return;
     }
     QWidget::keyPressEvent(event);

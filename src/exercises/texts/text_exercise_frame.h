@@ -8,6 +8,8 @@
 #include "course/problems.h"
 #include "course/text_exercises.h"
 #include "exercises/texts/attempt.h"
+#include "exercises/texts/content_source.h"
+#include "exercises/texts/text_exercise_content.h"
 
 class QLabel;
 
@@ -142,6 +144,20 @@ protected:
     // reading the content as "FILE:LINE: problem" (nothing when none was noted).
     void ReportProblem(const std::string& text);
     void ReportProblems(const Problems& problems);
+    // The entry's content read from its type line by `parse` (a parser of text_exercise_content.h
+    // or content_source.h); the problems noted on the way are told.
+    template <typename Parse>
+    auto ParseTypeLine(const TextExercise& exercise, Parse parse) {
+        Problems problems;
+        auto content = parse(TypeLineContent(exercise.TypeLine), problems, TypeLinePlace(exercise, exercise.File));
+        ReportProblems(problems);
+        return content;
+    }
+    // The instruction width of the members whose instruction ends at `right`: the whole width
+    // up to it, or, when the designed box reaches past it, what is left of it after `left`.
+    static int InstructionWidthUpTo(int right, int left, int width) {
+        return left + width > right ? right - left : right;
+    }
 
     // Scrolling of a content painted in lines: the steps scrolled and the steps there are.
     int ScrollPos() const { return scrollPos_; }

@@ -55,14 +55,11 @@ TC_TF_Form::TC_TF_Form(AppContext& context, SharedForms& forms, CurrentText& tex
 }
 
 void TC_TF_Form::PrepareContent(const TextExercise& exercise) {
-    Problems problems;
-    const TfContent content =
-        ParseTrueFalse(TypeLineContent(exercise.TypeLine), problems, TypeLinePlace(exercise, exercise.File));
+    const TfContent content = ParseTypeLine(exercise, ParseTrueFalse);
     exercise_.Prepare(content, Context().startup.LangIndex);
-    ReportProblems(problems);
 }
 
-int TC_TF_Form::InstructionWidth(int left, int width) const { return left + width > 865 ? 865 - left : 865; }
+int TC_TF_Form::InstructionWidth(int left, int width) const { return InstructionWidthUpTo(865, left, width); }
 
 void TC_TF_Form::ApplyLayout(const LayoutValues& layout) {
     const int top = Or(layout[5], 150);

@@ -491,7 +491,7 @@ bool TForm4::HandleKey(QKeyEvent* event) {
             forms_.form6->ShowAnswer(q.GivenAnswer);
             return true;
         case Qt::Key_F1:
-            forms_.help->ShowPage(context_.startup.ProgramDir + "Htm_r\\h_comp.html#slowka");
+            forms_.help->ShowHelpPage("h_comp.html#slowka");
             return true;
         case Qt::Key_Space:
             if (!s.exampleVisible) return false;

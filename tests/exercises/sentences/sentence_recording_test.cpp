@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "exercises/learner_fixture.h"
 #include "platform/paths.h"
 #include "session/app_context.h"
 #include "session/learner_session.h"
@@ -29,20 +30,11 @@ TEST(RecordingKeys, EachEndedByAnEqualsSign) {
     for (const auto& [line, keys] : cases) EXPECT_EQ(RecordingKeys(line), keys) << line;
 }
 
-class SentenceRecordingTest : public ::testing::Test {
+class SentenceRecordingTest : public ::testing::Test, public test::LearnerFixture {
 protected:
+    SentenceRecordingTest() : LearnerFixture({{"zdn_1", "ZDN_1", 56}}) {}
+
     void SetUp() override {
-        ctx.startup.ProgramDir = dir.Path();
-        ctx.startup.MediaDir = dir.Path() + "media\\";
-        ctx.startup.BsgramDir = ctx.startup.MediaDir + "bsgram\\";
-        ctx.startup.ResultsDirectory = dir.Path() + "learner\\";
-        std::filesystem::create_directory(dir.Path() + "learner");
-        ctx.services.messages = &messages;
-        ctx.services.random = &random;
-        ctx.services.soundPlayer = &player;
-        ctx.services.recorder = &recorder;
-        ctx.services.clock = &clock;
-        for (int n = 1; n <= 200; ++n) ctx.course.interfaceTexts.push_back("T" + std::to_string(n));
         ctx.course.catalog = {{"0001530101", "", "", "00001=00002=00009="}};
         std::string many;
         for (int k = 1; k <= 17; ++k) many += "0000" + std::to_string(k % 10) + "=";
@@ -50,28 +42,9 @@ protected:
         ctx.course.recording = {{"00001", "zdn_00001", "Good morning."},
                                 {"00002", "zdn_00002", "An older text."},
                                 {"00002", "zdn_00002b", "Please take a seat."}};
-        ResultsTable table;
-        AppendRecord(table, 46000.0, "zdn_1", "ZDN_1", 56, 1);
-        table.file.path = ResultsPath(ctx);
-        SaveResults(table);
-        LoadResults(ctx);
-        LoadRepetitions(ctx);
         exercise.showInfo = [this](const std::string& text) { infos.push_back(text); };
     }
 
-    CW_Info Saved() {
-        ResultsTable saved;
-        LoadResults(saved, ResultsPath(ctx), clock.now);
-        return saved.records.at(0);
-    }
-
-    test::TempDir dir;
-    test::FakeMessages messages;
-    test::FakeRandom random;
-    test::FakeSoundPlayer player;
-    test::FakeRecorder recorder;
-    test::FakeClock clock{46365.5};
-    AppContext ctx;
     SentenceRecording exercise{ctx};
     std::vector<std::string> infos;
 };
@@ -170,7 +143,7 @@ TEST_F(SentenceRecordingTest, ShortUnsavedOrNonLeftTakesAreNotTaken) {
 TEST_F(SentenceRecordingTest, ClosingRecordsZeroCompletedEvenAtOnce) {
     ASSERT_TRUE(exercise.Open("zdn_1", 1));
     exercise.Close();
-    const CW_Info saved = Saved();
+    const CW_Info saved = Saved(56);
     EXPECT_EQ(saved.DoneCount, 1);
     EXPECT_EQ(saved.Result, 0);
     EXPECT_EQ(saved.Completed, 1);
