@@ -69,7 +69,7 @@ TMainForm::TMainForm(AppContext& context, SharedForms& forms, QWidget* parent)
     connect(lbl_serwisy, &TMLabel::clicked, this, [] { QDesktopServices::openUrl(QUrl(kPublisherAddress)); });
     connect(lbl_opcje, &TMLabel::clicked, this, [this] { opcje_->exec(); });
     connect(lbl_exit, &TTransparentButton::clicked, this, &QWidget::close);
-    LoadLanguagePictures();
+    // The background is read as the menu shows.
 }
 
 TMainForm::~TMainForm() = default;

@@ -215,7 +215,7 @@ void Program::LoadLanguagePictures() {
     } catch (const std::exception& error) {
         app_.ReportError(error);
     }
-    if (mainForm_) mainForm_->LoadLanguagePictures();
+    if (mainForm_ && mainForm_->isVisible()) mainForm_->LoadLanguagePictures();
     picturesLanguage_ = context_.startup.LangIndex;
 }
 

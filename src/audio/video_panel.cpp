@@ -5,12 +5,16 @@
 
 namespace quillan {
 
-VideoPanel::VideoPanel(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    connect(&sink_, &QVideoSink::videoFrameChanged, this, [this](const QVideoFrame& frame) {
+VideoPanel::VideoPanel(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+
+QVideoSink* VideoPanel::Sink() {
+    if (sink_) return sink_.get();
+    sink_ = std::make_unique<QVideoSink>();
+    connect(sink_.get(), &QVideoSink::videoFrameChanged, this, [this](const QVideoFrame& frame) {
         frame_ = frame.toImage();
         update();
     });
+    return sink_.get();
 }
 
 void VideoPanel::Clear() {

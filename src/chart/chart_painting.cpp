@@ -42,7 +42,7 @@ const std::vector<std::string>& ChartPictures::Names() {
 void ChartPictures::Load(const std::string& programDir) {
     pictures_.clear();
     for (const std::string& name : Names()) {
-        QPixmap picture = LoadPicture(programDir + "gfx_r\\ikony\\" + name + ".png");
+        QPixmap picture = IconPicture(programDir, name);
         if (!picture.isNull()) pictures_[name] = picture;
     }
     loaded_ = true;

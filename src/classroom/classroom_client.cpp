@@ -4,6 +4,7 @@
 
 #include "classroom/classroom_messages.h"
 #include "platform/cp1250.h"
+#include "progress/results_store.h"
 #include "text/text_utils.h"
 
 namespace quillan::classroom {
@@ -53,7 +54,10 @@ std::string ClassroomClient::Upload(const Identity& who, std::string_view result
 
 ClassroomClient::Download ClassroomClient::DownloadResults(const Identity& who) {
     const LinkReply reply = Exchange(DownloadResultsRequest(who), ReplyForm::Stream);
-    if (!reply.ok) return {false, {}, DownloadErrorMessage()};
+    // Asked for only when the server has his results: nothing, or a piece of a record, is a
+    // download cut short, which must not take the place of his table.
+    if (!reply.ok || reply.bytes.empty() || reply.bytes.size() % kCwInfoSize != 0)
+        return {false, {}, DownloadErrorMessage()};
     return {true, reply.bytes, {}};
 }
 

@@ -32,7 +32,8 @@ public:
         std::string bytes;
         std::string message;
     };
-    // GCW: the learner's results file as the server keeps it.
+    // GCW: the learner's results file as the server keeps it; an empty reply or one that is not
+    // whole records fails.
     Download DownloadResults(const Identity& who);
 
     struct UserRecord {

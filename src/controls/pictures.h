@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <string>
 #include <string_view>
 
 namespace quillan {
@@ -10,6 +11,9 @@ namespace quillan {
 // matter); a null picture when the file is missing or unreadable.
 QImage LoadImage(std::string_view windowsPath);
 QPixmap LoadPicture(std::string_view windowsPath);
+// One of the pictures the windows draw themselves (marks, speakers, plates):
+// programDir + "gfx_r\ikony\" + name + ".png".
+QPixmap IconPicture(std::string_view programDir, std::string_view name);
 // The size of such a picture from its header, without reading its pixels; empty when the file
 // is missing or not a picture.
 QSize PictureSize(std::string_view windowsPath);

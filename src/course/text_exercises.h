@@ -61,6 +61,8 @@ int TextNumberOf(const TextExercise& exercise);
 // value too. ConversionError for a value that is no number.
 using LayoutValues = std::array<int, 10>;
 LayoutValues ParseLayout(std::string_view layoutLine);
+// A layout value, or `fallback` where the value is -1 (the window's default).
+inline int LayoutOr(int value, int fallback) { return value == -1 ? fallback : value; }
 
 // Reads the list: lines beginning with "/" and empty lines are skipped; any other line is the
 // header of an entry, and the two lines after it its type line and layout line.

@@ -26,14 +26,7 @@ ExerciseWindows::ExerciseWindows(AppContext& context, SharedForms& forms)
     : context_(context),
       forms_(forms),
       text_(context.course, context.startup.ProgramDir, textWindows_, *context.services.messages, textSettings_),
-      textWindows_(context, forms, text_),
-      form4_(std::make_unique<TForm4>(context, forms)),
-      dialogues_(std::make_unique<TDialogi_Form>(context, forms)),
-      sentenceRecording_(std::make_unique<TZdaniaNagrywanieForm>(context, forms)),
-      sentences_(std::make_unique<TZdaniaForm>(context, forms)),
-      comprehension_(std::make_unique<TRozumienieForm>(context, forms)),
-      curiosities_(std::make_unique<TTekstOpisForm>(context, forms)),
-      letters_(std::make_unique<TListyForm>(context, forms)) {
+      textWindows_(context, forms, text_) {
     RegisterWindows();
 }
 
@@ -42,18 +35,18 @@ ExerciseWindows::~ExerciseWindows() = default;
 void ExerciseWindows::RegisterWindows() {
     launcher_.SetOpener("tek_", [this](const ExerciseStart& start) { OpenCourseText(start); });
     launcher_.SetOpener("slo_", [this](const ExerciseStart& start) {
-        form4_->OpenExercise(start.context.CurrentExerciseId, start.wordList, start.context.RequestedStage);
+        Vocabulary().OpenExercise(start.context.CurrentExerciseId, start.wordList, start.context.RequestedStage);
     });
     // The sentence exercise on package start.Number(), at the tab of the line's kind.
     launcher_.SetOpener("zda_", [this](const ExerciseStart& start) { OpenSentences(start); });
     // The comprehension exercise and the curiosities on catalog entry start.Number().
     launcher_.SetOpener("rpg_", [this](const ExerciseStart& start) {
         const int number = NumberOf(start);
-        if (number >= 0) comprehension_->OpenExercise(start.context.CurrentExerciseId, number);
+        if (number >= 0) ComprehensionWindow().OpenExercise(start.context.CurrentExerciseId, number);
     });
     launcher_.SetOpener("cie_", [this](const ExerciseStart& start) {
         const int number = NumberOf(start);
-        if (number >= 0) curiosities_->OpenExercise(start.context.CurrentExerciseId, number);
+        if (number >= 0) CuriosityWindow().OpenExercise(start.context.CurrentExerciseId, number);
     });
     // A letter on its page start.letterPage, with the glossary entry of letter start.Number().
     launcher_.SetOpener("lst_", [this](const ExerciseStart& start) { OpenLetter(start); });
@@ -65,20 +58,35 @@ void ExerciseWindows::RegisterWindows() {
     // The dialogue exercise on dialogue start.Number() at start.context.DialogueVariant.
     launcher_.SetOpener("dia_", [this](const ExerciseStart& start) {
         const int number = NumberOf(start);
-        if (number >= 0) dialogues_->OpenExercise(start.context.CurrentExerciseId, number, start.context.DialogueVariant);
+        if (number >= 0) Dialogues().OpenExercise(start.context.CurrentExerciseId, number, start.context.DialogueVariant);
     });
     // Sentence recording on catalog entry start.Number().
     launcher_.SetOpener("zdn_", [this](const ExerciseStart& start) {
         const int number = NumberOf(start);
-        if (number >= 0) sentenceRecording_->OpenExercise(start.context.CurrentExerciseId, number);
+        if (number >= 0) SentenceRecording().OpenExercise(start.context.CurrentExerciseId, number);
     });
     // Open tasks ("otw_", "Otw_") have no window.
 }
 
-TZdaniaDDSameForm& ExerciseWindows::CatalogGapWindow() {
-    if (!catalogGaps_) catalogGaps_ = std::make_unique<TZdaniaDDSameForm>(context_, forms_);
-    return *catalogGaps_;
+namespace {
+
+// The window held in `window`, made on the first call.
+template <typename Window>
+Window& MadeWindow(std::unique_ptr<Window>& window, AppContext& context, SharedForms& forms) {
+    if (!window) window = std::make_unique<Window>(context, forms);
+    return *window;
 }
+
+}  // namespace
+
+TForm4& ExerciseWindows::Vocabulary() { return MadeWindow(form4_, context_, forms_); }
+TZdaniaDDSameForm& ExerciseWindows::CatalogGapWindow() { return MadeWindow(catalogGaps_, context_, forms_); }
+TDialogi_Form& ExerciseWindows::Dialogues() { return MadeWindow(dialogues_, context_, forms_); }
+TZdaniaNagrywanieForm& ExerciseWindows::SentenceRecording() { return MadeWindow(sentenceRecording_, context_, forms_); }
+TZdaniaForm& ExerciseWindows::SentenceWindow() { return MadeWindow(sentences_, context_, forms_); }
+TRozumienieForm& ExerciseWindows::ComprehensionWindow() { return MadeWindow(comprehension_, context_, forms_); }
+TTekstOpisForm& ExerciseWindows::CuriosityWindow() { return MadeWindow(curiosities_, context_, forms_); }
+TListyForm& ExerciseWindows::LetterWindow() { return MadeWindow(letters_, context_, forms_); }
 
 int ExerciseWindows::NumberOf(const ExerciseStart& start) {
     try {
@@ -91,7 +99,7 @@ int ExerciseWindows::NumberOf(const ExerciseStart& start) {
 
 void ExerciseWindows::OpenSentences(const ExerciseStart& start) {
     const int package = NumberOf(start);
-    if (package >= 0) sentences_->OpenExercise(start.context.CurrentExerciseId, package, start.context.Kind);
+    if (package >= 0) SentenceWindow().OpenExercise(start.context.CurrentExerciseId, package, start.context.Kind);
 }
 
 void ExerciseWindows::OpenLetter(const ExerciseStart& start) {
@@ -104,7 +112,7 @@ void ExerciseWindows::OpenLetter(const ExerciseStart& start) {
         return;
     }
     const int glossary = LetterGlossaryNumber(letters[static_cast<size_t>(number) - 1], context_.services.messages);
-    letters_->OpenExercise(start.context.CurrentExerciseId, start.letterPage, glossary);
+    LetterWindow().OpenExercise(start.context.CurrentExerciseId, start.letterPage, glossary);
 }
 
 // A text exercise opens its course text at the line's position; the learner's settings decide

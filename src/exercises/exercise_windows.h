@@ -31,18 +31,18 @@ public:
     ExerciseLauncher& Launcher() { return launcher_; }
     // The open course text of the text exercises.
     CurrentText& Text() { return text_; }
-    TForm4& Vocabulary() { return *form4_; }
-    // The gap sentences of the course catalog (zdd_), made when it is first used.
+    // Each family's window is made when it is first needed and kept for the rest of the run.
+    TForm4& Vocabulary();
+    // The gap sentences of the course catalog (zdd_).
     TZdaniaDDSameForm& CatalogGapWindow();
-    // The window of a text-exercise type, made when it is first used; null for a type whose
-    // window does not exist yet.
+    // The window of a text-exercise type; null for a type whose window does not exist yet.
     TextExerciseFrame* TextWindow(TextExerciseWindow window) { return textWindows_.Window(window); }
-    TDialogi_Form& Dialogues() { return *dialogues_; }
-    TZdaniaNagrywanieForm& SentenceRecording() { return *sentenceRecording_; }
-    TZdaniaForm& SentenceWindow() { return *sentences_; }
-    TRozumienieForm& ComprehensionWindow() { return *comprehension_; }
-    TTekstOpisForm& CuriosityWindow() { return *curiosities_; }
-    TListyForm& LetterWindow() { return *letters_; }
+    TDialogi_Form& Dialogues();
+    TZdaniaNagrywanieForm& SentenceRecording();
+    TZdaniaForm& SentenceWindow();
+    TRozumienieForm& ComprehensionWindow();
+    TTekstOpisForm& CuriosityWindow();
+    TListyForm& LetterWindow();
 
 private:
     // The windows of the text exercises, as the text-opening logic drives them: one window per

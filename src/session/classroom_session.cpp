@@ -110,8 +110,9 @@ bool ClassroomSignIn(AppContext& ctx, std::string_view typedUser, std::string_vi
     }
     SaveResults(results);
 
-    // His settings, not those of whoever worked before him; the repetitions are not read in
-    // classroom work, but the exercise windows keep them in this directory.
+    // The settings of the classroom directory, read again rather than kept from whoever signed in
+    // before (a local learner's own); the repetitions are not read in classroom work, but the
+    // exercise windows keep them in this directory.
     const Settings settings = LoadLearnerSettings(ctx, directory, ctx.newLearnerLanguage);
     RepetitionList repetitions;
     repetitions.file.path = RepetitionsPath(directory, ctx.startup.CourseFileId);

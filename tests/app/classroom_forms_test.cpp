@@ -12,6 +12,7 @@
 #include "controls/transparent_button.h"
 #include "course/load_course.h"
 #include "forms/shared_forms.h"
+#include "progress/results_store.h"
 #include "session/app_context.h"
 #include "support/bitmaps.h"
 #include "support/fakes.h"
@@ -92,7 +93,9 @@ TEST_F(ClassroomForms, TheLoginButtonShowsOnlyWhileBothEditsHoldMoreThanSpaces) 
 
 TEST_F(ClassroomForms, TheLoginWindowEndsLoggedInForLocalWorkOrToEndTheProgram) {
     // A wrong password: told, and the window stays for another attempt, which logs in.
-    server.replies = {Ok("0#0#0#0#0#0#"), Ok("1#1#0#0#1#0#"), Ok({}), Ok(EncodeUserRecord("ola", true)),
+    ResultsTable kept;
+    AppendRecord(kept, 46000.5, "slo_1", "S0101", 61, 1);
+    server.replies = {Ok("0#0#0#0#0#0#"), Ok("1#1#0#0#1#0#"), Ok(EncodeResults(kept.records)), Ok(EncodeUserRecord("ola", true)),
                       Ok(classroom::LessonsReplyBytes({}, {}))};
     test::WhenModal(login.get(), [&] {
         login->edit_user->setText("ola");

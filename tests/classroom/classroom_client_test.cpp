@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "progress/results_store.h"
 #include "support/fakes.h"
 
 namespace quillan::classroom {
@@ -53,6 +54,31 @@ TEST(ClassroomClient, EachRequestAsksForItsReplyForm) {
     EXPECT_FALSE(link.requests[2].complete) << "the results stream ends with the connection";
     EXPECT_TRUE(link.requests[4].complete);
     EXPECT_EQ(link.requests[1].bytes, UploadResultsRequest(who) + "file");
+}
+
+// The results are asked for only when the server has them: a reply that is empty or ends
+// inside a record was cut short and fails, so that it never replaces the learner's table.
+TEST(ClassroomClient, ADownloadOfNoWholeRecordsFails) {
+    const std::string record(kCwInfoSize, 'r');
+    struct Case {
+        const char* what;
+        LinkReply reply;
+        bool ok;
+    };
+    const std::vector<Case> cases = {
+        {"two records", {true, {}, record + record}, true},
+        {"nothing", {true, {}, ""}, false},
+        {"a record and a piece", {true, {}, record + "abc"}, false},
+        {"the connection failed", {false, "refused", record}, false},
+    };
+    for (const Case& c : cases) {
+        test::FakeClassroomLink link;
+        link.answer = [&](const LinkRequest&) { return c.reply; };
+        const ClassroomClient::Download download = ClassroomClient(link, "host").DownloadResults({"ola", "pw", "qlr2_55"});
+        EXPECT_EQ(download.ok, c.ok) << c.what;
+        EXPECT_EQ(download.message.empty(), c.ok) << c.what;
+        if (!c.ok) EXPECT_TRUE(download.bytes.empty()) << c.what;
+    }
 }
 
 }  // namespace

@@ -120,7 +120,9 @@ TEST_F(ClassroomSession, FailuresThatStopTheLoginKeepTheLearnerSignedInBefore) {
         {"a refusal with nothing after it", {Ok("0#")}, WrongCredentialsMessage()},
         {"no access", {Ok("2#1#0#0#1#0#")}, NoAccessMessage()},
         {"download failed", {Ok("1#1#0#0#1#0#"), Failed("Connection reset")}, DownloadErrorMessage()},
-        {"no lessons, no whole course, no local work", {Ok("1#1#0#0#1#0#"), Ok({}), Ok(user), Ok(Lessons({}, 0))},
+        {"download cut inside a record", {Ok("1#1#0#0#1#0#"), Ok(Table({{"slo_1", 61}}).substr(1))}, DownloadErrorMessage()},
+        {"no lessons, no whole course, no local work",
+         {Ok("1#1#0#0#1#0#"), Ok(Table({{"slo_1", 61}})), Ok(user), Ok(Lessons({}, 0))},
          NoLessonsMessage()},
     };
     for (const Case& c : cases) {

@@ -335,7 +335,7 @@ TDialogi_Form::~TDialogi_Form() {
 }
 
 QPixmap TDialogi_Form::Icon(const char* name) const {
-    return LoadPicture(context_.startup.ProgramDir + "gfx_r\\ikony\\" + name + ".png");
+    return IconPicture(context_.startup.ProgramDir, name);
 }
 
 void TDialogi_Form::LoadPictures() {

@@ -115,7 +115,7 @@ TRozumienieForm::TRozumienieForm(AppContext& context, SharedForms& forms, QWidge
 TRozumienieForm::~TRozumienieForm() = default;
 
 QPixmap TRozumienieForm::Icon(const char* name) const {
-    return LoadPicture(context_.startup.ProgramDir + "gfx_r\\ikony\\" + name + ".png");
+    return IconPicture(context_.startup.ProgramDir, name);
 }
 
 bool TRozumienieForm::OpenExercise(const std::string& exerciseId, int number) {

@@ -359,9 +359,15 @@ void SentenceExercise::StopTake(bool compare) {
     if (!takePending_) return;
     takePending_ = false;
     Recorder* recorder = context_.services.recorder;
-    if (recorder) recorder->StopTake();
-    // A take that could not start has been told by the recorder: nothing to measure or compare.
-    if (!compare || !open_ || !takeStarted_) return;
+    const bool saved = recorder && recorder->StopTake();
+    // A take that could not start or be saved has been told by the recorder: nothing to measure
+    // or compare, and an earlier take in the file is not passed off as this one.
+    if (takeStarted_ && !saved) {
+        takeReady_ = false;
+        screen_.takeReplayVisible = false;
+        Changed();
+    }
+    if (!compare || !open_ || !takeStarted_ || !saved) return;
     if (SoundFileLengthMs(TakePath()) >= kShortestTakeMs) {
         takeReady_ = true;
         screen_.takeReplayVisible = true;

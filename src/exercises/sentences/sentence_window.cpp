@@ -257,7 +257,7 @@ TZdaniaForm::TZdaniaForm(AppContext& context, SharedForms& forms, QWidget* paren
 TZdaniaForm::~TZdaniaForm() = default;
 
 QPixmap TZdaniaForm::Icon(const char* name) const {
-    return LoadPicture(context_.startup.ProgramDir + "gfx_r\\ikony\\" + name + ".png");
+    return IconPicture(context_.startup.ProgramDir, name);
 }
 
 void TZdaniaForm::SetRecordPicture(const char* name) { K_Nagraj->setPixmap(Icon(name)); }

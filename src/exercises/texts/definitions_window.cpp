@@ -19,8 +19,6 @@ const TextExerciseWindowSpec kSpec{"TC_DefForm", 45, "btn_sprawdz", 23, 135, "#f
 
 constexpr int kHintPause = 20000;  // the marks' hints stay up longer in this window
 
-int Or(int value, int fallback) { return value == -1 ? fallback : value; }
-
 QRect ToRect(const DfRect& r) { return QRect(r.X, r.Y, r.W, r.H); }
 
 }  // namespace
@@ -91,7 +89,7 @@ void TC_DefForm::ApplyLayout(const LayoutValues& layout) {
         lbl[i]->setVisible(i < labels.size());
         lbl[i]->setCursor(Qt::PointingHandCursor);
     }
-    screen_ = LayOutDefinitions(exercise_, sizes, Or(layout[5], 150), measure_);
+    screen_ = LayOutDefinitions(exercise_, sizes, LayoutOr(layout[5], 150), measure_);
     DxRamka->setGeometry(ToRect(screen_.Box));
     for (size_t s = 0; s < podkl.size(); ++s) {
         const bool used = s < screen_.Slots.size();

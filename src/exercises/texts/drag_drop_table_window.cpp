@@ -20,8 +20,6 @@ constexpr int kBankLeft = 50, kBankWidth = 600, kBankGap = 20;
 constexpr int kMarkSize = 18;
 constexpr int kContentWidth = 924;  // PaintBox2 covers the window left of the right-hand panel
 
-int Or(int value, int fallback) { return value == -1 ? fallback : value; }
-
 }  // namespace
 
 TC_DDForm::TC_DDForm(AppContext& context, SharedForms& forms, CurrentText& text, QWidget* parent)
@@ -87,9 +85,9 @@ void TC_DDForm::ApplyLayout(const LayoutValues& layout) {
     table_.ColumnWidth = widest + 18;
     table_.Columns = exercise_.ColumnCount();
     table_.Rows = exercise_.RowCount();
-    table_.Left = Or(layout[4], (950 - table_.ColumnWidth * table_.Columns) / 2);
-    table_.Top = Or(layout[5], 250);
-    const int bankTop = Or(layout[7], 150);
+    table_.Left = LayoutOr(layout[4], (950 - table_.ColumnWidth * table_.Columns) / 2);
+    table_.Top = LayoutOr(layout[5], 250);
+    const int bankTop = LayoutOr(layout[7], 150);
     lbl_komentarz->move(table_.Left, table_.Top - 45);
 
     // The bank: the words in their shuffled order, in lines 600 pixels wide.

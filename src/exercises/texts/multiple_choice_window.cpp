@@ -17,8 +17,6 @@ const TextExerciseWindowSpec kSpec{"TC_MC_Form", 40, "btn_ok", 25, 136, "#filmy"
 
 constexpr int kBoxLeft = 25;  // the answer's box; its mark stands at x = -1
 
-int Or(int value, int fallback) { return value == -1 ? fallback : value; }
-
 }  // namespace
 
 TC_MC_Form::TC_MC_Form(AppContext& context, SharedForms& forms, CurrentText& text, QWidget* parent)
@@ -45,8 +43,8 @@ void TC_MC_Form::PrepareContent(const TextExercise& exercise) {
 int TC_MC_Form::InstructionWidth(int left, int) const { return 657 - left; }
 
 void TC_MC_Form::ApplyLayout(const LayoutValues& layout) {
-    const int left = Or(layout[4], 35), top = Or(layout[5], 150);
-    pb_tresc->setGeometry(left, top, Or(layout[8], 650 - left), Or(layout[9], 725 - top));
+    const int left = LayoutOr(layout[4], 35), top = LayoutOr(layout[5], 150);
+    pb_tresc->setGeometry(left, top, LayoutOr(layout[8], 650 - left), LayoutOr(layout[9], 725 - top));
     PlaceScrollButtons(left + pb_tresc->width() + 5, pb_tresc->geometry());
     SetMaxScroll(McMaxScroll(Layout(), pb_tresc->height()));
     pb_tresc->unsetCursor();

@@ -16,8 +16,6 @@ const TextExerciseWindowSpec kSpec{"TC_DDVForm", 46, "btn_ok", 22, 134, "#ddv", 
 
 constexpr int kContentWidth = 924;
 
-int Or(int value, int fallback) { return value == -1 ? fallback : value; }
-
 }  // namespace
 
 TC_DDVForm::TC_DDVForm(AppContext& context, SharedForms& forms, CurrentText& text, QWidget* parent)
@@ -81,8 +79,8 @@ void TC_DDVForm::ApplyLayout(const LayoutValues& layout) {
     }
     list_.Width = widest + 31;
     list_.Rows = static_cast<int>(labels.size());
-    list_.Left = Or(layout[4], (850 - list_.Width) / 2);
-    list_.Top = Or(layout[5], 250);
+    list_.Left = LayoutOr(layout[4], (850 - list_.Width) / 2);
+    list_.Top = LayoutOr(layout[5], 250);
     lbl_komentarz->move(list_.Left, list_.Top - 25);
     for (size_t i = 0; i < lbl.size(); ++i) {
         img[i]->hide();

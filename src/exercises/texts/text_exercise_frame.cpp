@@ -48,8 +48,6 @@ constexpr int kDefaultInstructionLeft = 50, kDefaultInstructionTop = 50, kInstru
 constexpr int kInstructionDesignWidth = 607;
 constexpr QRect kScoreBox(kPanelLeft + 10, 480, 80, 44);
 
-int Or(int value, int fallback) { return value == -1 ? fallback : value; }
-
 TTransparentButton* Button(QWidget* parent, TMyImageList& images, int picture, const char* name) {
     auto* button = new TTransparentButton(parent, &images, picture);
     button->setObjectName(name);
@@ -166,7 +164,7 @@ std::string TextExerciseFrame::HeaderField(int k) const {
 }
 
 QPixmap TextExerciseFrame::Icon(const char* name) const {
-    return LoadPicture(context_.startup.ProgramDir + "gfx_r\\ikony\\" + name + ".png");
+    return IconPicture(context_.startup.ProgramDir, name);
 }
 
 const QPixmap& TextExerciseFrame::RightMark() const { return forms_.form5->stan_ok; }
@@ -206,9 +204,9 @@ void TextExerciseFrame::PrepareExercise(int entry) {
     PrepareContent(list[static_cast<size_t>(entry) - 1]);
 
     const LayoutValues& layout = text_.Layout();
-    btn_media->move(Or(layout[0], kDefaultMediaLeft), Or(layout[1], kDefaultMediaTop));
-    const int left = Or(layout[2], kDefaultInstructionLeft);
-    pb_polecenie->setGeometry(left, Or(layout[3], kDefaultInstructionTop), InstructionWidth(left, kInstructionDesignWidth),
+    btn_media->move(LayoutOr(layout[0], kDefaultMediaLeft), LayoutOr(layout[1], kDefaultMediaTop));
+    const int left = LayoutOr(layout[2], kDefaultInstructionLeft);
+    pb_polecenie->setGeometry(left, LayoutOr(layout[3], kDefaultInstructionTop), InstructionWidth(left, kInstructionDesignWidth),
                               kInstructionHeight);
     lbl_komentarz->clear();
     lbl_komentarz->hide();

@@ -18,8 +18,6 @@ const TextExerciseWindowSpec kSpec{"TC_TF_Form", 41, "btn_ok", 26, 137, "#filmy"
 
 const QColor kTableColour(51, 153, 204);
 
-int Or(int value, int fallback) { return value == -1 ? fallback : value; }
-
 }  // namespace
 
 TC_TF_Form::TC_TF_Form(AppContext& context, SharedForms& forms, CurrentText& text, QWidget* parent)
@@ -62,8 +60,8 @@ void TC_TF_Form::PrepareContent(const TextExercise& exercise) {
 int TC_TF_Form::InstructionWidth(int left, int width) const { return InstructionWidthUpTo(865, left, width); }
 
 void TC_TF_Form::ApplyLayout(const LayoutValues& layout) {
-    const int top = Or(layout[5], 150);
-    const int left = Or(layout[4], 50);
+    const int top = LayoutOr(layout[5], 150);
+    const int left = LayoutOr(layout[4], 50);
     pb_tresc->setGeometry(left, top, 657 - left, 725 - top);
     layout_ = LayOutTrueFalse(exercise_, pb_tresc->width(), L[0]->width(), measure_);
     const QPoint origin = pb_tresc->pos();

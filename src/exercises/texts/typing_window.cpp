@@ -30,8 +30,6 @@ constexpr int kPrintLeft = 957, kPrintTop = 540;
 // The last line of the printout.
 constexpr const char* kCopyright = "Copyright \xA9 Quillan";
 
-int Or(int value, int fallback) { return value == -1 ? fallback : value; }
-
 }  // namespace
 
 TCW_Wpisywanie1Form::TCW_Wpisywanie1Form(AppContext& context, SharedForms& forms, CurrentText& text, QWidget* parent)
@@ -80,8 +78,8 @@ void TCW_Wpisywanie1Form::PrepareContent(const TextExercise& exercise) {
 int TCW_Wpisywanie1Form::InstructionWidth(int left, int width) const { return left + width > 865 ? 657 - left : 657; }
 
 void TCW_Wpisywanie1Form::ApplyLayout(const LayoutValues& layout) {
-    const int left = Or(layout[4], 50), top = Or(layout[5], 150);
-    DXRamka->setGeometry(left, top, Or(layout[8], 650 - left), Or(layout[9], 725 - top));
+    const int left = LayoutOr(layout[4], 50), top = LayoutOr(layout[5], 150);
+    DXRamka->setGeometry(left, top, LayoutOr(layout[8], 650 - left), LayoutOr(layout[9], 725 - top));
     PlaceScrollButtons(left + DXRamka->width() + 6, DXRamka->geometry());
     Relayout();
     SetMaxScroll(TypingMaxScroll(layout_, DXRamka->height()));

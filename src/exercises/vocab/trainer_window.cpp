@@ -275,7 +275,7 @@ TForm4::TForm4(AppContext& context, SharedForms& forms, QWidget* parent)
 TForm4::~TForm4() = default;
 
 QPixmap TForm4::Icon(const char* name) const {
-    return LoadPicture(context_.startup.ProgramDir + "gfx_r\\ikony\\" + name + ".png");
+    return IconPicture(context_.startup.ProgramDir, name);
 }
 
 bool TForm4::OpenExercise(const std::string& exerciseId, const std::string& wordListName, int requestedStage) {

@@ -313,5 +313,25 @@ TEST_F(SentenceExerciseTest, ATakeThatCannotStartIsNotMeasured) {
     EXPECT_FALSE(exercise.Screen().takeTimerRunning);
 }
 
+// A take that cannot be saved (the recorder tells why) is not measured, and the earlier take
+// still in the file is not offered or compared as if it were this one.
+TEST_F(SentenceExerciseTest, ATakeThatCannotBeSavedDoesNotReplayTheEarlierOne) {
+    Package({test::SentenceOf("A b.", "a.wav")});
+    ASSERT_TRUE(exercise.Open("zda_1", 1, 51));
+    recorder.bytes = test::WavBytes(600);
+    exercise.RecordPressed();
+    exercise.RecordReleased();
+    ASSERT_TRUE(exercise.Screen().takeReplayVisible);
+
+    recorder.bytes.clear();  // the next take is not saved
+    exercise.RecordPressed();
+    player.played.clear();
+    exercise.RecordReleased();
+    EXPECT_EQ(recorder.takeStops, 2);
+    EXPECT_FALSE(exercise.Screen().takeReplayVisible);
+    EXPECT_TRUE(player.played.empty()) << "the earlier take is not played as the new one";
+    EXPECT_TRUE(infos.empty());
+}
+
 }  // namespace
 }  // namespace quillan
