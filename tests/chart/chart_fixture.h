@@ -32,6 +32,7 @@ public:
         ctx.learner.repetitions.file.path = dir.Path() + "1/powt_qlr2_55";
         ctx.services.messages = &messages;
         ctx.services.clock = &clock;
+        ctx.services.random = &random;
         // Names of the exercise kinds (interface texts by position).
         ctx.course.interfaceTexts.resize(200);
         const std::pair<int, const char*> kindNames[] = {
@@ -77,6 +78,7 @@ public:
     TempDir dir;
     FakeMessages messages;
     FakeClock clock{Day(2026, 12, 9)};
+    FakeRandom random;
     AppContext ctx;
 };
 
