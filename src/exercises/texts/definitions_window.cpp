@@ -15,7 +15,7 @@
 namespace quillan {
 namespace {
 
-const TextExerciseWindowSpec kSpec{"TC_DefForm", 45, "btn_sprawdz", 23, 135, "#filmy", "PaintBox1", "img_Tlo"};
+const TextExerciseWindowTraits kTraits{"TC_DefForm", 45, "btn_sprawdz", 23, 135, "#filmy", "PaintBox1", "img_Tlo"};
 
 constexpr int kHintPause = 20000;  // the marks' hints stay up longer in this window
 
@@ -24,7 +24,7 @@ QRect ToRect(const DfRect& r) { return QRect(r.X, r.Y, r.W, r.H); }
 }  // namespace
 
 TC_DefForm::TC_DefForm(AppContext& context, SharedForms& forms, CurrentText& text, QWidget* parent)
-    : TextExerciseFrame(context, forms, text, kSpec, parent),
+    : TextExerciseFrame(context, forms, text, kTraits, parent),
       exercise_(*context.services.random),
       measure_(MarkedTextMeasure(ToQt(context.startup.InterfaceFont))),
       drag_(new LabelDrag(*this)) {

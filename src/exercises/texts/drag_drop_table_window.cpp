@@ -13,7 +13,7 @@
 namespace quillan {
 namespace {
 
-const TextExerciseWindowSpec kSpec{"TC_DDForm", 42, "btn_ok", 21, 133, "#dd", "PaintBox1", "img_tlo", ".bmp"};
+const TextExerciseWindowTraits kTraits{"TC_DDForm", 42, "btn_ok", 21, 133, "#dd", "PaintBox1", "img_tlo", ".bmp"};
 
 constexpr int kRowHeight = 20;
 constexpr int kBankLeft = 50, kBankWidth = 600, kBankGap = 20;
@@ -23,7 +23,7 @@ constexpr int kContentWidth = 924;  // PaintBox2 covers the window left of the r
 }  // namespace
 
 TC_DDForm::TC_DDForm(AppContext& context, SharedForms& forms, CurrentText& text, QWidget* parent)
-    : TextExerciseFrame(context, forms, text, kSpec, parent), exercise_(*context.services.random), drag_(new LabelDrag(*this)) {
+    : TextExerciseFrame(context, forms, text, kTraits, parent), exercise_(*context.services.random), drag_(new LabelDrag(*this)) {
     PaintBox2 = new PaintBox(this);
     PaintBox2->setObjectName("PaintBox2");
     PaintBox2->setGeometry(0, 0, kContentWidth, 768);

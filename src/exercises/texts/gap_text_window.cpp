@@ -12,7 +12,7 @@ namespace {
 
 // The exit button closes without stopping the sound, and so does the check; a missing
 // background is told as "Brak tla!".
-const TextExerciseWindowSpec kSpec{"TZdaniaDDForm", 47,         "btn_wyniki", 0,     139,        "#filmy", "pb_polecenie",
+const TextExerciseWindowTraits kTraits{"TZdaniaDDForm", 47,         "btn_wyniki", 0,     139,        "#filmy", "pb_polecenie",
                                    "img_tlo",       ".jpg",     "btn_exit",   false, false,      "Brak tla!"};
 
 // Pb, the box of the sentences, left of the labels' column at 700.
@@ -21,7 +21,7 @@ const QRect kBox(50, 160, 630, 560);
 }  // namespace
 
 TZdaniaDDForm::TZdaniaDDForm(AppContext& context, SharedForms& forms, CurrentText& text, QWidget* parent)
-    : TextExerciseFrame(context, forms, text, kSpec, parent),
+    : TextExerciseFrame(context, forms, text, kTraits, parent),
       exercise_(*context.services.random),
       board_(new GapBoardView(*this, GapWindow::GapText, ToQt(context.startup.InterfaceFont), kBox)) {
     board_->Pb->stackUnder(pb_polecenie);

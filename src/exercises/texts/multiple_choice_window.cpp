@@ -13,14 +13,14 @@
 namespace quillan {
 namespace {
 
-const TextExerciseWindowSpec kSpec{"TC_MC_Form", 40, "btn_ok", 25, 136, "#filmy"};
+const TextExerciseWindowTraits kTraits{"TC_MC_Form", 40, "btn_ok", 25, 136, "#filmy"};
 
 constexpr int kBoxLeft = 25;  // the answer's box; its mark stands at x = -1
 
 }  // namespace
 
 TC_MC_Form::TC_MC_Form(AppContext& context, SharedForms& forms, CurrentText& text, QWidget* parent)
-    : TextExerciseFrame(context, forms, text, kSpec, parent),
+    : TextExerciseFrame(context, forms, text, kTraits, parent),
       exercise_(*context.services.random),
       measure_(MarkedTextMeasure(ToQt(context.startup.InterfaceFont))) {
     pb_tresc = new PaintBox(this);

@@ -12,14 +12,14 @@
 namespace quillan {
 namespace {
 
-const TextExerciseWindowSpec kSpec{"TC_DDVForm", 46, "btn_ok", 22, 134, "#ddv", "PaintBox1", "img_Tlo"};
+const TextExerciseWindowTraits kTraits{"TC_DDVForm", 46, "btn_ok", 22, 134, "#ddv", "PaintBox1", "img_Tlo"};
 
 constexpr int kContentWidth = 924;
 
 }  // namespace
 
 TC_DDVForm::TC_DDVForm(AppContext& context, SharedForms& forms, CurrentText& text, QWidget* parent)
-    : TextExerciseFrame(context, forms, text, kSpec, parent), exercise_(*context.services.random), drag_(new LabelDrag(*this)) {
+    : TextExerciseFrame(context, forms, text, kTraits, parent), exercise_(*context.services.random), drag_(new LabelDrag(*this)) {
     PaintBox2 = new PaintBox(this);
     PaintBox2->setObjectName("PaintBox2");
     PaintBox2->setGeometry(0, 0, kContentWidth, 768);

@@ -14,7 +14,7 @@
 namespace quillan {
 namespace {
 
-const TextExerciseWindowSpec kSpec{"TC_HForm", 43, "btn_ok", 24, 0, "#h", "PaintBox1", "img_Tlo"};
+const TextExerciseWindowTraits kTraits{"TC_HForm", 43, "btn_ok", 24, 0, "#h", "PaintBox1", "img_Tlo"};
 
 constexpr int kMediaLeft = 50, kMediaTop = 10, kInstructionLeft = 50, kInstructionTop = 50;
 constexpr int kRowStep = 24, kRowBase = 176, kBoxHeight = 20;
@@ -35,7 +35,7 @@ const char* Colour(HhColour colour) {
 }  // namespace
 
 TC_HForm::TC_HForm(AppContext& context, SharedForms& forms, CurrentText& text, QWidget* parent)
-    : TextExerciseFrame(context, forms, text, kSpec, parent), exercise_(*context.services.random) {
+    : TextExerciseFrame(context, forms, text, kTraits, parent), exercise_(*context.services.random) {
     btn_tlumacz->hide();
     btn_slownik->hide();
     QFont wordFont(ToQt(context.startup.InterfaceFont));

@@ -58,23 +58,23 @@ TTransparentButton* Button(QWidget* parent, TMyImageList& images, int picture, c
 }  // namespace
 
 TextExerciseFrame::TextExerciseFrame(AppContext& context, SharedForms& forms, CurrentText& text,
-                                     const TextExerciseWindowSpec& spec, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), context_(context), forms_(forms), text_(text), spec_(spec) {
-    setObjectName(spec_.windowName);
+                                     const TextExerciseWindowTraits& traits, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), context_(context), forms_(forms), text_(text), traits_(traits) {
+    setObjectName(traits_.windowName);
     setFixedSize(1024, 768);
     setWindowTitle(ToQt(context_.startup.AppTitle));
     setFocusPolicy(Qt::StrongFocus);
     TMyImageList& images = forms_.form5->MyImageList1;
 
     img_tlo = new QLabel(this);
-    img_tlo->setObjectName(spec_.backgroundName);
+    img_tlo->setObjectName(traits_.backgroundName);
     img_tlo->setGeometry(0, 0, 1024, 768);
     Image2 = new QLabel(this);
     Image2->setObjectName("Image2");
     Image2->setGeometry(kPanelLeft, 0, 1024 - kPanelLeft, 768);
 
     pb_polecenie = new PaintBox(this);
-    pb_polecenie->setObjectName(spec_.instructionName);
+    pb_polecenie->setObjectName(traits_.instructionName);
     pb_polecenie->setGeometry(kDefaultInstructionLeft, kDefaultInstructionTop, kInstructionDesignWidth, kInstructionHeight);
     pb_polecenie->onPaint = [this](QPainter& painter) {
         PaintMarkedText(painter, pb_polecenie->width(), context_.startup.LangDir, instruction2_, instruction0_,
@@ -96,20 +96,20 @@ TextExerciseFrame::TextExerciseFrame(AppContext& context, SharedForms& forms, Cu
     btn_tlumacz = Button(this, images, pictures::Translation, "btn_tlumacz");
     btn_help = Button(this, images, pictures::Help, "btn_help");
     btn_slownik = Button(this, images, pictures::Dictionary, "btn_slownik");
-    lbl_exit = Button(this, images, pictures::ClosePanel, spec_.exitName);
+    lbl_exit = Button(this, images, pictures::ClosePanel, traits_.exitName);
     btn_tlumacz->move(kSideButtonLeft, kGlossaryTop);
     btn_help->move(kSideButtonLeft, kHelpTop);
     btn_slownik->move(kSideButtonLeft, kDictionaryTop);
     lbl_exit->move(kSideButtonLeft + 4, kExitTop);
     lbl_exit->setToolTip(QString::fromUtf8("Wyjście"));
-    btn_help->setVisible(spec_.helpNumber != 0);
+    btn_help->setVisible(traits_.helpNumber != 0);
     connect(btn_media, &TTransparentButton::clicked, this, &TextExerciseFrame::MediaClicked);
     connect(btn_tlumacz, &TTransparentButton::clicked, this, &TextExerciseFrame::GlossaryClicked);
     connect(btn_help, &TTransparentButton::clicked, this, &TextExerciseFrame::HelpClicked);
     connect(btn_slownik, &TTransparentButton::clicked, this, &TextExerciseFrame::DictionaryClicked);
     connect(lbl_exit, &TTransparentButton::clicked, this, &TextExerciseFrame::ExitClicked);
 
-    btn_check = Button(this, images, pictures::CheckLabelled, spec_.checkButtonName);
+    btn_check = Button(this, images, pictures::CheckLabelled, traits_.checkButtonName);
     btn_check->move(kActionRight - btn_check->width(), kActionTop);
     connect(btn_check, &TTransparentButton::clicked, this, &TextExerciseFrame::CheckClicked);
     lbl_jeszcze_raz = Button(this, images, pictures::Repeat, "lbl_jeszcze_raz");
@@ -237,15 +237,15 @@ void TextExerciseFrame::FormShow() {
     btn_media->setToolTip(QString());
 
     std::string missing;
-    const std::string background = state.ProgramDir + "teksty_gfx_r\\" + background_ + spec_.backgroundExtension;
+    const std::string background = state.ProgramDir + "teksty_gfx_r\\" + background_ + traits_.backgroundExtension;
     img_tlo->setPixmap(LoadPicture(background));
     if (img_tlo->pixmap().isNull()) {
-        if (spec_.missingBackgroundText)
-            ReportProblem(spec_.missingBackgroundText);
+        if (traits_.missingBackgroundText)
+            ReportProblem(traits_.missingBackgroundText);
         else
             missing = background;
     }
-    if (spec_.againHint != 0) lbl_jeszcze_raz->setToolTip(ToQt(UiText(texts, spec_.againHint)));
+    if (traits_.againHint != 0) lbl_jeszcze_raz->setToolTip(ToQt(UiText(texts, traits_.againHint)));
     btn_tlumacz->setToolTip(ToQt(UiText(texts, 160)));
     btn_slownik->setToolTip(ToQt(UiText(texts, 161)));
     const std::string panel = state.ProgramDir + "gfx_r\\panel_prawy_teksty_" + state.CourseLetter + ".bmp";
@@ -333,7 +333,7 @@ void TextExerciseFrame::ScrollBy(int steps) {
 }
 
 void TextExerciseFrame::CheckClicked() {
-    if (spec_.stopSoundOnCheck) StopSound();
+    if (traits_.stopSoundOnCheck) StopSound();
     CheckContent();
     ShowFrameState();
 }
@@ -368,7 +368,7 @@ void TextExerciseFrame::GlossaryClicked() {
 }
 
 void TextExerciseFrame::HelpClicked() {
-    forms_.informacja->PanelKey = "HH_" + UiText(context_.course.interfaceTexts, spec_.helpNumber);
+    forms_.informacja->PanelKey = "HH_" + UiText(context_.course.interfaceTexts, traits_.helpNumber);
     forms_.informacja->exec();
 }
 
@@ -377,7 +377,7 @@ void TextExerciseFrame::DictionaryClicked() {
 }
 
 void TextExerciseFrame::ExitClicked() {
-    if (spec_.stopSoundOnExit) StopSound();
+    if (traits_.stopSoundOnExit) StopSound();
     close();
 }
 
@@ -388,7 +388,7 @@ bool TextExerciseFrame::HandleKey(QKeyEvent*) { return false; }
 void TextExerciseFrame::keyPressEvent(QKeyEvent* event) {
     if (HandleKey(event)) return;
     if (event->key() == Qt::Key_F1) {
-        forms_.help->ShowHelpPage(std::string("h_comp.html") + spec_.helpAnchor);
+        forms_.help->ShowHelpPage(std::string("h_comp.html") + traits_.helpAnchor);
         return;
     }
     QWidget::keyPressEvent(event);
@@ -410,8 +410,8 @@ void TextExerciseFrame::FormClose() {
     if (context_.services.soundPlayer) context_.services.soundPlayer->SetExerciseTimer({});
     const ClosingReport closing = Closing();
     const int position = text_.CurrentPosition();
-    ExerciseReport report{closing.Percent, context_.exercise.CurrentExerciseId, spec_.kind, closing.Completed,
-                          text_.ExerciseKey(position), RepetitionIndexFor(spec_.kind, position)};
+    ExerciseReport report{closing.Percent, context_.exercise.CurrentExerciseId, traits_.kind, closing.Completed,
+                          text_.ExerciseKey(position), RepetitionIndexFor(traits_.kind, position)};
     FinishExercise(context_, closing.Record ? &report : nullptr);
     forms_.multimedia->ClearOpenMark();
     forms_.multimedia->hide();

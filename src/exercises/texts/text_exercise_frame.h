@@ -25,7 +25,7 @@ class TPanel1;
 class TTransparentButton;
 
 // What tells one window of the text exercises from another in the frame they share.
-struct TextExerciseWindowSpec {
+struct TextExerciseWindowTraits {
     const char* windowName = "";           // the window's class name: "TC_MC_Form"
     int kind = 0;                          // the exercise kind its results are recorded under: 40
     const char* checkButtonName = "btn_ok";  // "btn_ok", "btn_sprawdz" or "btn_wyniki"
@@ -62,7 +62,7 @@ struct TextExerciseWindowSpec {
 class TextExerciseFrame : public QWidget {
     Q_OBJECT
 public:
-    TextExerciseFrame(AppContext& context, SharedForms& forms, CurrentText& text, const TextExerciseWindowSpec& spec,
+    TextExerciseFrame(AppContext& context, SharedForms& forms, CurrentText& text, const TextExerciseWindowTraits& traits,
                       QWidget* parent = nullptr);
     ~TextExerciseFrame() override;
 
@@ -75,7 +75,7 @@ public:
     // exercise was prepared.
     void RunShowHandler();
 
-    const TextExerciseWindowSpec& Spec() const { return spec_; }
+    const TextExerciseWindowTraits& Traits() const { return traits_; }
     // The entry shown (CurrentEntry when the window was prepared); 0 before.
     int Entry() const { return entry_; }
     // The member's attempt as the frame hands it over on closing.
@@ -187,7 +187,7 @@ private:
     AppContext& context_;
     SharedForms& forms_;
     CurrentText& text_;
-    TextExerciseWindowSpec spec_;
+    TextExerciseWindowTraits traits_;
     int entry_ = 0;
     std::string background_;                  // header field 3
     std::string instruction2_, instruction0_, instruction1_;  // header fields 4, 5, 6

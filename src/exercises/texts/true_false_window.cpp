@@ -14,14 +14,14 @@
 namespace quillan {
 namespace {
 
-const TextExerciseWindowSpec kSpec{"TC_TF_Form", 41, "btn_ok", 26, 137, "#filmy"};
+const TextExerciseWindowTraits kTraits{"TC_TF_Form", 41, "btn_ok", 26, 137, "#filmy"};
 
 const QColor kTableColour(51, 153, 204);
 
 }  // namespace
 
 TC_TF_Form::TC_TF_Form(AppContext& context, SharedForms& forms, CurrentText& text, QWidget* parent)
-    : TextExerciseFrame(context, forms, text, kSpec, parent),
+    : TextExerciseFrame(context, forms, text, kTraits, parent),
       exercise_(*context.services.random),
       measure_(MarkedTextMeasure(ToQt(context.startup.InterfaceFont))) {
     pb_tresc = new PaintBox(this);

@@ -21,7 +21,7 @@
 namespace quillan {
 namespace {
 
-const TextExerciseWindowSpec kSpec{"TCW_Wpisywanie1Form", 44, "btn_sprawdz", 27, 138, "#filmy"};
+const TextExerciseWindowTraits kTraits{"TCW_Wpisywanie1Form", 44, "btn_sprawdz", 27, 138, "#filmy"};
 
 const QColor kGapColour(0, 0, 255);
 const QColor kBlankBorder(102, 204, 255);
@@ -33,7 +33,7 @@ constexpr const char* kCopyright = "Copyright \xA9 Quillan";
 }  // namespace
 
 TCW_Wpisywanie1Form::TCW_Wpisywanie1Form(AppContext& context, SharedForms& forms, CurrentText& text, QWidget* parent)
-    : TextExerciseFrame(context, forms, text, kSpec, parent), measure_(MarkedTextMeasure(ToQt(context.startup.InterfaceFont))) {
+    : TextExerciseFrame(context, forms, text, kTraits, parent), measure_(MarkedTextMeasure(ToQt(context.startup.InterfaceFont))) {
     DXRamka = new PaintBox(this);
     DXRamka->setObjectName("DXRamka");
     DXRamka->onPaint = [this](QPainter& painter) { Paint(painter); };

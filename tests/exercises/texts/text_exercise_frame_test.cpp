@@ -25,7 +25,7 @@
 namespace quillan {
 namespace {
 
-const TextExerciseWindowSpec kSpec{"TC_Test_Form", 41, "btn_ok", 26, 137, "#filmy"};
+const TextExerciseWindowTraits kTraits{"TC_Test_Form", 41, "btn_ok", 26, 137, "#filmy"};
 
 // A member that counts: the test says what the learner did and what the check finds.
 class CountingMember : public TextExerciseFrame {
@@ -82,7 +82,7 @@ protected:
         ctx.exercise.CurrentExerciseId = "tek_1";
         ctx.course.glossary.push_back(GlossaryEntry{1, "glossary of text one"});
         Start();
-        member = std::make_unique<CountingMember>(ctx, *forms, text, kSpec);
+        member = std::make_unique<CountingMember>(ctx, *forms, text, kTraits);
         host.member = member.get();
     }
     void TearDown() override {
