@@ -11,8 +11,6 @@
 namespace quillan {
 namespace {
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
-
 // The path without the separators at its end, so that "/a/b" and "/a/b/" name one installation.
 std::string_view WithoutTrailingSeparators(std::string_view path) {
     while (path.size() > 1 && IsSeparator(path.back())) path.remove_suffix(1);

@@ -11,9 +11,10 @@
 namespace fs = std::filesystem;
 
 namespace quillan {
-namespace {
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+namespace {
 
 bool HasDriveTag(std::string_view path) {
     return path.size() >= 2 && path[1] == ':' &&

@@ -34,6 +34,9 @@ std::vector<std::string> ListFilesStartingWith(std::string_view windowsDir, std:
 // ("C:\a\b.exe" -> "C:\a\", "/opt/q/quillan" -> "/opt/q/"); empty when there is none.
 std::string DirectoryOf(std::string_view path);
 
+// "\" or "/": either separates the names of a path.
+bool IsSeparator(char c);
+
 // Adds a backslash unless the text already ends in "\" or "/". An empty text stays empty.
 std::string WithTrailingSeparator(std::string path);
 
