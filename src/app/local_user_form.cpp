@@ -91,7 +91,15 @@ void TForm9::showEvent(QShowEvent* event) {
 
 void TForm9::B_OKClick() {
     if (B_OK->isHidden()) return;
-    if (learners_.SignIn(ComboBox1->currentRow() + 1)) accept();
+    bool signedIn = false;
+    try {
+        signedIn = learners_.SignIn(ComboBox1->currentRow() + 1);
+    } catch (const std::exception& error) {
+        // Course data the learner's table cannot be built from: told here, not on its way out
+        // through the toolkit's event dispatch, and the window stays.
+        app_.services.messages->Error(error.what());
+    }
+    if (signedIn) accept();
 }
 
 void TForm9::L_powtorkiClick() {
