@@ -75,10 +75,10 @@ ClassroomClient::Lessons ClassroomClient::GetLessons(const Identity& who) {
     return lessons;
 }
 
-std::string ClassroomClient::RecordResult(const Identity& who, const CW_Info& record) {
+ClassroomClient::Recorded ClassroomClient::RecordResult(const Identity& who, const CW_Info& record) {
     const LinkReply reply = Exchange(RecordResultRequest(who, record), ReplyForm::Line);
-    if (!reply.ok) return RecordErrorMessage(reply.error);
-    return IsTrueReply(reply.bytes) ? std::string() : RecordNotAcceptedMessage();
+    if (!reply.ok) return {false, RecordErrorMessage(reply.error)};
+    return {true, IsTrueReply(reply.bytes) ? std::string() : RecordNotAcceptedMessage()};
 }
 
 std::string ClassroomClient::ChangePassword(std::string_view user, std::string_view oldPassword,

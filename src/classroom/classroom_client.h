@@ -50,8 +50,12 @@ public:
     // GIL:
     Lessons GetLessons(const Identity& who);
 
+    struct Recorded {
+        bool reached = false;  // the server answered (it may have refused the record)
+        std::string message;   // empty when the server took the record
+    };
     // RCW: the updated record.
-    std::string RecordResult(const Identity& who, const CW_Info& record);
+    Recorded RecordResult(const Identity& who, const CW_Info& record);
 
     // CHP: always a message: changed, refused or failed.
     std::string ChangePassword(std::string_view user, std::string_view oldPassword, std::string_view newPassword);

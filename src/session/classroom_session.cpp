@@ -7,6 +7,7 @@
 #include "platform/paths.h"
 #include "progress/exercise_table.h"
 #include "session/learner_session.h"
+#include "session/unsent_results.h"
 #include "text/text_utils.h"
 
 namespace quillan {
@@ -32,6 +33,11 @@ void UploadNewTable(AppContext& ctx, ClassroomClient& client, const classroom::I
         return;
     }
     if (std::string problem = client.Upload(who, *bytes); !problem.empty()) messages.Show(problem);
+}
+
+// Sends the learner's results that did not get to the server before.
+void SendUnsent(ClassroomClient& client, const classroom::Identity& who, const std::string& path) {
+    SendUnsentResults(path, [&](const CW_Info& record) { return client.RecordResult(who, record).reached; });
 }
 
 // The learner's results as the server keeps them, written over the local file.
@@ -79,6 +85,13 @@ bool ClassroomSignIn(AppContext& ctx, std::string_view typedUser, std::string_vi
         return false;
     }
     const std::string path = ResultsPath(directory, ctx.startup.CourseFileId);
+    // Results of an earlier lesson that the server could not be reached for go first, since the
+    // download below is written over the local results; any still unsent stay kept for later.
+    try {
+        SendUnsent(client, who, UnsentResultsPath(directory, who.user));
+    } catch (const std::exception& error) {
+        messages.Error(error.what());
+    }
     if (login.reply.serverHasResults) {
         if (!DownloadTable(ctx, client, who, path)) return false;
     } else {
@@ -131,8 +144,19 @@ bool ClassroomSignIn(AppContext& ctx, std::string_view typedUser, std::string_vi
 
 void SendRecordedResult(AppContext& ctx, const CW_Info& record) {
     if (!ctx.services.classroomLink) return;
-    const std::string problem = ClientOf(ctx).RecordResult(ctx.classroom.identity, record);
-    if (!problem.empty()) ctx.services.messages->Show(problem);
+    ClassroomClient client = ClientOf(ctx);
+    const classroom::Identity& who = ctx.classroom.identity;
+    const std::string unsent = UnsentResultsPath(ClassroomResultsDirectory(ctx.startup), who.user);
+    const ClassroomClient::Recorded sent = client.RecordResult(who, record);
+    if (!sent.message.empty()) ctx.services.messages->Show(sent.message);
+    try {
+        if (sent.reached)
+            SendUnsent(client, who, unsent);
+        else
+            KeepUnsentResult(unsent, record);
+    } catch (const std::exception& error) {
+        ctx.services.messages->Error(error.what());
+    }
 }
 
 bool ChangeClassroomPassword(AppContext& ctx, std::string_view user, std::string_view password,

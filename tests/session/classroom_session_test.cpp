@@ -9,7 +9,9 @@
 #include "classroom/protocol.h"
 #include "platform/cp1250.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "session/learner_session.h"
+#include "session/unsent_results.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
 
@@ -232,6 +234,65 @@ TEST_F(ClassroomSession, EveryRecordedResultGoesToTheServerAndStaysLocalWhenItDo
     ctx.startup.ClassroomMode = -1;
     RecordExerciseResult(ctx, 50, "slo_1", 61, 1, 0);
     EXPECT_TRUE(server.requests.empty());
+}
+
+// A server that cannot be reached when a result is recorded must not cost the learner that
+// result: the next login downloads the server's table over the local one, so the result is kept
+// aside and sent again first (and as soon as another result gets through).
+TEST_F(ClassroomSession, AResultThatDidNotGetToTheServerIsSentAgainBeforeItCouldBeLost) {
+    ScriptLogin("1#1#0#0#1#0#", Table({{"slo_1", 61}, {"zdn_4", 56}, {"tek_3", 40}}), true, 0);
+    ASSERT_TRUE(ClassroomSignIn(ctx, "ola", "pw"));
+    const std::string unsent = dir.Path() + "0_tmp\\unsent_6f6c61";
+    auto kept = [&] {
+        std::vector<std::string> ids;
+        for (const CW_Info& r : DecodeResults(ReadFileIfExists(unsent).value_or(""))) ids.push_back(r.Id + ":" + std::to_string(r.DoneCount));
+        return ids;
+    };
+
+    // Unreachable twice for slo_1 (the latest record of an exercise is what is kept) and once for zdn_4.
+    for (ExerciseReport report : {ExerciseReport{40, "slo_1", 61, 1, 0, 1}, ExerciseReport{90, "slo_1", 61, 1, 0, 1},
+                                  ExerciseReport{55, "zdn_4", 56, 1, 0, 0}})
+        FinishExercise(ctx, &report);
+    EXPECT_EQ(kept(), (std::vector<std::string>{"slo_1:2", "zdn_4:1"}));
+    const std::string latestSlo = RecordResultRequest(ctx.classroom.identity, ctx.learner.results.records[0]);
+
+    // The next login sends them before the download; the first one that cannot go keeps the rest.
+    server.requests.clear();
+    server.replies = {Ok("1#1#0#0#1#0#"), Failed()};
+    for (const auto& r : {Ok(Table({{"slo_1", 61}})), Ok(EncodeUserRecord("ola", true)), Ok(Lessons({}, 0))}) server.replies.push_back(r);
+    ASSERT_TRUE(ClassroomSignIn(ctx, "ola", "pw"));
+    EXPECT_EQ(server.Lines().size(), 5u);
+    EXPECT_TRUE(server.Lines()[1].starts_with("RCW:ola#pw#qlr2_55#slo_1#"));
+    EXPECT_EQ(kept(), (std::vector<std::string>{"slo_1:2", "zdn_4:1"}));
+
+    server.requests.clear();
+    server.replies = {Ok("1#1#0#0#1#0#"), Ok("TRUE"), Ok("FALSE")};
+    for (const auto& r : {Ok(Table({{"slo_1", 61}, {"zdn_4", 56}, {"tek_3", 40}})), Ok(EncodeUserRecord("ola", true)), Ok(Lessons({}, 0))})
+        server.replies.push_back(r);
+    ASSERT_TRUE(ClassroomSignIn(ctx, "ola", "pw"));
+    const std::vector<std::string> lines = server.Lines();
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(server.requests[1].bytes, latestSlo) << "the latest record of the exercise";
+    EXPECT_TRUE(lines[2].starts_with("RCW:ola#pw#qlr2_55#zdn_4#"));
+    EXPECT_EQ(lines[3], "GCW:ola#pw#qlr2_55#");
+    EXPECT_TRUE(kept().empty()) << "a refusal is the server's answer: nothing is sent again";
+    EXPECT_FALSE(std::filesystem::exists(NativePath(unsent)));
+
+    // During work, a result that gets through takes the kept ones along; another learner's stay his.
+    server.replies = {Failed()};
+    ExerciseReport missed{70, "tek_3", 40, 1, 0, 0};
+    FinishExercise(ctx, &missed);
+    EXPECT_EQ(kept(), std::vector<std::string>{"tek_3:1"});
+    KeepUnsentResult(dir.Path() + "0_tmp\\unsent_6a616e", ctx.learner.results.records[0]);
+    server.requests.clear();
+    server.replies = {Ok("TRUE"), Ok("TRUE")};
+    ExerciseReport reached{80, "slo_1", 61, 1, 0, 1};
+    FinishExercise(ctx, &reached);
+    ASSERT_EQ(server.Lines().size(), 2u);
+    EXPECT_TRUE(server.Lines()[0].starts_with("RCW:ola#pw#qlr2_55#slo_1#"));
+    EXPECT_TRUE(server.Lines()[1].starts_with("RCW:ola#pw#qlr2_55#tek_3#"));
+    EXPECT_TRUE(kept().empty());
+    EXPECT_TRUE(FileExists(dir.Path() + "0_tmp\\unsent_6a616e"));
 }
 
 TEST_F(ClassroomSession, APasswordChangeIsCheckedInOrderBeforeItIsSent) {
