@@ -22,9 +22,11 @@
 #include "app/quillan_application.h"
 #include "app/installation.h"
 #include "classroom/qt_classroom_link.h"
+#include "classroom/server/classroom_command.h"
 #include "classroom/server/classroom_store.h"
 #include "classroom/server/passwords.h"
 #include "classroom/server/server_process.h"
+#include "session/learner_session.h"
 #include "support/bitmaps.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
@@ -115,7 +117,20 @@ TEST(Program, AClassroomInstallationLogsInOnTheServerAndLogsOutToAnotherLearnerO
         auto store = classroom::OpenStoreFactory(db)();
         store->AddUser("jan", classroom::HashPassword("tajne"), {true, true, true});
         store->AddUser("ewa", classroom::HashPassword("inne"), {true, true, false});
+        ResultsTable jans;
+        AppendRecord(jans, 46000.5, "slo_1", "Words", 61, 1);
+        ASSERT_TRUE(store->StoreFirstResults(store->FindAccount("jan", "qlr2_55")->id, "qlr2_55", EncodeResults(jans.records)));
     }
+    // The teacher's lesson for jan: one open task.
+    auto command = [&db](std::vector<std::string> args) {
+        args.insert(args.begin() + (args[0] == "lesson" ? 2 : 1), {"--db", db});
+        std::istringstream noInput;
+        std::ostringstream out, err;
+        EXPECT_EQ(classroom::RunClassroomCommand(args, noInput, out, err), 0) << err.str();
+        return out.str();
+    };
+    command({"lesson", "add", "1", "Meetings", "--exercise", "2500=Write a memo"});
+    command({"assign", "jan", "1"});
     classroom::ServerProcess server(std::string(QUILLAN_BINARY_DIR) + "/apps/quillan-classroom/quillan-classroom",
                                     {"--db", db, "--listen", "127.0.0.1", "--port", "0"}, dir.Path() + "server.log");
     classroom::QtClassroomLink link(server.Port());
@@ -129,6 +144,13 @@ TEST(Program, AClassroomInstallationLogsInOnTheServerAndLogsOutToAnotherLearnerO
     EXPECT_EQ(ctx.startup.ResultsDirectory, dir.Path() + "0_tmp\\");
     EXPECT_TRUE(program.MainForm()->l_powtorki->isHidden());
     EXPECT_TRUE(messages.shown.empty()) << (messages.shown.empty() ? "" : messages.shown[0]);
+
+    // A result jan records goes to the server, where the teacher's command shows it.
+    ExerciseReport worked{85, "slo_1", 61, 1, 0, 0};
+    FinishExercise(ctx, &worked);
+    const std::string results = command({"results", "jan"});
+    EXPECT_NE(results.find("{\"Id\":\"slo_1\",\"Title\":\"Words\",\"Kind\":61,\"Key\":0,\"Level\":1,"), std::string::npos) << results;
+    EXPECT_NE(results.find("\"Result\":85,\"DoneCount\":1,\"Completed\":1,"), std::string::npos) << results;
 
     // Log out, and ewa logs in; the main window stays.
     LeaveWhenAsked(program, 1);
