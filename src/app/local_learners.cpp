@@ -34,8 +34,15 @@ void UseInterfaceLanguage(AppContext& ctx, int langIndex) {
 
 bool ConfirmSettings(AppContext& ctx, const Settings& chosen) {
     const bool languageChanged = chosen.LangIndex != ctx.startup.LangIndex;
+    // The settings in force change only once they are saved.
+    const Settings before = ctx.learner.settings;
     ctx.learner.settings = chosen;
-    SaveSettings(ctx);
+    try {
+        SaveSettings(ctx);
+    } catch (...) {
+        ctx.learner.settings = before;
+        throw;
+    }
     if (languageChanged) UseInterfaceLanguage(ctx, chosen.LangIndex);
     return languageChanged;
 }

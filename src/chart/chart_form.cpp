@@ -257,9 +257,17 @@ void TWyborForm::DeleteOneRepetition() {
     if (!deleteTarget_) return;
     ChartNode* node = deleteTarget_;
     deleteTarget_ = nullptr;
-    DeleteLineRepetition(context_, tree_, *node);
+    // The line leaves the tree before the save, which may fail: the hit lists are rebuilt
+    // whatever happens, so that nothing points at the line any more.
+    std::string failure;
+    try {
+        DeleteLineRepetition(context_, tree_, *node);
+    } catch (const std::exception& error) {
+        failure = error.what();
+    }
     offset_ = std::max(0, std::min(offset_, tree_.VisibleRowCount() - 1));
     FullRepaint();
+    if (!failure.empty() && context_.services.messages) context_.services.messages->Error(failure);
 }
 
 void TWyborForm::DeleteAllRepetitionsAsked() {

@@ -62,16 +62,21 @@ std::optional<std::string> Read(std::string_view windowsPath, bool mustExist) {
     return bytes;
 }
 
-constexpr size_t kTemporaryLetters = 6;  // the "XXXXXX" of mkstemp
+// A save's temporary file: the file's name + ".quillan-tmp-" + the six letters or digits of
+// mkstemp; a name no person gives a backup copy of his own.
+constexpr std::string_view kTemporaryMark = ".quillan-tmp-";
+constexpr size_t kTemporaryLetters = 6;
 constexpr auto kLeftoverAge = std::chrono::minutes(1);
 
 bool IsAsciiLetterOrDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
-// `candidate` is a temporary name of the file `name`: name + "." + six letters or digits.
+// `candidate` is a temporary name of the file `name`.
 bool IsTemporaryOf(std::string_view candidate, std::string_view name) {
-    if (name.empty() || candidate.size() != name.size() + 1 + kTemporaryLetters) return false;
-    if (!SameIgnoringCase(candidate.substr(0, name.size()), name) || candidate[name.size()] != '.') return false;
-    const std::string_view letters = candidate.substr(name.size() + 1);
+    if (name.empty() || candidate.size() != name.size() + kTemporaryMark.size() + kTemporaryLetters) return false;
+    if (!SameIgnoringCase(candidate.substr(0, name.size()), name) ||
+        candidate.substr(name.size(), kTemporaryMark.size()) != kTemporaryMark)
+        return false;
+    const std::string_view letters = candidate.substr(name.size() + kTemporaryMark.size());
     return std::all_of(letters.begin(), letters.end(), IsAsciiLetterOrDigit);
 }
 
@@ -83,7 +88,7 @@ std::optional<std::string> ReadFileIfExists(std::string_view windowsPath) { retu
 
 void WriteFileAtomically(std::string_view windowsPath, std::string_view bytes) {
     const std::string native = NativePath(windowsPath);
-    std::string temp = native + "." + std::string(kTemporaryLetters, 'X');
+    std::string temp = native + std::string(kTemporaryMark) + std::string(kTemporaryLetters, 'X');
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) throw FileError(SystemError("Cannot write file", native, errno));
     struct stat old {};

@@ -63,12 +63,19 @@ Settings LoadLearnerSettings(AppContext& ctx, const std::string& resultsDirector
     int language = state.EnglishOnly ? 1 : newLearnerLanguage;
     if (!installed(language)) language = state.LangIndex;
     Settings settings;
+    // A settings file that cannot be read or understood is told and left as it is; the learner
+    // works with the default settings.
+    auto defaults = [&](const std::string& message) {
+        ctx.services.messages->Error(message);
+        settings = Settings{};
+        settings.LangIndex = state.LangIndex;
+    };
     try {
         settings = LoadSettings(SettingsPath(resultsDirectory, state.CourseFileId), language);
     } catch (const ConversionError& error) {
-        ctx.services.messages->Error("ustaw_" + state.CourseFileId + ".txt: " + error.what());
-        settings = Settings{};
-        settings.LangIndex = state.LangIndex;
+        defaults("ustaw_" + state.CourseFileId + ".txt: " + error.what());
+    } catch (const FileError& error) {
+        defaults(error.what());
     }
     if (!installed(settings.LangIndex)) settings.LangIndex = state.LangIndex;
     return settings;

@@ -10,6 +10,7 @@
 #include "course/load_course.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "session/learner_session.h"
 #include "support/fakes.h"
 #include "text/numbered_texts.h"
@@ -17,9 +18,8 @@
 namespace quillan {
 namespace {
 
-class LocalLearnersTest : public ::testing::Test {
-protected:
-    LocalLearnersTest() {
+struct LearnersFixture {
+    LearnersFixture() {
         ctx.startup = installation.state;
         ctx.services.messages = &messages;
         ctx.services.clock = &clock;
@@ -34,6 +34,8 @@ protected:
     test::FakeClock clock{46365.5};
     AppContext ctx;
 };
+
+class LocalLearnersTest : public ::testing::Test, protected LearnersFixture {};
 
 TEST_F(LocalLearnersTest, ANewLearnerIsCreatedAndSignedInWithHisOwnFiles) {
     installation.Write("usr.t", "1=Ola\n7=Jan\n");
@@ -92,17 +94,29 @@ TEST_F(LocalLearnersTest, AnExistingLearnerBringsHisSettingsAndTheirLanguage) {
     EXPECT_FALSE(ctx.learner.settings.RepetitionsOn);
 }
 
-TEST_F(LocalLearnersTest, ADamagedSettingsFileIsReportedKeptAndTheLearnerSignsInWithDefaults) {
-    installation.Write("usr.t", "4=Ola\n");
-    installation.Write("4/ustaw_qlr2_55.txt", "x\nN\n");
-    LocalLearners learners(ctx);
-    ctx.learner.settings.RepetitionThreshold = 90;  // someone signed in before
-    ASSERT_TRUE(learners.SignIn(1));
-    EXPECT_EQ(messages.errors, std::vector<std::string>{"ustaw_qlr2_55.txt: 'x' is not a valid integer value"});
-    EXPECT_EQ(File("4/ustaw_qlr2_55.txt"), "x\r\nN\r\n");
-    EXPECT_EQ(ctx.learner.settings, Settings{});
-    EXPECT_EQ(ctx.learner.loginName, "Ola");
-    EXPECT_FALSE(ctx.learner.results.records.empty());
+// A settings file that cannot be understood, or cannot be read at all, is told and left as it
+// is; the learner signs in with the default settings.
+TEST(LocalLearnersSettings, ADamagedOrUnreadableSettingsFileIsReportedKeptAndTheLearnerSignsInWithDefaults) {
+    for (const bool unreadable : {false, true}) {
+        LearnersFixture f;
+        f.installation.Write("usr.t", "4=Ola\n");
+        if (unreadable)
+            std::filesystem::create_directories(f.installation.dir.Path() + "4/ustaw_qlr2_55.txt");
+        else
+            f.installation.Write("4/ustaw_qlr2_55.txt", "x\nN\n");
+        LocalLearners learners(f.ctx);
+        f.ctx.learner.settings.RepetitionThreshold = 90;  // someone signed in before
+        ASSERT_TRUE(learners.SignIn(1)) << unreadable;
+        ASSERT_EQ(f.messages.errors.size(), 1u);
+        if (unreadable)
+            EXPECT_NE(f.messages.errors[0].find("ustaw_qlr2_55.txt"), std::string::npos) << f.messages.errors[0];
+        else
+            EXPECT_EQ(f.messages.errors[0], "ustaw_qlr2_55.txt: 'x' is not a valid integer value");
+        if (!unreadable) EXPECT_EQ(f.File("4/ustaw_qlr2_55.txt"), "x\r\nN\r\n");
+        EXPECT_EQ(f.ctx.learner.settings, Settings{});
+        EXPECT_EQ(f.ctx.learner.loginName, "Ola");
+        EXPECT_FALSE(f.ctx.learner.results.records.empty());
+    }
 }
 
 TEST_F(LocalLearnersTest, DuplicatesAreRefusedAndAnEnglishOnlyInstallationKeepsEnglish) {
@@ -136,6 +150,15 @@ TEST_F(LocalLearnersTest, ConfirmedSettingsAreSavedAndAnotherLanguageTakesEffect
     EXPECT_EQ(ctx.startup.LangDir, "Lang_r\\1\\");
     EXPECT_EQ(UiText(ctx.course.interfaceTexts, 1), "Welcome");
     EXPECT_EQ(ReadSettingsFile(SettingsPath(ctx)), chosen);
+    // A save that fails changes nothing in force.
+    const Settings inForce = ctx.learner.settings;
+    Settings refused = chosen;
+    refused.RepetitionThreshold = 50;
+    const std::string file = NativePath(SettingsPath(ctx));
+    std::filesystem::remove(file);
+    std::filesystem::create_directories(file + "/blocked");
+    EXPECT_THROW(ConfirmSettings(ctx, refused), FileError);
+    EXPECT_EQ(ctx.learner.settings, inForce);
 }
 
 // A learner signed in on a small installation, ready for the next sign-in.

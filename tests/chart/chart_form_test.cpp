@@ -181,6 +181,23 @@ TEST_F(ChartWindow, TheRightButtonOffersToDeleteOneRepetition) {
     EXPECT_FALSE(chart.btn_kasuj_1_powt->isVisible());
 }
 
+// A repetition deleted when its file cannot be written: the learner is told, the line is gone
+// from the chart all the same and the pointer finds no trace of it.
+TEST_F(ChartWindow, ARepetitionDeletedWhoseFileCannotBeWrittenLeavesNoLineBehind) {
+    chart.Open(2);
+    emit chart.btn_rozwin->clicked();
+    ctx.learner.repetitions.file.path = ctx.startup.ProgramDir + "missing\\powt_qlr2_55";
+    const QPoint line = NameOf("Multiple choice");
+    Press(line, Qt::RightButton);
+    test::Click(*chart.btn_kasuj_1_powt);
+    EXPECT_EQ(messages.errors.size(), 1u);
+    EXPECT_EQ(chart.Layout().rowCount, 5);
+    for (const ChartHit& hit : chart.Layout().names) EXPECT_NE(hit.node->name, "Multiple choice");
+    Mouse(*chart.pb, line);  // over where the line was
+    Press(NameOf("True or false"), Qt::RightButton);
+    EXPECT_TRUE(chart.btn_kasuj_1_powt->isVisible());
+}
+
 TEST_F(ChartWindow, DeletingAllRepetitionsAsksTellsAndClosesTheChart) {
     int cleared = 0;
     QObject::connect(&chart, &TWyborForm::RepetitionsCleared, [&] { ++cleared; });

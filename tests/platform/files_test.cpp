@@ -45,7 +45,8 @@ TEST(Files, ReadingMissingFiles) {
 }
 
 // A save killed between writing its temporary and renaming it leaves the temporary for good;
-// the next load of the file clears what our own saves left, and nothing else.
+// the next load of the file clears what our own saves left, and nothing else (a copy someone
+// made beside it by hand stays).
 TEST(Files, LeftoverTemporariesOfTheFileAreRemovedAndNothingElse) {
     namespace fs = std::filesystem;
     struct Case {
@@ -54,17 +55,19 @@ TEST(Files, LeftoverTemporariesOfTheFileAreRemovedAndNothingElse) {
         bool directory;
         bool removed;
     } cases[] = {
-        {"qlr2_55.a1B2c3", true, false, true},
-        {"QLR2_55.XyZ789", true, false, true},             // the file's name in another letter case
-        {"qlr2_55.Zz9Yy8", false, false, false},           // a save going on right now
+        {"qlr2_55.quillan-tmp-a1B2c3", true, false, true},
+        {"QLR2_55.quillan-tmp-XyZ789", true, false, true},  // the file's name in another letter case
+        {"qlr2_55.quillan-tmp-Zz9Yy8", false, false, false}, // a save going on right now
         {"qlr2_55.damaged-2026-12-09", true, false, false},
-        {"qlr2_55.abc12", true, false, false},             // five letters: not ours
-        {"qlr2_55.abc-12", true, false, false},
-        {"qlr2_55.a1B2c3d", true, false, false},
-        {"powt_qlr2_55.a1B2c3", true, false, false},        // another file's temporary
-        {"xqlr2_55.a1B2c3", true, false, false},
+        {"qlr2_55.a1B2c3", true, false, false},              // a copy the learner or his teacher made
+        {"qlr2_55.backup", true, false, false},
+        {"qlr2_55.quillan-tmp-abc12", true, false, false},   // five letters: not ours
+        {"qlr2_55.quillan-tmp-abc-12", true, false, false},
+        {"qlr2_55.quillan-tmp-a1B2c3d", true, false, false},
+        {"powt_qlr2_55.quillan-tmp-a1B2c3", true, false, false},  // another file's temporary
+        {"xqlr2_55.quillan-tmp-a1B2c3", true, false, false},
         {"notes.txt", true, false, false},
-        {"qlr2_55.q1w2e3", true, true, false},             // a directory of that name
+        {"qlr2_55.quillan-tmp-q1w2e3", true, true, false},   // a directory of that name
     };
     test::TempDir dir;
     dir.Write("qlr2_55", "results");

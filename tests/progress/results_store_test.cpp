@@ -253,7 +253,8 @@ TEST_F(ResultsFile, ATrailingPartRecordIsKeptInACopyBeforeTheShorterTableIsSaved
 // A save killed between writing its temporary file and renaming it leaves the temporary behind;
 // the next load of each of the learner's files clears its own.
 TEST_F(ResultsFile, LoadingClearsTheTemporariesOfAKilledSave) {
-    const char* const leftovers[] = {"qlr2_55.k1lLed", "powt_qlr2_55.k1lLed", "ustaw_qlr2_55.txt.k1lLed"};
+    const char* const leftovers[] = {"qlr2_55.quillan-tmp-k1lLed", "powt_qlr2_55.quillan-tmp-k1lLed",
+                                     "ustaw_qlr2_55.txt.quillan-tmp-k1lLed"};
     for (const char* name : leftovers) {
         dir.Write(name, "half a save");
         std::filesystem::last_write_time(dir.Path() + name,
