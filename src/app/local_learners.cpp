@@ -22,18 +22,21 @@ int LocalLearners::Create(std::string_view typedName, int languageNumber) {
     if (position == 0) return 0;
     SaveLearners(ctx_.startup.LearnerDataDir, grown);
     learners_ = std::move(grown);
-    UseInterfaceLanguage(ctx_, ctx_.startup.EnglishOnly ? 1 : languageNumber);
+    try {
+        UseInterfaceLanguage(ctx_, ctx_.startup.EnglishOnly ? 1 : languageNumber);
+    } catch (const std::exception& error) {
+        // The chosen language cannot be read: told, and the learner keeps the one in force.
+        ctx_.services.messages->Error(error.what());
+    }
     ctx_.newLearnerLanguage = ctx_.startup.LangIndex;
     return position;
 }
 
-void UseInterfaceLanguage(AppContext& ctx, int langIndex) {
-    SetLanguage(ctx.startup, langIndex);
-    LoadLanguageResources(ctx.startup, ctx.course);
-}
-
 bool ConfirmSettings(AppContext& ctx, const Settings& chosen) {
-    const bool languageChanged = chosen.LangIndex != ctx.startup.LangIndex;
+    const int languageBefore = ctx.startup.LangIndex;
+    const bool languageChanged = chosen.LangIndex != languageBefore;
+    // The language first: one that cannot be read stops here, before anything is saved.
+    if (languageChanged) UseInterfaceLanguage(ctx, chosen.LangIndex);
     // The settings in force change only once they are saved.
     const Settings before = ctx.learner.settings;
     ctx.learner.settings = chosen;
@@ -41,9 +44,9 @@ bool ConfirmSettings(AppContext& ctx, const Settings& chosen) {
         SaveSettings(ctx);
     } catch (...) {
         ctx.learner.settings = before;
+        if (languageChanged) UseInterfaceLanguage(ctx, languageBefore);
         throw;
     }
-    if (languageChanged) UseInterfaceLanguage(ctx, chosen.LangIndex);
     return languageChanged;
 }
 

@@ -37,13 +37,10 @@ private:
     LearnerList learners_;
 };
 
-// Makes `langIndex` the interface language: LangIndex, LangDir and the tables read from it
-// (interface texts, exercise names, sections).
-void UseInterfaceLanguage(AppContext& ctx, int langIndex);
-
 // Confirms the settings window: `chosen` become the learner's settings and are written to his
 // file; a changed interface language takes effect at once (UseInterfaceLanguage). True when
-// the language changed, so that the windows load its pictures.
+// the language changed, so that the windows load its pictures. Throws, with the settings and
+// the language in force as they were, when the language cannot be read or the file written.
 bool ConfirmSettings(AppContext& ctx, const Settings& chosen);
 
 }  // namespace quillan

@@ -164,7 +164,14 @@ void TOpcjeForm::B_OKClick() {
         forms_.form20->ShowMessage(UiText(app_.course.interfaceTexts, problem));
         return;
     }
-    const bool languageChanged = ConfirmSettings(app_, FromControls());
+    bool languageChanged = false;
+    try {
+        languageChanged = ConfirmSettings(app_, FromControls());
+    } catch (const std::exception& error) {
+        // Nothing changed: told, and the window stays.
+        app_.services.messages->Error(error.what());
+        return;
+    }
     accept();
     if (languageChanged) emit InterfaceLanguageChanged();
 }

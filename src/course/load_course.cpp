@@ -130,7 +130,12 @@ const std::vector<CourseLoadStep>& CourseLoadSteps() {
 }
 
 void LoadLanguageResources(const StartupState& state, Course& course, Problems& problems) {
-    for (size_t i = 0; i < kLanguageSteps; ++i) CourseLoadSteps()[i].Run(state, course, problems, nullptr);
+    // Read beside the tables in use, which are replaced only once all three were read.
+    Course read;
+    for (size_t i = 0; i < kLanguageSteps; ++i) CourseLoadSteps()[i].Run(state, read, problems, nullptr);
+    course.interfaceTexts = std::move(read.interfaceTexts);
+    course.displayNames = std::move(read.displayNames);
+    course.sections = std::move(read.sections);
 }
 
 void LoadLanguageResources(const StartupState& state, Course& course) {

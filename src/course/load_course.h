@@ -31,7 +31,8 @@ struct CourseLoadStep {
 // open tasks, "kom_c_gr.txt" (read, nothing kept) and dialogues.
 const std::vector<CourseLoadStep>& CourseLoadSteps();
 
-// The tables that depend on the interface language (LangDir); run again when it changes.
+// The tables that depend on the interface language (LangDir); run again when it changes. They
+// are replaced only when all of them could be read: an error is thrown with the course as it was.
 void LoadLanguageResources(const StartupState& state, Course& course);
 void LoadLanguageResources(const StartupState& state, Course& course, Problems& problems);
 

@@ -137,8 +137,7 @@ bool ClassroomSignIn(AppContext& ctx, std::string_view typedUser, std::string_vi
     ctx.learner.results = std::move(results);
     ctx.learner.repetitions = std::move(repetitions);
     ctx.learner.settings = settings;
-    SetLanguage(ctx.startup, settings.LangIndex);
-    LoadLanguageResources(ctx.startup, ctx.course);
+    UseLearnersLanguage(ctx);
     return true;
 }
 

@@ -52,8 +52,7 @@ bool OpenLearnerFiles(AppContext& ctx, const std::string& resultsDirectory, int 
     ctx.learner.results = std::move(results);
     ctx.learner.repetitions = std::move(repetitions);
     ctx.learner.settings = settings;
-    SetLanguage(ctx.startup, settings.LangIndex);
-    LoadLanguageResources(ctx.startup, ctx.course);
+    UseLearnersLanguage(ctx);
     return true;
 }
 
@@ -92,6 +91,23 @@ void LoadRepetitions(AppContext& ctx) {
 }
 
 void SaveSettings(AppContext& ctx) { WriteSettingsFile(SettingsPath(ctx), ctx.learner.settings); }
+
+void UseInterfaceLanguage(AppContext& ctx, int langIndex) {
+    StartupState chosen = ctx.startup;
+    SetLanguage(chosen, langIndex);
+    LoadLanguageResources(chosen, ctx.course);
+    SetLanguage(ctx.startup, langIndex);
+}
+
+void UseLearnersLanguage(AppContext& ctx) {
+    try {
+        UseInterfaceLanguage(ctx, ctx.learner.settings.LangIndex);
+    } catch (const std::exception& error) {
+        // His language cannot be read: told, and he works in the one in force.
+        ctx.services.messages->Error(error.what());
+        ctx.learner.settings.LangIndex = ctx.startup.LangIndex;
+    }
+}
 
 void SaveResults(AppContext& ctx) {
     if (ctx.learner.results.file.SaveAllowed()) SaveResults(ctx.learner.results);

@@ -38,6 +38,14 @@ void LoadResults(AppContext& ctx);
 void LoadRepetitions(AppContext& ctx);
 void SaveSettings(AppContext& ctx);
 
+// Makes `langIndex` the interface language: LangIndex, LangDir and the tables read from it
+// (interface texts, exercise names, sections). Throws when those cannot be read; the language
+// in force then stays, tables and all.
+void UseInterfaceLanguage(AppContext& ctx, int langIndex);
+// The same for the language of the signed-in learner's settings; when it cannot be read he is
+// told and works in the language in force.
+void UseLearnersLanguage(AppContext& ctx);
+
 // Save the table and the repetitions. A file that may not be replaced (the learner was told
 // when it was loaded) is left untouched.
 void SaveResults(AppContext& ctx);

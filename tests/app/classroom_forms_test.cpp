@@ -34,6 +34,7 @@ protected:
         test::WriteButtonStrips(dir);
         StartupState& s = context.startup;
         s.ProgramDir = dir.Path();
+        s.LearnerDataDir = dir.Path();
         s.ServerHost = "10.0.0.5";
         s.ClassroomMode = 1;
         context.services.messages = &messages;

@@ -264,6 +264,36 @@ TEST(LocalLearnersLanguage, EnglishUnderBeIniAndOnlyAnInstalledLanguage) {
     }
 }
 
+// A language whose files cannot be read (here interface texts without their numbers) never leaves the
+// tables half replaced: the settings window refuses it before saving anything, and a learner
+// whose settings name it signs in and works in the language in force.
+TEST(LocalLearnersLanguage, ALanguageThatCannotBeReadLeavesTheOneInForceWhole) {
+    LearnersFixture f;
+    f.installation.Write("Lang_r/1/infa_r.txt", "x=a=Welcome=\n");
+    f.installation.Write("usr.t", "4=Ola\n");
+    f.installation.Write("4/ustaw_qlr2_55.txt", "1\nT\nN\nT\nN\nT\nT\nT\nT\n1\n61\n3\n0\nT\n");
+    LocalLearners learners(f.ctx);
+    ASSERT_TRUE(learners.SignIn(1));
+    EXPECT_EQ(f.messages.errors.size(), 1u);
+    EXPECT_EQ(f.ctx.startup.LangIndex, 0);
+    EXPECT_EQ(f.ctx.learner.settings.LangIndex, 0);
+    EXPECT_EQ(UiText(f.ctx.course.interfaceTexts, 1), "Witaj");
+    EXPECT_FALSE(f.ctx.course.sections.empty());
+
+    Settings chosen = f.ctx.learner.settings;
+    chosen.LangIndex = 1;
+    chosen.RepetitionThreshold = 100;
+    const std::string saved = f.File("4/ustaw_qlr2_55.txt");
+    EXPECT_ANY_THROW(ConfirmSettings(f.ctx, chosen));
+    EXPECT_EQ(f.ctx.startup.LangIndex, 0);
+    EXPECT_EQ(f.ctx.startup.LangDir, "Lang_r\\0\\");
+    EXPECT_NE(f.ctx.learner.settings, chosen);
+    EXPECT_EQ(UiText(f.ctx.course.interfaceTexts, 1), "Witaj");
+    EXPECT_EQ(f.ctx.course.displayNames.size(), 1u);
+    EXPECT_FALSE(f.ctx.course.sections.empty());
+    EXPECT_EQ(f.File("4/ustaw_qlr2_55.txt"), saved);
+}
+
 TEST(MainMenu, TheRepetitionsButtonShowsOnlyForADueRepetitionOfAnExerciseInTheTable) {
     test::FakeClock clock{46365.5};  // noon
     struct Case {

@@ -24,6 +24,8 @@
 #include "platform/qt/input_guard.h"
 #include "session/classroom_session.h"
 #include "session/learner_session.h"
+#include "platform/paths.h"
+#include "session/unsent_results.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
 
@@ -201,6 +203,7 @@ TEST(ClassroomLink, ALearnerLogsInWorksAndChangesHisPasswordOnTheClassroomServer
     quillan::test::FakeClock clock{46365.5};
     AppContext ctx;
     ctx.startup.ProgramDir = dir.Path();
+    ctx.startup.LearnerDataDir = dir.Path();
     ctx.startup.ServerHost = "127.0.0.1";
     ctx.services.messages = &messages;
     ctx.services.clock = &clock;
@@ -242,6 +245,7 @@ TEST(ClassroomLink, ALearnerLogsInWorksAndChangesHisPasswordOnTheClassroomServer
     EXPECT_EQ(ctx.learner.results.records[0].DoneCount, 2);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].starts_with(RecordErrorMessage("").substr(0, 10)));
+    EXPECT_TRUE(FileExists(UnsentResultsPath(dir.Path() + "0_tmp\\", "jan"))) << "kept to be sent again";
 }
 
 }  // namespace
