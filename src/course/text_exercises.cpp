@@ -32,8 +32,9 @@ LayoutValues ParseLayout(std::string_view layoutLine) {
     LayoutValues values;
     FieldCursor fields(layoutLine);
     for (int& value : values) {
-        const int number = IntOfTrimmed(fields.Take('='));
-        value = number == 0 ? -1 : number;
+        // Empty or "0" asks for the window's own value; "00" is a real 0.
+        const std::string_view field = TrimView(fields.Take('='));
+        value = field.empty() || field == "0" ? -1 : IntOfTrimmed(field);
     }
     return values;
 }

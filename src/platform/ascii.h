@@ -14,4 +14,11 @@ inline std::string LowerAscii(std::string_view text) {
     return out;
 }
 
+inline std::string UpperAscii(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
 }  // namespace quillan

@@ -90,32 +90,43 @@ void MakeDirectories(std::string_view windowsPath) {
 
 namespace {
 
-// Names of the regular files of a directory that `wanted` takes, sorted.
+// Names of the entries of a directory that `wanted` takes (regular files, and directories too
+// when asked), sorted as a Windows listing returns them: by name without regard to letter case.
+// Hidden names (beginning with ".") are left out, as a listing for visible entries leaves them.
 template <typename Wanted>
-std::vector<std::string> ListFilesWhere(std::string_view windowsDir, Wanted wanted) {
+std::vector<std::string> ListEntriesWhere(std::string_view windowsDir, bool directoriesToo, Wanted wanted) {
     std::vector<std::string> names;
     std::error_code ec;
     fs::directory_iterator it(NativePath(windowsDir), ec);
     if (ec) return names;
     for (const auto& entry : it) {
-        if (!entry.is_regular_file(ec)) continue;
+        if (!entry.is_regular_file(ec) && !(directoriesToo && entry.is_directory(ec))) continue;
         std::string name = Utf8ToCp1250(entry.path().filename().string());
-        if (wanted(std::string_view(name))) names.push_back(std::move(name));
+        if (!name.starts_with('.') && wanted(std::string_view(name))) names.push_back(std::move(name));
     }
-    std::sort(names.begin(), names.end());
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        const std::string upperA = UpperAscii(a), upperB = UpperAscii(b);
+        return upperA != upperB ? upperA < upperB : a < b;
+    });
     return names;
+}
+
+bool EndsWithIgnoringCase(std::string_view name, std::string_view suffix) {
+    return name.size() >= suffix.size() && SameIgnoringCase(name.substr(name.size() - suffix.size()), suffix);
 }
 
 }  // namespace
 
 std::vector<std::string> ListFiles(std::string_view windowsDir, std::string_view suffix) {
-    return ListFilesWhere(windowsDir, [suffix](std::string_view name) {
-        return name.size() >= suffix.size() && SameIgnoringCase(name.substr(name.size() - suffix.size()), suffix);
-    });
+    return ListEntriesWhere(windowsDir, false, [suffix](std::string_view name) { return EndsWithIgnoringCase(name, suffix); });
+}
+
+std::vector<std::string> ListEntries(std::string_view windowsDir, std::string_view suffix) {
+    return ListEntriesWhere(windowsDir, true, [suffix](std::string_view name) { return EndsWithIgnoringCase(name, suffix); });
 }
 
 std::vector<std::string> ListFilesStartingWith(std::string_view windowsDir, std::string_view prefix) {
-    return ListFilesWhere(windowsDir, [prefix](std::string_view name) {
+    return ListEntriesWhere(windowsDir, false, [prefix](std::string_view name) {
         return name.size() >= prefix.size() && SameIgnoringCase(name.substr(0, prefix.size()), prefix);
     });
 }

@@ -24,9 +24,12 @@ bool DirectoryExists(std::string_view windowsPath);
 void MakeDirectories(std::string_view windowsPath);
 
 // Names (Windows-1250) of the regular files in a directory whose names end in `suffix`
-// without regard to letter case ("*.bc4" is ListFiles(dir, ".bc4")), sorted by name.
-// A missing directory gives no names.
+// without regard to letter case ("*.bc4" is ListFiles(dir, ".bc4")), in the order of a Windows
+// listing (by name, letter case aside); hidden names (".x") are left out. A missing directory
+// gives no names.
 std::vector<std::string> ListFiles(std::string_view windowsDir, std::string_view suffix);
+// The same with the directories among them, as a listing that includes directory entries.
+std::vector<std::string> ListEntries(std::string_view windowsDir, std::string_view suffix);
 // The same for names that begin with `prefix` (letter case aside).
 std::vector<std::string> ListFilesStartingWith(std::string_view windowsDir, std::string_view prefix);
 

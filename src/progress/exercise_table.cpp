@@ -126,6 +126,7 @@ void AddVocabulary(TableBuilder& b, const std::string& programDir) {
     const std::vector<std::string> files = VocabularyFiles(programDir);
     for (size_t i = 1; i <= files.size(); ++i) {
         const std::string file = "cw_r\\" + files[i - 1];
+        if (!FileExists(programDir + file)) continue;  // gone, or a directory entry
         std::optional<LineReader> reader = LineReader::OpenIfExists(programDir + file);
         if (!reader) continue;
         reader->ReadLine();
@@ -153,7 +154,8 @@ void AddOpenTasks(TableBuilder& b, const Course& course) {
 }  // namespace
 
 std::vector<std::string> VocabularyFiles(const std::string& programDir) {
-    return ListFiles(programDir + "cw_r\\", ".bc4");
+    // Directory entries take their numbers too; they give no exercises (they cannot be read).
+    return ListEntries(programDir + "cw_r\\", ".bc4");
 }
 
 void BuildExerciseTable(ResultsTable& table, const Course& course, const StartupState& state, DayNumber now) {

@@ -25,7 +25,7 @@ void UploadNewTable(AppContext& ctx, ClassroomClient& client, const classroom::I
     Messages& messages = *ctx.services.messages;
     ResultsTable fresh;
     fresh.file.path = path;
-    BuildExerciseTable(fresh, ctx.course, ctx.startup, ctx.services.clock->Now());
+    BuildTableWithinLimit(ctx, fresh);
     SaveResults(fresh);
     const auto bytes = ReadFileIfExists(path);
     if (!bytes) {

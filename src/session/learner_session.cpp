@@ -31,6 +31,16 @@ std::string SettingsPath(const AppContext& ctx) {
     return SettingsPath(ctx.startup.ResultsDirectory, ctx.startup.CourseFileId);
 }
 
+void BuildTableWithinLimit(AppContext& ctx, ResultsTable& results) {
+    try {
+        BuildExerciseTable(results, ctx.course, ctx.startup, Now(ctx));
+    } catch (const TableFullError& full) {
+        // A course of more exercises than a results file holds: the learner gets the first
+        // ones, and is told which was the first left out.
+        ctx.services.messages->Warn(full.what());
+    }
+}
+
 bool OpenLearnerFiles(AppContext& ctx, const std::string& resultsDirectory, int newLearnerLanguage) {
     const std::string& fileId = ctx.startup.CourseFileId;
     ResultsTable results;
@@ -39,7 +49,7 @@ bool OpenLearnerFiles(AppContext& ctx, const std::string& resultsDirectory, int 
     if (!results.file.SaveAllowed()) return false;
     if (results.records.empty()) {
         // Built before anything is written: a course-data error leaves no trace of the learner.
-        BuildExerciseTable(results, ctx.course, ctx.startup, Now(ctx));
+        BuildTableWithinLimit(ctx, results);
         if (!DirectoryExists(resultsDirectory)) MakeDirectories(resultsDirectory);
         SaveResults(results);
     }

@@ -13,6 +13,11 @@ std::string ResultsPath(const AppContext& ctx);
 std::string RepetitionsPath(const AppContext& ctx);
 std::string SettingsPath(const AppContext& ctx);
 
+// Builds a new learner's exercise table from the course (BuildExerciseTable). A course of more
+// exercises than a results file holds gives the first ones, with a warning; a course-data error
+// throws.
+void BuildTableWithinLimit(AppContext& ctx, ResultsTable& results);
+
 // The learner's part of signing in with his directory `resultsDirectory`: his results are
 // loaded, or, when there are none yet, his exercise table is built from the course and only
 // then his directory made and the table saved; then his repetitions and settings are read (see

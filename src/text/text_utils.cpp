@@ -96,13 +96,6 @@ std::string TakeField(std::string& line, char separator) {
     return field;
 }
 
-std::string UpperAscii(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return out;
-}
-
 std::string LowerCp1250(std::string_view text) {
     std::string out(text);
     for (char& c : out) {

@@ -60,8 +60,7 @@ private:
 // The same idiom on a line held in a string.
 std::string TakeField(std::string& line, char separator = '=');
 
-// ASCII letter case, as tags and names are compared (LowerAscii in platform/ascii.h).
-std::string UpperAscii(std::string_view text);
+// ASCII letter case, as tags and names are compared: LowerAscii and UpperAscii in platform/ascii.h.
 
 // Lower case of every letter Windows-1250 has (Polish letters included), as learners' names
 // are compared.

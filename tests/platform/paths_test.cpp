@@ -52,13 +52,18 @@ TEST(Paths, DriveTagsAndSeparators) {
     EXPECT_EQ(WithTrailingSeparator("/opt/q/"), "/opt/q/");
 }
 
-TEST(Paths, ListFilesFiltersBySuffixAndSorts) {
+// Listed as Windows lists a directory for its visible entries: by name without regard to
+// letter case (upper case, so "_" comes after the letters), hidden names left out; directories
+// only when the listing includes directory entries.
+TEST(Paths, ListingsFilterBySuffixAndSortAsWindowsDoes) {
     test::TempDir dir;
-    dir.Write("cw_r/b.bc4", "");
-    dir.Write("cw_r/A.BC4", "");
-    dir.Write("cw_r/c.txt", "");
-    dir.Write("cw_r/sub.bc4/x", "");  // a directory is not a file
-    EXPECT_EQ(ListFiles(dir.Path() + "CW_R", ".bc4"), (std::vector<std::string>{"A.BC4", "b.bc4"}));
+    for (const char* name : {"cw_r/b.bc4", "cw_r/A.BC4", "cw_r/a_b.bc4", "cw_r/ab.bc4", "cw_r/c.txt", "cw_r/.hidden.bc4",
+                             "cw_r/._A.BC4"})
+        dir.Write(name, "");
+    dir.Write("cw_r/sub.bc4/x", "");
+    EXPECT_EQ(ListFiles(dir.Path() + "CW_R", ".bc4"), (std::vector<std::string>{"A.BC4", "ab.bc4", "a_b.bc4", "b.bc4"}));
+    EXPECT_EQ(ListEntries(dir.Path() + "CW_R", ".bc4"),
+              (std::vector<std::string>{"A.BC4", "ab.bc4", "a_b.bc4", "b.bc4", "sub.bc4"}));
     EXPECT_TRUE(ListFiles(dir.Path() + "none", ".bc4").empty());
 }
 

@@ -47,8 +47,20 @@ protected:
         dir.Write("cw_r/b_second.bc4", "header\r\nV002xx0161\r\n");
         dir.Write("cw_r/a_first.bc4", "header\r\nV001xx0361\r\n");
         dir.Write("cw_r/notes.txt", "not a word list");
+        dir.Write("cw_r/.a_first.bc4", "\x00\x05\x16\x07");  // a hidden copy another system left
     }
 };
+
+// Word lists are numbered in the order of the directory's listing, which counts a directory
+// entry too (it gives no exercises) and no hidden file.
+TEST_F(ExerciseTable, AWordListDirectoryTakesItsNumberAndAHiddenFileNone) {
+    dir.Write("cw_r/a_second.bc4/x", "");
+    BuildExerciseTable(table, course, state, kNow);
+    std::vector<std::string> lists;
+    for (const CW_Info& r : table.records)
+        if (r.Kind == 60) lists.push_back(r.Id + " " + r.Title);
+    EXPECT_EQ(lists, (std::vector<std::string>{"slo_1 SV001", "slo_3 SV002"}));
+}
 
 TEST_F(ExerciseTable, BuildsEveryFamilyInOrder) {
     BuildExerciseTable(table, course, state, kNow);
@@ -172,10 +184,12 @@ TEST_F(ExerciseTable, ACourseBeyondTheTableIsRefused) {
     EXPECT_EQ(table.records.size(), kMaxResults);
 }
 
-TEST(VocabularyFiles, AreNumberedByFileName) {
+// Numbered in the order in which Windows lists the directory, where the course and its
+// learners' results files were made: by name, letter case aside.
+TEST(VocabularyFiles, AreNumberedByFileNameLetterCaseAside) {
     test::TempDir dir;
     for (const char* name : {"m.bc4", "B.BC4", "a.bc4", "z.txt"}) dir.Write(std::string("cw_r/") + name, "");
-    EXPECT_EQ(VocabularyFiles(dir.Path()), (std::vector<std::string>{"B.BC4", "a.bc4", "m.bc4"}));
+    EXPECT_EQ(VocabularyFiles(dir.Path()), (std::vector<std::string>{"a.bc4", "B.BC4", "m.bc4"}));
 }
 
 }  // namespace

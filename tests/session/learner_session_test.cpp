@@ -139,6 +139,15 @@ TEST_F(OpenLearner, ANewLearnerGetsHisTableAndSettingsFile) {
     EXPECT_EQ(ctx.learner.results.records.size(), 2u) << "an existing table is read, not built again";
 }
 
+// A course of more exercises than a results file holds does not lock new learners out.
+TEST_F(OpenLearner, ACourseBeyondTheTablesCapacityGivesTheFirstExercisesAndAWarning) {
+    ctx.course.openTasks.resize(kMaxResults + 5, {1, 1, 2, "", ""});
+    ASSERT_TRUE(OpenLearnerFiles(ctx, learner2, 0));
+    EXPECT_EQ(ctx.learner.results.records.size(), kMaxResults);
+    EXPECT_EQ(dir.Read("2/qlr2_55").size(), kMaxResults * 548u);
+    EXPECT_EQ(messages.warnings.size(), 1u);
+}
+
 TEST_F(OpenLearner, AnUnreadableResultsFileStopsTheSignInAndIsLeftAlone) {
     std::filesystem::create_directories(dir.Path() + "2/qlr2_55");
     EXPECT_FALSE(OpenLearnerFiles(ctx, learner2, 0));
