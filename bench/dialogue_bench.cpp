@@ -53,13 +53,11 @@ std::string Tone(int milliseconds) {
     return WavFileBytes(samples, 22050);
 }
 
-// An installation with one dialogue of 25 lines of 24 words, its recordings and the pictures
-// the window draws.
+// An installation with one dialogue of 25 lines of 24 words and its recordings.
 class Installation {
 public:
     Installation() {
         dir_ = (std::filesystem::temp_directory_path() / "quillan-bench-dialogue").string() + "/";
-        std::filesystem::create_directories(dir_ + "gfx_r/ikony");
         std::filesystem::create_directories(dir_ + "learner");
         std::filesystem::create_directories(dir_ + "media/Dialogi");
         context.startup.ProgramDir = dir_;
@@ -78,14 +76,6 @@ public:
             WriteFileAtomically(context.startup.MediaDir + "Dialogi\\b" + std::to_string(n) + ".wav", Tone(n <= 2 ? 300 : 100));
         }
         context.course.dialogues = {d};
-        for (const char* name : {"dial_a", "dial_b", "dial_c", "dial_d", "dial_e", "img_mikrofon", "img_mikrofon_on", "img_0", "img_1"}) {
-            QImage picture(18, 18, QImage::Format_ARGB32);
-            picture.fill(QColor(0, 101, 156));
-            picture.save(QString::fromStdString(dir_ + "gfx_r/ikony/" + name + ".png"));
-        }
-        QImage question(40, 18, QImage::Format_ARGB32);
-        question.fill(QColor(245, 166, 35));
-        question.save(QString::fromStdString(dir_ + "gfx_r/ikony/img_pyt.png"));
         context.learner.results.file.path = dir_ + "learner/qlr2_55";
         context.learner.repetitions.file.path = dir_ + "learner/powt_qlr2_55";
         context.services.messages = &messages_;

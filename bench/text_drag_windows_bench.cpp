@@ -75,8 +75,6 @@ struct Windows : test::TextWindowFixture {
         }
         ctx.course.catalog.push_back(entry);
         AppendRecord(table, 46000.0, "zdd_1", "ZDD_0001", 59, 1);
-        Picture("gfx_r/ikony/img_pyt.png", 40, 18, Qt::white);
-        Picture("gfx_r/ikony/tmp_wykrzykniczek.png", 18, 18, Qt::yellow);
         Start();
         dd = OpenFromChart<TC_DDForm>(1, 1);
         dv = OpenFromChart<TC_DDVForm>(2, 1);

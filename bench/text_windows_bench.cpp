@@ -70,8 +70,6 @@ public:
             Picture("but_r/zakl/_" + N(n) + ".bmp", 64, 22, Qt::lightGray);
             Picture("but_r/zakl/_" + N(n) + "a.bmp", 64, 22, Qt::darkBlue);
         }
-        for (const char* name : {"img_normal", "img_checked", "img_bad", "tlo_wynik", "torcik"})
-            Picture(std::string("gfx_r/ikony/") + name + ".png", 18, 18, Qt::white);
         std::string typing = "GapWidth80\r\nTranslation:1\r\nBlankGaps:1\r\n";
         for (int line = 0; line < 70; ++line) {
             for (int i = 0; i < 20; ++i) typing += "&look+after\\take+care+of ";

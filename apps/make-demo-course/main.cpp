@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
         demo::WriteButtonStrips(installation);
         demo::WriteWindowPictures(installation);
         demo::WriteMainMenuPictures(installation);
-        demo::WriteDesignPictures(installation);
+        demo::WritePrintoutPictures(installation);
         demo::WriteMediaPictures(installation, spoken);
         const demo::SoundReport sounds = demo::WriteSounds(installation, spoken);
         const demo::VideoReport videos = demo::WriteVideos(installation, spoken);

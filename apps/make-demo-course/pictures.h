@@ -3,9 +3,8 @@
 // The picture groups of the installation; each writes its files with the shared style.
 
 #include <QImage>
+#include <QPainter>
 #include <QString>
-
-#include "glyphs.h"
 
 namespace demo {
 
@@ -25,14 +24,8 @@ inline constexpr Language kLanguages[] = {{0, "Lang_r\\0\\"}, {1, "Lang_r\\1\\"}
 void WriteButtonStrips(Installation& installation);     // but_r strips, tabs, flags
 void WriteWindowPictures(Installation& installation);   // gfx_r of both languages and the panels
 void WriteMainMenuPictures(Installation& installation); // gfx_r\Main_rozum.jpg, menu_video.jpg
-void WriteDesignPictures(Installation& installation);   // gfx_r\ikony, printout icons under htm_r
+void WritePrintoutPictures(Installation& installation); // icons of the printouts: htm_r, gfx_r\dialogA..E
 void WriteMediaPictures(Installation& installation, const CourseSources& sources);  // backgrounds, exercise pictures
-
-// Shared by several groups: a small icon tile (rounded square of a family colour with a white
-// glyph) and the badge of a dialogue speaker (letter A..E in a coloured circle).
-void PaintIconTile(QPainter& painter, const QRectF& box, Glyph glyph, const QColor& colour);
-void PaintSpeakerBadge(QPainter& painter, const QRectF& box, int speaker);
-QColor SpeakerColour(int speaker);
 
 // The light right-hand panel (100 x 768) of the exercise windows; with `stats` it also shows
 // the four counter icons of the sentence exercise.

@@ -4,23 +4,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-#include "glyphs.h"
-
 namespace demo {
-
-QFont Face(int pixelSize, bool bold) {
-    QFont font("DejaVu Sans");
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
-}
-
-void Smooth(QPainter& painter) {
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-}
 
 QImage Blank(int width, int height, const QColor& fill) {
     QImage image(width, height, QImage::Format_RGB32);

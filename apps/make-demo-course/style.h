@@ -1,7 +1,8 @@
 #pragma once
 
-// The one visual style of every picture the demo installation carries: a palette, a type face
-// and a few shapes (window title strips, cards, soft backdrops) that all pictures are built from.
+// The one visual style of every picture the demo installation carries: the program's palette,
+// type face and glyphs, and a few shapes (window title strips, cards, soft backdrops) that all
+// pictures are built from.
 
 #include <QColor>
 #include <QFont>
@@ -10,32 +11,18 @@
 #include <QRectF>
 #include <QString>
 
+#include "controls/design_style.h"
+#include "controls/glyphs.h"
+
 namespace demo {
 
-namespace palette {
-inline const QColor kInk{14, 42, 71};          // headings, dark panels
-inline const QColor kNavy{18, 58, 94};         // right-hand panels, title strips
-inline const QColor kBlue{0, 101, 156};        // primary: icons, result texts
-inline const QColor kSky{1, 153, 202};         // highlighted buttons, chart names
-inline const QColor kPen{51, 153, 204};        // thin lines
-inline const QColor kIce{233, 247, 250};       // row highlight, soft fills
-inline const QColor kMist{214, 232, 241};      // borders on light surfaces
-inline const QColor kSurface{246, 249, 251};   // window bodies
-inline const QColor kWhite{255, 255, 255};
-inline const QColor kText{31, 45, 61};
-inline const QColor kMuted{102, 102, 102};
-inline const QColor kAmber{245, 166, 35};      // warm accent
-inline const QColor kGreen{46, 158, 91};
-inline const QColor kRed{214, 69, 69};
-inline const QColor kKey{255, 0, 255};         // transparent colour of button strips
-}  // namespace palette
-
-// The course's type face at a pixel size (the program draws with Verdana, which it maps to
-// DejaVu Sans; the pictures use the same face so that they sit well with the program's text).
-QFont Face(int pixelSize, bool bold = false);
-
-// A painter with antialiasing for shapes and text.
-void Smooth(QPainter& painter);
+// The palette, the type face and the painter's settings are the program's own, so that the
+// course's pictures sit well with those the program draws; so is the glyph set.
+namespace palette = quillan::design::palette;
+using quillan::design::DrawGlyph;
+using quillan::design::Face;
+using quillan::design::Glyph;
+using quillan::design::Smooth;
 
 // A blank picture of the given size, filled with a colour.
 QImage Blank(int width, int height, const QColor& fill = palette::kWhite);

@@ -12,7 +12,6 @@
 #include <stdexcept>
 #include <vector>
 
-#include "glyphs.h"
 #include "installation.h"
 #include "source_text.h"
 #include "sources.h"

@@ -1,7 +1,5 @@
 #include "audio/resource_form.h"
 
-#include <QPainter>
-#include <QPainterPath>
 #include <string>
 #include <vector>
 
@@ -11,30 +9,6 @@
 
 namespace quillan {
 namespace {
-
-// The marks: a green tick for a right answer, a red cross for a wrong one.
-QPixmap Mark(bool right) {
-    QPixmap mark(18, 18);
-    mark.fill(Qt::transparent);
-    QPainter painter(&mark);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(right ? QColor(0x2e, 0x9e, 0x3c) : QColor(0xd0, 0x2a, 0x2a));
-    painter.drawEllipse(QRectF(0.5, 0.5, 17, 17));
-    painter.setPen(QPen(Qt::white, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(Qt::NoBrush);
-    if (right) {
-        QPainterPath tick;
-        tick.moveTo(4.5, 9.5);
-        tick.lineTo(7.8, 12.8);
-        tick.lineTo(13.5, 5.5);
-        painter.drawPath(tick);
-    } else {
-        painter.drawLine(QPointF(5.5, 5.5), QPointF(12.5, 12.5));
-        painter.drawLine(QPointF(12.5, 5.5), QPointF(5.5, 12.5));
-    }
-    return mark;
-}
 
 // The failed strips, one a line; a long list names the first few and counts the rest.
 std::string FailuresText(const std::vector<std::string>& failures) {
@@ -49,8 +23,8 @@ std::string FailuresText(const std::vector<std::string>& failures) {
 
 TForm5::TForm5(WindowContext context, QWidget* parent)
     : QWidget(parent),
-      stan_ok(Mark(true)),
-      stan_bad(Mark(false)),
+      stan_ok(IconPicture("stan_ok")),
+      stan_bad(IconPicture("stan_bad")),
       context_(context),
       player_(MediaPlayer1, *context.services.messages, context.startup) {
     setObjectName("TForm5");

@@ -114,7 +114,7 @@ TWyborForm::TWyborForm(AppContext& context, SharedForms& forms, ExerciseLauncher
 TWyborForm::~TWyborForm() = default;
 
 void TWyborForm::BuildChart(int mode) {
-    if (!pictures_.Loaded()) pictures_.Load(context_.startup.ProgramDir);
+    if (!pictures_.Loaded()) pictures_.Load();
     deleteTarget_ = nullptr;
     tree_.Build(context_, mode, context_.services.clock->Now());
     ResetView();

@@ -39,10 +39,10 @@ const std::vector<std::string>& ChartPictures::Names() {
     return names;
 }
 
-void ChartPictures::Load(const std::string& programDir) {
+void ChartPictures::Load() {
     pictures_.clear();
     for (const std::string& name : Names()) {
-        QPixmap picture = IconPicture(programDir, name);
+        QPixmap picture = IconPicture(name);
         if (!picture.isNull()) pictures_[name] = picture;
     }
     loaded_ = true;

@@ -13,12 +13,12 @@ class QPainter;
 namespace quillan {
 
 // The pictures the chart draws beside its lines (expand boxes, kind, level and done icons, the
-// result bar), read from the installation's "gfx_r\ikony\" by their names.
+// result bar): the program's own pictures by their names.
 class ChartPictures {
 public:
-    void Load(const std::string& programDir);
+    void Load();
     bool Loaded() const { return loaded_; }
-    // Null when the installation has no such picture.
+    // Null for a name without a picture.
     const QPixmap* Find(const std::string& name) const;
     // Sets a picture (the benchmark draws its own).
     void Set(const std::string& name, const QPixmap& picture) { pictures_[name] = picture; }

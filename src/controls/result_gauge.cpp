@@ -4,44 +4,13 @@
 #include <QPainter>
 
 #include "controls/gauge.h"
+#include "controls/pictures.h"
 #include "platform/qt/smooth_pictures.h"
 
 namespace quillan {
-namespace {
 
-// The gauge's own pictures until a window gives it others: a light plate, and thirteen pies
-// filled from none to whole.
-QPixmap DefaultPlate() {
-    QPixmap plate(200, 33);
-    plate.fill(Qt::transparent);
-    QPainter painter(&plate);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QColor(0x8c, 0xa6, 0xc0));
-    painter.setBrush(QColor(0xf2, 0xf6, 0xfa));
-    painter.drawRoundedRect(QRectF(0.5, 0.5, 199, 32), 6, 6);
-    return plate;
-}
-
-QPixmap DefaultPies() {
-    QPixmap strip(22 * 13, 22);
-    strip.fill(Qt::transparent);
-    QPainter painter(&strip);
-    painter.setRenderHint(QPainter::Antialiasing);
-    for (int i = 0; i < 13; ++i) {
-        const QRectF pie(22 * i + 1.5, 1.5, 19, 19);
-        painter.setPen(QColor(0x00, 0x65, 0x9c));
-        painter.setBrush(Qt::white);
-        painter.drawEllipse(pie);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(0x00, 0x65, 0x9c));
-        painter.drawPie(pie, 90 * 16, -i * 360 * 16 / 12);
-    }
-    return strip;
-}
-
-}  // namespace
-
-TPanel1::TPanel1(QWidget* parent) : QWidget(parent), tlo_(DefaultPlate()), torcik_(DefaultPies()), label_(new QLabel(this)) {
+TPanel1::TPanel1(QWidget* parent)
+    : QWidget(parent), tlo_(IconPicture("tlo_wynik")), torcik_(IconPicture("torcik")), label_(new QLabel(this)) {
     resize(200, 33);
     QFont font("Verdana");
     font.setPointSize(10);

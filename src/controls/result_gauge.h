@@ -8,8 +8,8 @@ class QLabel;
 namespace quillan {
 
 // The result gauge of the exercise windows: a background picture, the percentage as text and
-// one of 13 fill pictures (22 × 22, side by side in one strip). It starts with pictures of its
-// own; a window may give it others.
+// one of 13 fill pictures (22 × 22, side by side in one strip). It starts with the program's
+// pictures "tlo_wynik" and "torcik"; a window may give it others.
 class TPanel1 : public QWidget {
     Q_OBJECT
 public:

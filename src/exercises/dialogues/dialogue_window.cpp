@@ -334,18 +334,14 @@ TDialogi_Form::~TDialogi_Form() {
     exercise_.cancelPause = nullptr;
 }
 
-QPixmap TDialogi_Form::Icon(const char* name) const {
-    return IconPicture(context_.startup.ProgramDir, name);
-}
-
 void TDialogi_Form::LoadPictures() {
     const char* speakers[] = {"dial_a", "dial_b", "dial_c", "dial_d", "dial_e"};
-    for (size_t s = 0; s < dial.size(); ++s) dial[s] = Icon(speakers[s]);
-    img_pyt = Icon("img_pyt");
-    img_mikrofon = Icon("img_mikrofon");
-    img_mikrofon_on = Icon("img_mikrofon_on");
-    img_0 = Icon("img_0");
-    img_1 = Icon("img_1");
+    for (size_t s = 0; s < dial.size(); ++s) dial[s] = IconPicture(speakers[s]);
+    img_pyt = IconPicture("img_pyt");
+    img_mikrofon = IconPicture("img_mikrofon");
+    img_mikrofon_on = IconPicture("img_mikrofon_on");
+    img_0 = IconPicture("img_0");
+    img_1 = IconPicture("img_1");
     img_panel->setPixmap(LoadPicture(context_.startup.ProgramDir + "gfx_r\\panel_dialogi.bmp"));
     btn_tlumacz->setPixmap(forms_.form5->Flaga_Tlum);
     TMyImageList& images = forms_.form5->MyImageList1;
@@ -353,9 +349,6 @@ void TDialogi_Form::LoadPictures() {
     btn_dn->setPixmap(images.FramePixmap(pictures::ArrowDown, 0));
     btn_up->resize(btn_up->pixmap().isNull() ? QSize(24, 24) : btn_up->pixmap().size());
     btn_dn->resize(btn_dn->pixmap().isNull() ? QSize(24, 24) : btn_dn->pixmap().size());
-    const QPixmap plate = Icon("tlo_wynik"), pies = Icon("torcik");
-    if (!plate.isNull()) panel_wynik->SetTlo(plate);
-    if (!pies.isNull()) panel_wynik->SetTorcik(pies);
 }
 
 bool TDialogi_Form::OpenExercise(const std::string& exerciseId, int dialogueNumber, int variant) {

@@ -130,7 +130,6 @@ private:
     void Print();
     // A control other than a play button or a tab: whatever plays stops first.
     void Stop();
-    QPixmap Icon(const char* name) const;
 
     AppContext& context_;
     SharedForms& forms_;

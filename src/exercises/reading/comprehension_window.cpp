@@ -114,16 +114,12 @@ TRozumienieForm::TRozumienieForm(AppContext& context, SharedForms& forms, QWidge
 
 TRozumienieForm::~TRozumienieForm() = default;
 
-QPixmap TRozumienieForm::Icon(const char* name) const {
-    return IconPicture(context_.startup.ProgramDir, name);
-}
-
 bool TRozumienieForm::OpenExercise(const std::string& exerciseId, int number) {
     if (isVisible()) close();  // the exercise open before reports first
     picturesShown_ = {};
     if (!exercise_.Open(exerciseId, number)) return false;
-    shape1->setPixmap(Icon("znak_ok"));
-    shape2->setPixmap(Icon("znak_zle"));
+    shape1->setPixmap(IconPicture("znak_ok"));
+    shape2->setPixmap(IconPicture("znak_zle"));
     btn_play->setToolTip(ToQt(UiText(context_.course.interfaceTexts, 52)));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());

@@ -50,7 +50,6 @@ protected:
 
 private:
     void Refresh();
-    QPixmap Icon(const char* name) const;
 
     AppContext& context_;
     SharedForms& forms_;

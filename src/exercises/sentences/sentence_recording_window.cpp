@@ -139,10 +139,9 @@ TZdaniaNagrywanieForm::TZdaniaNagrywanieForm(AppContext& context, SharedForms& f
 TZdaniaNagrywanieForm::~TZdaniaNagrywanieForm() = default;
 
 bool TZdaniaNagrywanieForm::OpenExercise(const std::string& exerciseId, int catalogNumber) {
-    const std::string& dir = context_.startup.ProgramDir;
-    img_mikrofon = IconPicture(dir, "img_mikrofon");
-    img_mikrofon_on = IconPicture(dir, "img_mikrofon_on");
-    img_glosnik = IconPicture(dir, "img_glosnik");
+    img_mikrofon = IconPicture("img_mikrofon");
+    img_mikrofon_on = IconPicture("img_mikrofon_on");
+    img_glosnik = IconPicture("img_glosnik");
     img_Tlo->setPixmap(LoadPicture(context_.startup.ProgramDir + "gfx_r\\pod_pasek_help.bmp"));
     btn_slownik->setToolTip(ToQt(UiText(context_.course.interfaceTexts, 161)));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->geometry().center() - rect().center());

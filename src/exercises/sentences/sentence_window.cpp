@@ -256,11 +256,7 @@ TZdaniaForm::TZdaniaForm(AppContext& context, SharedForms& forms, QWidget* paren
 
 TZdaniaForm::~TZdaniaForm() = default;
 
-QPixmap TZdaniaForm::Icon(const char* name) const {
-    return IconPicture(context_.startup.ProgramDir, name);
-}
-
-void TZdaniaForm::SetRecordPicture(const char* name) { K_Nagraj->setPixmap(Icon(name)); }
+void TZdaniaForm::SetRecordPicture(const char* name) { K_Nagraj->setPixmap(IconPicture(name)); }
 
 bool TZdaniaForm::OpenExercise(const std::string& exerciseId, int package, int kind) {
     if (isVisible()) close();  // the exercise open before reports first

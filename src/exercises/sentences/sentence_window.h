@@ -78,7 +78,6 @@ private:
     void Check();
     void ShowAnswer();
     void SetRecordPicture(const char* name);
-    QPixmap Icon(const char* name) const;
 
     AppContext& context_;
     SharedForms& forms_;

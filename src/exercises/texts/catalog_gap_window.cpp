@@ -78,10 +78,10 @@ TZdaniaDDSameForm::TZdaniaDDSameForm(AppContext& context, SharedForms& forms, QW
     lbl_kosz->hide();
 
     board_ = new GapBoardView(*this, GapWindow::Catalog, ToQt(context_.startup.InterfaceFont), kBox);
-    const QPixmap question = IconPicture(context_.startup.ProgramDir, "img_pyt");
+    const QPixmap question = IconPicture("img_pyt");
     board_->SetPictures(question, forms_.form5->stan_ok, forms_.form5->stan_bad);
     const QPixmap flag = forms_.form5->Flaga_1.isNull() ? QPixmap() : forms_.form5->Flaga_1.scaled(kIconSize, kIconSize);
-    const QPixmap speaker = IconPicture(context_.startup.ProgramDir, "img_glosnik");
+    const QPixmap speaker = IconPicture("img_glosnik");
     board_->SetIconWidths(kIconSize, kIconSize);
     for (int i = 0; i < kCatalogSentenceLimit; ++i) {
         const size_t k = static_cast<size_t>(i);
@@ -199,10 +199,6 @@ void TZdaniaDDSameForm::FormShow() {
     const StartupState& state = context_.startup;
     Image2->setPixmap(LoadPicture(state.ProgramDir + "gfx_r\\panel_prawy_teksty_" + state.CourseLetter + ".bmp"));
     btn_slownik->setToolTip(ToQt(UiText(context_.course.interfaceTexts, 161)));
-    const QPixmap plate = IconPicture(state.ProgramDir, "tlo_wynik");
-    const QPixmap pies = IconPicture(state.ProgramDir, "torcik");
-    if (!plate.isNull()) panel_wynik->SetTlo(plate);
-    if (!pies.isNull()) panel_wynik->SetTorcik(pies);
 }
 
 void TZdaniaDDSameForm::ShowBoard() {

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "controls/pictures.h"
 #include "exercises/texts/label_drag.h"
 #include "exercises/texts/marked_text_painter.h"
 #include "exercises/texts/paint_box.h"
@@ -54,7 +55,7 @@ TC_DDForm::TC_DDForm(AppContext& context, SharedForms& forms, CurrentText& text,
     drag_->onStart = [this](int label) { return exercise_.StartDrag(label); };
     drag_->onDrop = [this](int label, QPoint at) { Dropped(label, at); };
     drag_->onCancel = [this](int) { PlaceLabels(); };
-    wykrzyknik_ = Icon("tmp_wykrzykniczek");
+    wykrzyknik_ = IconPicture("tmp_wykrzykniczek");
 }
 
 TC_DDForm::~TC_DDForm() = default;

@@ -1,5 +1,6 @@
 #include "exercises/texts/gap_text_window.h"
 
+#include "controls/pictures.h"
 #include "exercises/texts/gap_board_view.h"
 #include "exercises/texts/label_drag.h"
 #include "exercises/texts/paint_box.h"
@@ -25,7 +26,7 @@ TZdaniaDDForm::TZdaniaDDForm(AppContext& context, SharedForms& forms, CurrentTex
       exercise_(*context.services.random),
       board_(new GapBoardView(*this, GapWindow::GapText, ToQt(context.startup.InterfaceFont), kBox)) {
     board_->Pb->stackUnder(pb_polecenie);
-    board_->SetPictures(Icon("img_pyt"), RightMark(), WrongMark());
+    board_->SetPictures(IconPicture("img_pyt"), RightMark(), WrongMark());
     board_->onStart = [this](int label) { return exercise_.StartDrag(label); };
     board_->onDrop = [this](int label, QPoint at) { Dropped(label, at); };
 }

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "controls/picture_controls.h"
+#include "controls/pictures.h"
 #include "exercises/texts/content_source.h"
 #include "exercises/texts/marked_text_painter.h"
 #include "exercises/texts/paint_box.h"
@@ -30,9 +31,9 @@ TC_MC_Form::TC_MC_Form(AppContext& context, SharedForms& forms, CurrentText& tex
     pb_tresc->onMouseDown = [this](QPoint at, Qt::MouseButton button) { MouseDown(at, button); };
     btn_up->raise();
     btn_dn->raise();
-    img_normal = Icon("img_normal");
-    img_checked = Icon("img_checked");
-    img_bad = Icon("img_bad");
+    img_normal = IconPicture("img_normal");
+    img_checked = IconPicture("img_checked");
+    img_bad = IconPicture("img_bad");
 }
 
 void TC_MC_Form::PrepareContent(const TextExercise& exercise) {

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "controls/pictures.h"
 #include "exercises/texts/label_drag.h"
 #include "exercises/texts/paint_box.h"
 #include "exercises/texts/text_exercise_content.h"
@@ -33,7 +34,7 @@ TC_DDVForm::TC_DDVForm(AppContext& context, SharedForms& forms, CurrentText& tex
     lbl_tmp->setFont(measureFont);
     lbl_tmp->hide();
 
-    wykrzyknik_ = Icon("tmp_wykrzykniczek");
+    wykrzyknik_ = IconPicture("tmp_wykrzykniczek");
     QFont wordFont(ToQt(context.startup.InterfaceFont));
     wordFont.setPixelSize(13);
     for (int i = 0; i < kDvItemLimit; ++i) {

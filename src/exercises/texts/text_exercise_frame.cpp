@@ -163,10 +163,6 @@ std::string TextExerciseFrame::HeaderField(int k) const {
     return NthHashField(context_.course.textExercises[static_cast<size_t>(entry_) - 1].Header, k);
 }
 
-QPixmap TextExerciseFrame::Icon(const char* name) const {
-    return IconPicture(context_.startup.ProgramDir, name);
-}
-
 const QPixmap& TextExerciseFrame::RightMark() const { return forms_.form5->stan_ok; }
 const QPixmap& TextExerciseFrame::WrongMark() const { return forms_.form5->stan_bad; }
 
@@ -251,9 +247,6 @@ void TextExerciseFrame::FormShow() {
     const std::string panel = state.ProgramDir + "gfx_r\\panel_prawy_teksty_" + state.CourseLetter + ".bmp";
     Image2->setPixmap(LoadPicture(panel));
     if (missing.empty() && Image2->pixmap().isNull()) missing = panel;
-    const QPixmap plate = Icon("tlo_wynik"), pies = Icon("torcik");
-    if (!plate.isNull()) panel_wynik->SetTlo(plate);
-    if (!pies.isNull()) panel_wynik->SetTorcik(pies);
     btn_up->setPixmap(forms_.form5->MyImageList1.FramePixmap(pictures::ArrowUp, 0));
     btn_dn->setPixmap(forms_.form5->MyImageList1.FramePixmap(pictures::ArrowDown, 0));
     ShowTabs(missing);

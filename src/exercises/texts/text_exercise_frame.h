@@ -131,8 +131,6 @@ protected:
     CurrentText& Text() const { return text_; }
     // Header field k of the entry shown (field k: the text between the (k - 1)-th and the k-th "#").
     std::string HeaderField(int k) const;
-    // A picture the windows keep themselves: ProgramDir + "gfx_r\ikony\" + name + ".png".
-    QPixmap Icon(const char* name) const;
     // The shared marks beside judged answers (18 x 18).
     const QPixmap& RightMark() const;
     const QPixmap& WrongMark() const;

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "controls/picture_controls.h"
+#include "controls/pictures.h"
 #include "exercises/texts/content_source.h"
 #include "exercises/texts/marked_text_painter.h"
 #include "exercises/texts/paint_box.h"
@@ -28,9 +29,9 @@ TC_TF_Form::TC_TF_Form(AppContext& context, SharedForms& forms, CurrentText& tex
     pb_tresc->setObjectName("pb_tresc");
     pb_tresc->setGeometry(50, 150, 815, 575);
     pb_tresc->onPaint = [this](QPainter& painter) { Paint(painter); };
-    img_normal = Icon("img_normal");
-    img_checked = Icon("img_checked");
-    img_bad = Icon("img_bad");
+    img_normal = IconPicture("img_normal");
+    img_checked = IconPicture("img_checked");
+    img_bad = IconPicture("img_bad");
     const int size = img_normal.isNull() ? 17 : img_normal.width();
     for (int i = 0; i < kTfStatementLimit; ++i) {
         const size_t k = static_cast<size_t>(i);

@@ -274,10 +274,6 @@ TForm4::TForm4(AppContext& context, SharedForms& forms, QWidget* parent)
 
 TForm4::~TForm4() = default;
 
-QPixmap TForm4::Icon(const char* name) const {
-    return IconPicture(context_.startup.ProgramDir, name);
-}
-
 bool TForm4::OpenExercise(const std::string& exerciseId, const std::string& wordListName, int requestedStage) {
     const std::string path = context_.startup.ProgramDir + "cw_r\\" + wordListName + ".bc4";
     try {
@@ -297,19 +293,16 @@ bool TForm4::OpenExercise(const std::string& exerciseId, const std::string& word
     std::string missing = img_panel->pixmap().isNull() ? panel : std::string();
     TMyImageList& images = forms_.form5->MyImageList1;
     for (int k = 0; k < 4; ++k) Wyr[static_cast<size_t>(k)]->setPixmap(images.FramePixmap(pictures::BookmarkA + k, 0));
-    img_ok->setPixmap(Icon("werdykt_ok"));
-    img_bad->setPixmap(Icon("werdykt_zle"));
-    dxramka_mat->Img_mik = Icon("img_mikrofon");
-    dxramka_mat->Img_mik_on = Icon("img_mikrofon_on");
-    dxramka_mat->img_glosnik = Icon("img_glosnik");
+    img_ok->setPixmap(IconPicture("werdykt_ok"));
+    img_bad->setPixmap(IconPicture("werdykt_zle"));
+    dxramka_mat->Img_mik = IconPicture("img_mikrofon");
+    dxramka_mat->Img_mik_on = IconPicture("img_mikrofon_on");
+    dxramka_mat->img_glosnik = IconPicture("img_glosnik");
     g_zdanie->setPixmap(dxramka_mat->img_glosnik);
-    img_glosnik2->setPixmap(Icon("img_glosnik2"));
+    img_glosnik2->setPixmap(IconPicture("img_glosnik2"));
     img_glosnik2->resize(18, 18);
     f_zdanie->setPixmap(forms_.form5->Flaga_Tlum);
-    tlumacz_tlo->setPixmap(Icon("tlumacz_tlo"));
-    const QPixmap plate = Icon("tlo_wynik"), pies = Icon("torcik");
-    if (!plate.isNull()) panel_wynik->SetTlo(plate);
-    if (!pies.isNull()) panel_wynik->SetTorcik(pies);
+    tlumacz_tlo->setPixmap(IconPicture("tlumacz_tlo"));
     btn_lista_gora->setPixmap(images.FramePixmap(pictures::ListUp, 0));
     btn_lista_dol->setPixmap(images.FramePixmap(pictures::ListDown, 0));
     for (int n = 1; n <= 5 && missing.empty(); ++n)

@@ -86,7 +86,6 @@ private:
     void PointerOverList(QPoint at);
     void HideTranslation();
     void ScrollList(int rows);
-    QPixmap Icon(const char* name) const;
 
     AppContext& context_;
     SharedForms& forms_;

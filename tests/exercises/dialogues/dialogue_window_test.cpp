@@ -29,12 +29,8 @@ class DialogueWindow : public ::testing::Test, public test::DialogueFixture {
 protected:
     void SetUp() override {
         std::filesystem::create_directories(dir.Path() + "but_r/zakl");
-        std::filesystem::create_directories(dir.Path() + "gfx_r/ikony");
         for (int n = 1; n <= 5; ++n)
             for (const char* suffix : {"", "a"}) Picture("but_r/zakl/dial_" + std::to_string(n) + suffix + ".bmp", 64, 22);
-        for (const char* name : {"dial_a", "dial_b", "dial_c", "dial_d", "dial_e", "img_mikrofon", "img_mikrofon_on", "img_0", "img_1"})
-            Picture(std::string("gfx_r/ikony/") + name + ".png", 18, 18);
-        Picture("gfx_r/ikony/img_pyt.png", 40, 18);
         forms = std::make_unique<SharedForms>(ctx, printer);
         ctx.services.soundPlayer = &player;  // the fake instead of the real one
         form = std::make_unique<TDialogi_Form>(ctx, *forms);
@@ -157,6 +153,18 @@ TEST_F(DialogueWindow, ARoleReadsThroughTheOthersLinesByItsTimer) {
     EXPECT_FALSE(Ex().Lines()[1].active);
     player.Finish();
     EXPECT_EQ(Ex().PlaybackState(), "");
+}
+
+// The speakers, roles, microphones and the empty gap are the window's own pictures: the
+// installation has none of them.
+TEST_F(DialogueWindow, ItsPicturesAreItsOwn) {
+    Use(test::Alternating(4, "TTTTT"));
+    ASSERT_TRUE(form->OpenExercise("dia_1", 1, 2));
+    for (size_t s = 0; s < form->dial.size(); ++s) EXPECT_EQ(form->dial[s].size(), QSize(18, 18)) << s;
+    for (const QPixmap* picture : {&form->img_mikrofon, &form->img_mikrofon_on, &form->img_0, &form->img_1})
+        EXPECT_EQ(picture->size(), QSize(18, 18));
+    EXPECT_EQ(form->img_pyt.size(), QSize(40, 18));
+    EXPECT_EQ(form->Nag[0]->pixmap().size(), QSize(18, 18)) << "the microphone beside the first line";
 }
 
 TEST_F(DialogueWindow, SpeakingRecordsALineBesideItAndScrolls) {

@@ -53,8 +53,6 @@ public:
             Picture("but_r/zakl/_" + std::to_string(n) + ".bmp", 64, 22, Qt::lightGray);
             Picture("but_r/zakl/_" + std::to_string(n) + "a.bmp", 64, 22, Qt::darkBlue);
         }
-        for (const char* box : {"img_normal", "img_checked", "img_bad"})
-            Picture(std::string("gfx_r/ikony/") + box + ".png", 18, 18, Qt::white);
     }
 
     void Picture(const std::string& relative, int width, int height, const QColor& colour) {

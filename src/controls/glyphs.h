@@ -1,13 +1,14 @@
 #pragma once
 
-// Line icons drawn on a 24 x 24 grid and scaled to any box: the pictures of every button and
-// icon of the installation come from this one set, so they share their stroke and proportions.
+// Line icons drawn on a 24 x 24 grid and scaled to any box: the program's own small pictures and
+// the button and icon pictures of the demo installation come from this one set, so they share
+// their stroke and proportions.
 
 #include <QColor>
 #include <QPainter>
 #include <QRectF>
 
-namespace demo {
+namespace quillan::design {
 
 enum class Glyph {
     Play, Pause, Stop, Check, Cross, ArrowUp, ArrowDown, ArrowLeft, ArrowRight, ChevronUp, ChevronDown,
@@ -22,4 +23,4 @@ enum class Glyph {
 // in one colour. `weight` scales the stroke (1 = the set's normal stroke).
 void DrawGlyph(QPainter& painter, Glyph glyph, const QRectF& box, const QColor& colour, qreal weight = 1.0);
 
-}  // namespace demo
+}  // namespace quillan::design

@@ -1,4 +1,4 @@
-#include "glyphs.h"
+#include "controls/glyphs.h"
 
 #include <QPainterPath>
 #include <QPolygonF>
@@ -6,9 +6,9 @@
 #include <QtMath>
 #include <initializer_list>
 
-#include "style.h"
+#include "controls/design_style.h"
 
-namespace demo {
+namespace quillan::design {
 namespace {
 
 // Drawing helpers on the 24-unit grid; the painter already carries the scale.
@@ -560,4 +560,4 @@ void DrawGlyph(QPainter& painter, Glyph glyph, const QRectF& box, const QColor& 
     painter.restore();
 }
 
-}  // namespace demo
+}  // namespace quillan::design
