@@ -15,7 +15,14 @@ LinkReply ClassroomClient::Exchange(std::string bytes, ReplyForm form, size_t bl
     request.bytes = std::move(bytes);
     request.form = form;
     request.blockSize = blockSize;
-    if (form == ReplyForm::Stream && request.bytes.starts_with(kLessonsCommand)) request.complete = LessonsReplyComplete;
+    // The most a reply may hold: a line, the block asked for, a whole results table, or the
+    // lessons and assignments the program holds (that reply ends where its counts say).
+    request.maxBytes = form == ReplyForm::Block ? blockSize : kMaxLineBytes;
+    if (form == ReplyForm::Stream) {
+        const bool lessons = request.bytes.starts_with(kLessonsCommand);
+        request.maxBytes = lessons ? kMaxLessonsReplyBytes : kMaxResultsFileBytes;
+        if (lessons) request.complete = LessonsReplyComplete;
+    }
     return link_.Exchange(request);
 }
 

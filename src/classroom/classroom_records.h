@@ -30,6 +30,9 @@ inline constexpr size_t kMaxAssignments = 3000;
 inline constexpr size_t kMaxLessonExercises = 100;
 inline constexpr size_t kLessonNameCapacity = 192;
 inline constexpr size_t kLessonExerciseNameCapacity = 100;
+// The largest reply to GIL: that the program takes: the most lessons and assignments it holds.
+inline constexpr size_t kMaxLessonsReplyBytes =
+    4 + kMaxLessons * kLessonRecordSize + 4 + kMaxAssignments * kAssignmentRecordSize;
 // Exercise references in this range are teacher-assigned open exercises ("Otw_" + number).
 inline constexpr std::int32_t kFirstOpenExercise = 2000, kLastOpenExercise = 3999;
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <regex>
 
 #include "platform/cp1250.h"
 #include "platform/errors.h"
@@ -23,6 +24,28 @@ std::optional<long long> Number(const std::string& text, long long low, long lon
     } catch (const ConversionError&) {
         return std::nullopt;
     }
+}
+
+// The time of day of a sent record, as a fraction of a day. Programs write it in the system's
+// long time format with "-" between hours, minutes and seconds, so it need not be ours
+// ("14-07-09"): a part may have one digit ("9-05-03", "21-5-3"), the seconds may be missing,
+// ":" may stand for "-", and a 12-hour clock adds AM or PM ("9-05-03 PM"). Nothing when the
+// text is no such time.
+std::optional<DayNumber> TimeOfDay(const std::string& text) {
+    static const std::regex pattern(R"(\s*(\d{1,2})[-:](\d{1,2})(?:[-:](\d{1,2}))?\s*(?:([AaPp])[Mm])?\s*)");
+    std::smatch m;
+    if (!std::regex_match(text, m, pattern)) return std::nullopt;
+    DateTimeParts p;
+    p.hour = std::stoi(m[1]);
+    p.minute = std::stoi(m[2]);
+    p.second = m[3].matched ? std::stoi(m[3]) : 0;
+    if (m[4].matched) {
+        if (p.hour < 1 || p.hour > 12) return std::nullopt;
+        const bool pm = m[4] == "P" || m[4] == "p";
+        p.hour = p.hour % 12 + (pm ? 12 : 0);  // 12 AM is midnight, 12 PM noon
+    }
+    if (p.hour > 23 || p.minute > 59 || p.second > 59) return std::nullopt;
+    return ToDayNumber(p);
 }
 
 }  // namespace
@@ -132,9 +155,10 @@ std::optional<CW_Info> ParseRecordFields(const std::vector<std::string>& f) {
                reserved3 = Number(f[t + 10], kInt32Low, kInt32High), lessonMode = Number(f[t + 13], 0, kByte);
     if (!kind || !key || !level || !result || !doneCount || !completed || !reserved2 || !reserved3 || !lessonMode)
         return std::nullopt;
-    DayNumber date = 0, time = 0;
-    if (f[t + 3].size() != 10 || !ParseDateTime(f[t + 3], date) || !ParseDateTime("1899-12-30 " + f[t + 11], time))
-        return std::nullopt;
+    DayNumber date = 0;
+    if (f[t + 3].size() != 10 || !ParseDateTime(f[t + 3], date)) return std::nullopt;
+    // A learner's result is not refused for a time that cannot be read: it keeps its day.
+    const DayNumber time = TimeOfDay(f[t + 11]).value_or(0);
 
     CW_Info r;
     r.Id = f[0].substr(0, kIdCapacity);

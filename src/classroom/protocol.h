@@ -26,6 +26,12 @@ inline constexpr std::string_view kLessonsCommand = "GIL:";
 inline constexpr std::string_view kRecordResultCommand = "RCW:";
 inline constexpr std::string_view kChangePasswordCommand = "CHP:";
 
+// The longest line either side reads, a request line or a reply line (without its line end),
+// and the largest results file either side takes: a whole results table. More is a faulty
+// peer, and is not read on.
+inline constexpr size_t kMaxLineBytes = 64 * 1024;
+inline constexpr size_t kMaxResultsFileBytes = kMaxResults * kCwInfoSize;
+
 // The reply line that means success for RCW: and CHP:.
 inline constexpr std::string_view kTrueReply = "TRUE";
 inline constexpr std::string_view kFalseReply = "FALSE";
@@ -115,8 +121,10 @@ std::optional<RequestParts> ParseRequestLine(std::string_view line);
 
 // The record of an RCW: request from its 17 fields (the fields after the identification). The
 // title may hold "#": the id is the first field, the last fifteen are counted from the end and
-// what lies between is the title. LastDone is the sent date with the sent time of day. Nothing
-// when a number is not a decimal integer within its field's range or the date or time is not
+// what lies between is the title. LastDone is the sent date with the sent time of day, read in
+// the long time formats other programs may send too (one or two digits a part, AM or PM after
+// it); a time that cannot be read leaves the date alone (midnight), so that the result is kept.
+// Nothing when a number is not a decimal integer within its field's range or the date is not
 // one; strings longer than their field are cut as the record stores them.
 std::optional<CW_Info> ParseRecordFields(const std::vector<std::string>& recordFields);
 

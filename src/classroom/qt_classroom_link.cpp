@@ -20,7 +20,8 @@ public:
     LinkReply Run() {
         QObject::connect(&socket_, &QTcpSocket::connected, [this] { Connected(); });
         QObject::connect(&socket_, &QTcpSocket::readyRead, [this] {
-            received_ += socket_.readAll().toStdString();
+            if (finished_) return;
+            Receive();
             Check();
         });
         QObject::connect(&socket_, &QTcpSocket::disconnected, [this] { Closed(); });
@@ -45,30 +46,48 @@ private:
         if (request_.form == ReplyForm::None) socket_.disconnectFromHost();
     }
 
-    // Ends the request as soon as what arrived is the whole reply.
+    void Receive() {
+        const QByteArray bytes = socket_.readAll();
+        // Nothing is awaited after an upload: what a server sends then is not kept.
+        if (request_.form != ReplyForm::None) received_.append(bytes.constData(), static_cast<size_t>(bytes.size()));
+    }
+
+    // Ends the request as soon as what arrived is the whole reply, or more than it may hold.
     void Check() {
         switch (request_.form) {
         case ReplyForm::None:
             return;
-        case ReplyForm::Line:
-            if (const auto lf = received_.find('\n'); lf != std::string::npos) {
+        case ReplyForm::Line: {
+            const auto lf = received_.find('\n');
+            if ((lf == std::string::npos ? received_.size() : lf) > request_.maxBytes) {
+                TooLong();
+            } else if (lf != std::string::npos) {
                 std::string line = received_.substr(0, lf);
                 if (!line.empty() && line.back() == '\r') line.pop_back();
                 Finish(std::move(line));
             }
             return;
+        }
         case ReplyForm::Block:
             if (received_.size() >= request_.blockSize) Finish(received_.substr(0, request_.blockSize));
             return;
         case ReplyForm::Stream:
-            if (request_.complete && request_.complete(received_)) Finish(received_);
+            if (request_.complete && request_.complete(received_))
+                Finish(received_);
+            else if (received_.size() > request_.maxBytes)
+                TooLong();
             return;
         }
     }
 
+    void TooLong() {
+        Fail(Utf8ToCp1250("odpowiedź serwera jest dłuższa, niż program przyjmuje (ponad " +
+                          std::to_string(request_.maxBytes) + " bajtów)"));
+    }
+
     void Closed() {
         if (finished_) return;
-        received_ += socket_.readAll().toStdString();
+        Receive();
         Check();
         if (finished_) return;
         // A stream ends with the connection; an upload ends with our own close, made after its

@@ -23,6 +23,11 @@ struct LinkRequest {
     // Stream only: true once the bytes received so far are the whole reply, so that a server
     // keeping the connection open is not waited for.
     std::function<bool(std::string_view received)> complete;
+    // Line and stream: the most bytes the reply may hold (a line's bytes before its LF). A reply
+    // that grows beyond it ends the request as failed at once, so that a faulty service cannot
+    // make the program's memory grow while it waits. A block holds `blockSize`; nothing is kept
+    // of what comes after an upload.
+    size_t maxBytes = 64 * 1024;
 };
 
 struct LinkReply {

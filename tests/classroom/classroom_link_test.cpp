@@ -162,6 +162,71 @@ TEST(ClassroomLink, AServerThatMisbehavesEndsTheRequestWithinTheLimit) {
     EXPECT_EQ(toSilent.ChangePassword("ola", "a", "b"), PasswordChangeErrorMessage());
 }
 
+// Sends `head`, then more and more for as long as the connection lasts.
+void Flood(QTcpSocket& socket, const QByteArray& head) {
+    const QByteArray more(1 << 20, 'x');
+    QObject::connect(&socket, &QTcpSocket::bytesWritten, &socket, [&socket, more] {
+        if (socket.state() == QAbstractSocket::ConnectedState && socket.bytesToWrite() < more.size())
+            socket.write(more);
+    });
+    socket.write(head + more);
+}
+
+QByteArray Bytes(const std::string& bytes) { return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())); }
+
+// A faulty service on the port: a reply that grows beyond what its request can hold ends the
+// request with its failure message at once, rather than after the time limit with the
+// program's memory grown meanwhile. Replies as large as the program takes still come through.
+TEST(ClassroomLink, AReplyBeyondWhatItsRequestCanHoldEndsTheRequestAtOnce) {
+    const auto limit = 20s;
+    const Identity who{"ola", "pw", "qlr2_55"};
+    const std::string tooMuch = "odpowiedź serwera jest dłuższa, niż program przyjmuje (ponad ";
+    struct Case {
+        const char* what;
+        std::function<void(QTcpSocket&)> serve;
+        std::function<std::string(ClassroomClient&)> ask;  // the message the learner is shown
+        std::string shown;
+    };
+    const Case cases[] = {
+        {"a reply line that never ends", [](QTcpSocket& s) { Flood(s, {}); },
+         [&](ClassroomClient& c) { return c.RecordResult(who, CW_Info{}); },
+         RecordErrorMessage(Utf8ToCp1250(tooMuch + "65536 bajtów)"))},
+        {"a login reply line that never ends", [](QTcpSocket& s) { Flood(s, "1#1#"); },
+         [&](ClassroomClient& c) { return c.LogIn(who).message; },
+         LoginConnectionErrorMessage(Utf8ToCp1250(tooMuch + "65536 bajtów)"))},
+        {"a whole results table",
+         [](QTcpSocket& s) {
+             s.write(QByteArray(static_cast<qsizetype>(kMaxResults * kCwInfoSize), '\0'));
+             s.disconnectFromHost();
+         },
+         [&](ClassroomClient& c) { return c.DownloadResults(who).message; }, ""},
+        {"a results file of a record more than the table holds",
+         [](QTcpSocket& s) {
+             s.write(QByteArray(static_cast<qsizetype>((kMaxResults + 1) * kCwInfoSize), '\0'));
+             s.disconnectFromHost();
+         },
+         [&](ClassroomClient& c) { return c.DownloadResults(who).message; }, DownloadErrorMessage()},
+        {"a results file that never ends", [](QTcpSocket& s) { Flood(s, {}); },
+         [&](ClassroomClient& c) { return c.DownloadResults(who).message; }, DownloadErrorMessage()},
+        {"lessons whose counts say more than the program holds",
+         [](QTcpSocket& s) { Flood(s, Bytes(BigEndianInt(0x7fffffff))); },
+         [&](ClassroomClient& c) { return c.GetLessons(who).message; }, LessonsErrorMessage()},
+        {"lessons as many as their counts say, and more after them",
+         [](QTcpSocket& s) { Flood(s, Bytes(LessonsReplyBytes({TeacherLesson{}}, {}))); },
+         [&](ClassroomClient& c) { return c.GetLessons(who).message; }, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScriptedServer server([&c](QTcpSocket& s, const QByteArray&) { c.serve(s); });
+        QtClassroomLink link(server.Port(), limit);
+        ClassroomClient client(link, "127.0.0.1");
+        QElapsedTimer t;
+        t.start();
+        EXPECT_EQ(Cp1250ToUtf8(c.ask(client)), Cp1250ToUtf8(c.shown));
+        EXPECT_LT(t.elapsed(), 10000) << "well within the time limit";
+    }
+}
+
 TEST(ClassroomLink, WhileItWaitsNoInputReachesTheWindowsAndNoSecondRequestStarts) {
     QtClassroomLink* linkInUse = nullptr;
     bool guarded = false;
@@ -180,6 +245,12 @@ TEST(ClassroomLink, WhileItWaitsNoInputReachesTheWindowsAndNoSecondRequestStarts
 }
 
 // ---- Against the classroom server ----
+
+// A learner who types the right password after many wrong ones waits for the server's slowing
+// down, and then for the hashing: the longest wait must leave the program's reply limit room.
+TEST(ClassroomLink, TheServersLongestWaitAfterWrongPasswordsIsWellWithinTheReplyLimit) {
+    EXPECT_LE(LoginThrottle::DelayAfter(1000) * 3, QtClassroomLink::kReplyLimit);
+}
 
 const std::string kServerProgram = std::string(QUILLAN_BINARY_DIR) + "/apps/quillan-classroom/quillan-classroom";
 

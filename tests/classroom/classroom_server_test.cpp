@@ -116,6 +116,35 @@ TEST_P(Server, ALoginAsTheProgramMakesItFromTheFirstUploadToAPasswordChange) {
     EXPECT_EQ(server_->Terminate(), 0) << "stopped by SIGTERM, it ends cleanly";
 }
 
+// A result sent by another program, whose system writes the time of day its own way, is kept;
+// so is one whose time cannot be read, with the day alone.
+TEST_P(Server, AResultIsKeptWhateverLongTimeFormatItsTimeOfDayComesIn) {
+    AddLearner("jan", "tajne");
+    Start();
+    const Identity jan{"jan", "tajne", kCourse};
+    ASSERT_TRUE(Upload(jan, Table({"tek_1", "tek_2", "tek_3"})));
+    struct Case {
+        const char* id;
+        const char* time;
+        const char* kept;
+    };
+    const Case cases[] = {{"tek_1", "9-05-03 PM", "2026-12-09 21-05-03"},
+                          {"tek_2", "9-5-3", "2026-12-09 09-05-03"},
+                          {"tek_3", "o 9 rano", "2026-12-09 00-00-00"}};
+    for (const Case& c : cases)
+        EXPECT_EQ(Ask(std::string("RCW:jan#tajne#qlr2_55#") + c.id + "#Title " + c.id + "#40#0#1#2026-12-09#75#1#1#D##0#0#" +
+                      c.time + "#L#0##\r\n"),
+                  "TRUE\r\n")
+            << c.time;
+    const std::vector<CW_Info> stored = DecodeResults(Ask(DownloadResultsRequest(jan)));
+    ASSERT_EQ(stored.size(), 3u);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(stored[i].Result, 75) << cases[i].time;
+        EXPECT_EQ(FormatDateTime(stored[i].LastDone), cases[i].kept) << cases[i].time;
+        EXPECT_EQ(FormatTime(stored[i].TimeDone), std::string(cases[i].kept).substr(11)) << cases[i].time;
+    }
+}
+
 TEST_P(Server, AWrongPasswordChangesNothingAndNobodyReachesAnotherLearnersData) {
     AddLearner("jan", "tajne");
     AddLearner("ewa", "inne", {true, true, false});

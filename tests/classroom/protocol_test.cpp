@@ -8,6 +8,7 @@
 
 #include "classroom/classroom_messages.h"
 #include "platform/cp1250.h"
+#include "platform/day_date.h"
 
 namespace quillan::classroom {
 namespace {
@@ -201,7 +202,7 @@ TEST(ServerSide, RecordFieldsOutOfTheirRangesAreRefused) {
     };
     const Case cases[] = {
         {2, "256"}, {2, "x"},  {3, "-1"}, {4, ""},  {5, "2024-13-01"}, {5, "2024-03-05 10:00"}, {6, "101"},
-        {6, "-1"},  {7, "-3"}, {8, "1x"}, {11, "99999999999"}, {13, "25-00-00"}, {13, "noon"},   {15, "256"},
+        {6, "-1"},  {7, "-3"}, {8, "1x"}, {11, "99999999999"}, {15, "256"},
     };
     ASSERT_TRUE(ParseRecordFields(good));
     for (const Case& c : cases) {
@@ -210,6 +211,37 @@ TEST(ServerSide, RecordFieldsOutOfTheirRangesAreRefused) {
         EXPECT_FALSE(ParseRecordFields(fields)) << "field " << c.field << " = " << c.value;
     }
     EXPECT_FALSE(ParseRecordFields(std::vector<std::string>(good.begin(), good.end() - 1))) << "16 fields";
+}
+
+// Another program sends the time of day in its system's long time format; a time that cannot
+// be read at all costs the record its time, never the learner's result.
+TEST(ServerSide, TimesOfDayInOtherLongTimeFormatsAreReadAndAnUnreadableOneLeavesTheDate) {
+    struct Case {
+        const char* sent;
+        const char* kept;  // LastDone as read
+    };
+    const Case cases[] = {
+        {"14-07-09", "2024-03-05 14-07-09"},    {"9-05-03", "2024-03-05 09-05-03"},
+        {"21-5-3", "2024-03-05 21-05-03"},      {"9-05-03 AM", "2024-03-05 09-05-03"},
+        {"9-05-03 PM", "2024-03-05 21-05-03"},  {"9-5-3pm", "2024-03-05 21-05-03"},
+        {"12-00-01 AM", "2024-03-05 00-00-01"}, {"12-30-00 PM", "2024-03-05 12-30-00"},
+        {"14:07:09", "2024-03-05 14-07-09"},    {"14-07", "2024-03-05 14-07-00"},
+        // Unreadable: the date alone.
+        {"25-00-00", "2024-03-05 00-00-00"},    {"noon", "2024-03-05 00-00-00"},
+        {"", "2024-03-05 00-00-00"},            {"13-00-00 PM", "2024-03-05 00-00-00"},
+        {"0-10-00 AM", "2024-03-05 00-00-00"},  {"9-60-00", "2024-03-05 00-00-00"},
+        {"9-05-03 XM", "2024-03-05 00-00-00"},  {"123-4-5", "2024-03-05 00-00-00"},
+    };
+    std::vector<std::string> fields = RecordFieldsOf(WorkedRecord());
+    for (const Case& c : cases) {
+        fields[13] = c.sent;
+        const std::optional<CW_Info> read = ParseRecordFields(fields);
+        ASSERT_TRUE(read) << c.sent;
+        EXPECT_EQ(FormatDateTime(read->LastDone), c.kept) << c.sent;
+        EXPECT_EQ(FormatTime(read->TimeDone), std::string(c.kept).substr(11)) << c.sent;
+        EXPECT_LT(read->TimeDone, 1.0) << "the time of day alone, " << c.sent;
+        EXPECT_EQ(read->Result, 87) << c.sent;
+    }
 }
 
 TEST(ServerSide, LongTextsAreCutToTheirFieldsAsTheRecordKeepsThem) {

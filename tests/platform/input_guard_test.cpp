@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include "platform/qt/qt_clock.h"
 #include "support/ui_helpers.h"
@@ -83,6 +84,35 @@ TEST(InputGuard, TheProgramsOwnCloseAndAMessageOpenedDuringTheWaitGoThrough) {
     QtClock().Wait(200);
     EXPECT_TRUE(answered);
     EXPECT_TRUE(window.closed);
+}
+
+// The learner closing a window from its frame, as the window system asks it: through the
+// window's handle.
+void CloseFromWindowSystem(QWidget& window) {
+    QCloseEvent close;
+    QApplication::sendEvent(window.windowHandle(), &close);
+}
+
+TEST(InputGuard, AWaitHoldsBackACloseRequestFromTheWindowSystemButNotFromAMessageItShows) {
+    Counting window;
+    window.show();
+    bool messageClosed = false;
+    QTimer::singleShot(10, [&] {
+        CloseFromWindowSystem(window);
+        QDialog message;
+        QTimer::singleShot(10, &message, [&] { CloseFromWindowSystem(message); });
+        QTimer::singleShot(2000, &message, [&] { message.accept(); });  // should it stay
+        messageClosed = message.exec() == QDialog::Rejected;
+    });
+    QtClock().Wait(150);
+    EXPECT_FALSE(window.closed);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(messageClosed);
+
+    // After the wait the same request closes the window.
+    CloseFromWindowSystem(window);
+    EXPECT_TRUE(window.closed);
+    EXPECT_FALSE(window.isVisible());
 }
 
 TEST(InputGuard, GuardsNestAndTheLastLetsInputThrough) {

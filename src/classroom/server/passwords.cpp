@@ -87,7 +87,7 @@ void CredentialCache::Remember(std::int64_t user, const std::string& storedHash,
 LoginThrottle::Clock::duration LoginThrottle::DelayAfter(int failures) {
     if (failures < 3) return Clock::duration::zero();
     const int doublings = std::min(failures - 3, 5);
-    return std::min<Clock::duration>(std::chrono::seconds(1 << doublings), std::chrono::seconds(30));
+    return std::min<Clock::duration>(std::chrono::seconds(1 << doublings), kLongestDelay);
 }
 
 void LoginThrottle::Enqueue(const std::string& name, std::function<void()> verify, Clock::time_point now) {

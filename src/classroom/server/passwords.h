@@ -42,9 +42,11 @@ private:
 };
 
 // Slows down the logins of a name after wrong passwords: one verification at a time per name,
-// and after the third wrong password in a row each further one waits 1 s, 2 s, 4 s ... up to
-// 30 s after the last. A right password clears the name. The owner supplies the clock and the
-// way to run something later (its event loop); the throttle itself is used from one thread.
+// and after the third wrong password in a row each further one waits 1 s, 2 s, 4 s, then 8 s
+// after the last. The longest wait stays well under the time the program waits for a reply, so
+// that the learner who types the right password at last is logged in, not told the server is
+// gone. A right password clears the name. The owner supplies the clock and the way to run
+// something later (its event loop); the throttle itself is used from one thread.
 class LoginThrottle {
 public:
     using Clock = std::chrono::steady_clock;
@@ -55,6 +57,8 @@ public:
     // Runs `verify` for the name when its turn comes; `verify` must end with Finished.
     void Enqueue(const std::string& name, std::function<void()> verify, Clock::time_point now);
     void Finished(const std::string& name, bool passwordRight, Clock::time_point now);
+
+    static constexpr std::chrono::seconds kLongestDelay{8};
 
     // The wait before the next verification after `failures` wrong passwords in a row.
     static Clock::duration DelayAfter(int failures);

@@ -11,8 +11,8 @@ namespace quillan::classroom {
 
 // The longest request line the server reads (without its line end) and the largest upload:
 // a whole results table.
-inline constexpr size_t kMaxRequestLine = 64 * 1024;
-inline constexpr size_t kMaxUploadBytes = kMaxResults * kCwInfoSize;
+inline constexpr size_t kMaxRequestLine = kMaxLineBytes;
+inline constexpr size_t kMaxUploadBytes = kMaxResultsFileBytes;
 
 // A request as the server serves it.
 struct Request {

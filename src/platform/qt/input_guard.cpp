@@ -32,6 +32,16 @@ bool IsUserInput(const QEvent& event) {
     }
 }
 
+// A close request from the window system (the learner closing a window from its frame or the
+// task bar), as it reaches the window's widget. The window handle passes on such a request as a
+// spontaneous close event, and the program's own close() as one that is not: from Qt 6 on,
+// close() of a shown window goes through its window handle too, so it is here, not at the
+// handle, that the two can be told apart.
+bool IsCloseRequest(const QObject* receiver, const QEvent& event) {
+    return event.type() == QEvent::Close && event.spontaneous() && receiver->isWidgetType() &&
+           static_cast<const QWidget*>(receiver)->isWindow();
+}
+
 // The one filter on the application while guards live.
 class InputFilter : public QObject {
 public:
@@ -39,7 +49,8 @@ public:
     QPointer<QWidget> modalAtStart;  // the modal window of the outermost wait's start, if any
 
     bool eventFilter(QObject* receiver, QEvent* event) override {
-        if (!IsUserInput(*event)) return false;
+        const bool closeRequest = IsCloseRequest(receiver, *event);
+        if (!closeRequest && !IsUserInput(*event)) return false;
         // A modal window that opened during the wait takes its input.
         QWidget* modal = QApplication::activeModalWidget();
         if (modal && modal != modalAtStart) {
@@ -47,6 +58,7 @@ public:
             auto* widget = qobject_cast<QWidget*>(receiver);
             if (widget && (widget == modal || modal->isAncestorOf(widget))) return false;
         }
+        if (closeRequest) event->ignore();  // the window stays open
         return true;
     }
 };

@@ -13,7 +13,8 @@ namespace quillan {
 // window's handler in the middle of another one (a click on OK during the verdict's sound would
 // move on and show the next answer). While a guard lives such events are dropped, except for a
 // modal window opened during the wait (a message the wait itself shows), which must be
-// answerable. Guards nest; the last one to go lets input through again.
+// answerable. A close request is one from the window system; the program's own close() of a
+// window goes through. Guards nest; the last one to go lets input through again.
 class InputGuard {
 public:
     InputGuard();
