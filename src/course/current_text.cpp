@@ -1,20 +1,11 @@
 #include "course/current_text.h"
 
 #include <algorithm>
-#include <climits>
 
 #include "platform/paths.h"
 #include "text/text_utils.h"
 
 namespace quillan {
-
-namespace {
-
-int SecondsToMilliseconds(int seconds) {
-    return static_cast<int>(std::clamp<long long>(seconds * 1000LL, INT_MIN, INT_MAX));
-}
-
-}  // namespace
 
 CurrentText::CurrentText(const Course& course, std::string programDir, TextExerciseWindows& windows, Messages& messages,
                          TextOpeningSettings& settings)
@@ -33,12 +24,11 @@ void CurrentText::OpenText(int textNumber, int position, const std::vector<int>&
         mediaKind_ = FileExists(programDir_ + "Teksty_mpg_r\\" + name + ".mpg")   ? 1
                      : FileExists(programDir_ + "Teksty_htm_r\\" + name + ".htm") ? 3
                                                                                     : 2;
-        if (std::count(exercise.Header.begin(), exercise.Header.end(), '#') >= 5) {
+        if (HasMediaTimes(exercise.Header)) {
             bookmarks_[0] = 0;
-            for (int field = 8; field <= 10; ++field) {
-                const std::string seconds = Trim(NthHashField(exercise.Header, field));
-                if (!seconds.empty()) bookmarks_[static_cast<size_t>(field - 7)] = SecondsToMilliseconds(IntOfTrimmed(seconds));
-            }
+            for (int field = kFirstMediaTimeField; field < kFirstMediaTimeField + 3; ++field)
+                if (const std::optional<int> time = MediaTimeMilliseconds(exercise.Header, field))
+                    bookmarks_[static_cast<size_t>(field - kFirstMediaTimeField + 1)] = *time;
         }
         if (entries_.size() < kPositions) entries_.push_back(static_cast<int>(j) + 1);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,6 +64,18 @@ using LayoutValues = std::array<int, 10>;
 LayoutValues ParseLayout(std::string_view layoutLine);
 // A layout value, or `fallback` where the value is -1 (the window's default).
 inline int LayoutOr(int value, int fallback) { return value == -1 ? fallback : value; }
+
+// A header holding five "#" or more carries media times: fields 8, 9 and 10, in seconds.
+constexpr int kFirstMediaTimeField = 8;
+bool HasMediaTimes(std::string_view header);
+// Header field `field` (8, 9 or 10) in milliseconds (seconds x 1000, trimmed); nothing when it
+// is empty. ConversionError when it is no number.
+std::optional<int> MediaTimeMilliseconds(std::string_view header, int field);
+
+// Notes the numbers of an entry that would stop its text from opening, each at its line of
+// `listFile`: the text number (header field 2) and the media times on the header's line, the
+// ten layout values on the layout line.
+void CheckTextExerciseNumbers(const TextExercise& exercise, const std::string& listFile, Problems& problems);
 
 // Reads the list: lines beginning with "/" and empty lines are skipped; any other line is the
 // header of an entry, and the two lines after it its type line and layout line.

@@ -74,6 +74,38 @@ TEST(CourseToolContent, CheckReportsEveryContentProblemAtItsTypeLine) {
         << run.out;
 }
 
+// The numbers that would stop a text from opening: the media times of the header (fields 8 to
+// 10 of a header with five "#" or more) on the header's line, the layout values on theirs.
+TEST(CourseToolContent, CheckReportsTheNumbersOfHeaderAndLayout) {
+    struct Case {
+        const char* header;
+        const char* layout;
+        std::vector<std::string> problems;
+    };
+    const Case cases[] = {
+        {"e#12#bg#i2#i0#i1##5#x# #\n", kLayout,
+         {"St_a.txt:2: header field 9 (a media time in seconds) is no number: 'x' is not a valid integer value"}},
+        {"e#12#bg#i2#i0#i1##1.5#\n", kLayout,
+         {"St_a.txt:2: header field 8 (a media time in seconds) is no number: '1.5' is not a valid integer value"}},
+        {kHeader, "0=120= z =4=\n", {"St_a.txt:4: layout value 3 is no number: 'z' is not a valid integer value"}},
+        {"e#zz#bg#i2#i0#i1####y#\n", "q=0=0=0=0=0=0=0=0=w=\n",
+         {"St_a.txt:2: the text number (header field 2) is no number: 'zz' is not a valid integer value",
+          "St_a.txt:2: header field 10 (a media time in seconds) is no number: 'y' is not a valid integer value",
+          "St_a.txt:4: layout value 1 is no number: 'q' is not a valid integer value",
+          "St_a.txt:4: layout value 10 is no number: 'w' is not a valid integer value"}},
+        {"e#12#x#y#\n", "0=120=\n", {}},  // fewer than five "#": no media times
+    };
+    for (const Case& c : cases) {
+        test::Installation install;
+        install.Write("St_a.txt", std::string("/ comment\n") + c.header + "MC#Q=T_a=b#\n" + c.layout);
+        const ToolRun run = Tool({"check", install.dir.Path()});
+        std::vector<std::string> problems;
+        for (const std::string& line : ProblemLines(run.out))
+            if (line.rfind("St_a.txt:", 0) == 0) problems.push_back(line);
+        EXPECT_EQ(problems, c.problems) << c.header << c.layout << run.out;
+    }
+}
+
 TEST(CourseToolContent, CheckReadsTheTypingFilesAndTheCatalogGapSentences) {
     test::Installation install;
     install.Write("St_a.txt", List({"WP#tekst1_wp", "HH#a*b#c*d#"}) + "x#nine#\nDF#a*b#c*d#\n" + kLayout);

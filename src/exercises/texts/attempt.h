@@ -27,10 +27,11 @@ struct FrameState {
     bool VerdictRed = false;
 };
 
-// One attempt at a text exercise, from preparing it to closing the window. Every member
-// starts a fresh attempt when it prepares its exercise (also after "again"), so the result
-// handed over on closing is always this attempt's: 0 % with completed 0 when it was not
-// checked, whatever an earlier attempt in the same window scored.
+// One attempt at a text exercise, from preparing it to closing the window or to "again". Every
+// member starts a fresh attempt when it prepares its exercise (also after "again", once the
+// window has handed over the checked attempt), so the result handed over on closing is always
+// this attempt's: 0 % with completed 0 when it was not checked, whatever an earlier attempt in
+// the same window scored.
 class Attempt {
 public:
     // A fresh attempt: not touched, not checked, nothing scored.

@@ -134,10 +134,7 @@ TZdaniaDDSameForm::TZdaniaDDSameForm(AppContext& context, SharedForms& forms, QW
     lbl_jeszcze_raz->move(kActionRight - lbl_jeszcze_raz->width(), kActionTop);
     lbl_jeszcze_raz->setToolTip("Again");
     lbl_jeszcze_raz->hide();
-    connect(lbl_jeszcze_raz, &TTransparentButton::clicked, this, [this] {
-        PrepareExercise(entry_);
-        FormShow();
-    });
+    connect(lbl_jeszcze_raz, &TTransparentButton::clicked, this, &TZdaniaDDSameForm::AgainClicked);
     panel_wynik = new TPanel1(this);
     panel_wynik->setObjectName("panel_wynik");
     panel_wynik->move(kGaugeLeft, kActionTop);
@@ -233,6 +230,14 @@ void TZdaniaDDSameForm::CheckClicked() {
     lbl_jeszcze_raz->setVisible(frame.AgainVisible);
 }
 
+// "again" after a check: the checked attempt is handed over first, as closing would hand it;
+// then a new shuffle on a new background.
+void TZdaniaDDSameForm::AgainClicked() {
+    if (exercise_.Closing().Completed == 1) HandOver();
+    PrepareExercise(entry_);
+    FormShow();
+}
+
 void TZdaniaDDSameForm::VoiceClicked(int sentence) {
     const int number = exercise_.SentenceNumber(sentence);
     if (number <= 0 || !context_.services.soundPlayer) return;
@@ -262,11 +267,15 @@ void TZdaniaDDSameForm::FormClose() {
     open_ = false;
     board_->Drag().Cancel();
     if (context_.services.soundPlayer) context_.services.soundPlayer->StopSound();
+    HandOver();
+    img_tlo->clear();
+    Image2->clear();
+}
+
+void TZdaniaDDSameForm::HandOver() {
     const ClosingReport closing = exercise_.Closing();
     ExerciseReport report{closing.Percent, context_.exercise.CurrentExerciseId, kCatalogGapSentencesKind, closing.Completed, 0, 0};
     FinishExercise(context_, closing.Record ? &report : nullptr);
-    img_tlo->clear();
-    Image2->clear();
 }
 
 }  // namespace quillan

@@ -64,7 +64,10 @@ private:
     void Dropped(int label, QPoint at);
     void CheckClicked();
     void VoiceClicked(int sentence);
+    void AgainClicked();
     void FormClose();
+    // Hands the attempt over to the learner's files (closing, and "again" after a check).
+    void HandOver();
 
     AppContext& context_;
     SharedForms& forms_;

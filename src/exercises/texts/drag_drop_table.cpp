@@ -1,5 +1,7 @@
 #include "exercises/texts/drag_drop_table.h"
 
+#include <algorithm>
+
 #include "exercises/texts/shuffle.h"
 #include "platform/errors.h"
 #include "text/text_utils.h"
@@ -52,14 +54,27 @@ DdContent ParseDragDropTable(std::string_view content, Problems& problems, const
                     "the table holds " + std::to_string(kDdRowLimit) + " rows; " + std::to_string(rows) + " are given");
         rows = kDdRowLimit;
     }
+    if (unclosed) NoteProblem(problems, place, "the counts and headings are not each closed by \"#\"");
     result.Rows = rows;
     const int columnCount = static_cast<int>(result.Columns.size());
 
+    // The words: text "*", the column digit, and one separator character of any kind ("#" as a
+    // rule, a ";" does as well); the last word may end the line without its separator.
     std::vector<int> perColumn(static_cast<size_t>(columnCount) + 1, 0);
     size_t number = 0;
-    while (!fields.AtEnd()) {
-        const std::string_view text = next();
+    for (std::string_view rest = fields.Rest(); !TrimView(rest).empty();) {
         const std::string name = "word " + std::to_string(++number);
+        const size_t star = rest.find('*');
+        DdWord word;
+        word.Text = Trim(rest.substr(0, star));
+        if (star == std::string_view::npos) {
+            NoteProblem(problems, place, name + " (\"" + word.Text + "\") has no \"*\" and column");
+            break;
+        }
+        rest.remove_prefix(star + 1);
+        const char column = rest.empty() ? '\0' : rest[0];
+        const char separator = rest.size() < 2 ? '#' : rest[1];
+        rest.remove_prefix(std::min<size_t>(rest.size(), 2));
         if (result.Words.size() >= static_cast<size_t>(kDdWordLimit)) {
             if (number == static_cast<size_t>(kDdWordLimit) + 1)
                 NoteProblem(problems, place,
@@ -67,25 +82,25 @@ DdContent ParseDragDropTable(std::string_view content, Problems& problems, const
                                 " and those after it are left out");
             continue;
         }
-        DdWord word;
-        const size_t star = text.rfind('*');
-        word.Text = Trim(text.substr(0, star));
-        const std::string_view column = star == std::string_view::npos ? std::string_view() : TrimView(text.substr(star + 1));
-        if (star == std::string_view::npos) {
-            NoteProblem(problems, place, name + " (\"" + word.Text + "\") has no \"*\" and column");
-        } else if (column.size() != 1 || column[0] < '0' || column[0] > '9') {
-            NoteProblem(problems, place, name + " (\"" + word.Text + "\"): its column \"" + std::string(column) + "\" is not a digit");
-        } else if (column[0] - '0' < 1 || column[0] - '0' > columnCount) {
+        if (word.Text.find('#') != std::string::npos)
+            NoteProblem(problems, place, name + " (\"" + word.Text + "\") holds a \"#\": a separator is out of place");
+        if (column < '0' || column > '9') {
             NoteProblem(problems, place,
-                        name + " (\"" + word.Text + "\"): column " + std::string(column) + " is not one of the " +
+                        name + " (\"" + word.Text + "\"): its column \"" + std::string(column ? 1 : 0, column) + "\" is not a digit");
+        } else if (column - '0' < 1 || column - '0' > columnCount) {
+            NoteProblem(problems, place,
+                        name + " (\"" + word.Text + "\"): column " + std::string(1, column) + " is not one of the " +
                             std::to_string(columnCount) + " columns");
         } else {
-            word.Column = column[0] - '0';
+            word.Column = column - '0';
             ++perColumn[static_cast<size_t>(word.Column)];
         }
+        if (column >= '0' && column <= '9' && separator >= '0' && separator <= '9')
+            NoteProblem(problems, place,
+                        name + " (\"" + word.Text + "\"): its column \"" + std::string{column, separator} +
+                            "\" has two digits; the first is the column and the second taken for the separator");
         result.Words.push_back(std::move(word));
     }
-    if (unclosed) NoteProblem(problems, place, "the content is not closed by \"#\"");
     for (int c = 1; c <= columnCount; ++c)
         if (perColumn[static_cast<size_t>(c)] > rows)
             NoteProblem(problems, place,

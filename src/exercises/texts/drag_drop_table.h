@@ -16,8 +16,10 @@ namespace quillan {
 // The check sends wrong words back and then puts every word into its right column; the cells
 // that had to be corrected show a "!" whose hint tells what had been there.
 //
-// Content: fields ended by "#": the number of columns, the number of rows, the column headings,
-// then the words, each written text "*" column (the column as one digit, 1-based).
+// Content: fields ended by "#": the number of columns, the number of rows, the column headings;
+// then the words, each written text "*" column and one separator character (the column as one
+// digit, 1-based; the separator is "#" as a rule, but any character does, and the last word
+// may go without it). The words end where the rest is blank.
 
 constexpr int kDdColumnLimit = 8;
 constexpr int kDdRowLimit = 19;
@@ -36,9 +38,11 @@ struct DdContent {
 };
 
 // Reads the content (the type line without "DD#"); faults are noted in `problems` at `place`:
-// a count that is no number, more columns, rows or words than the window holds (the first are
-// kept), a word whose column is not a digit or out of range, a column holding more words than
-// the table has rows, fewer than two words, a content not closed by "#".
+// a count that is no number, a count or heading not closed by "#", more columns, rows or words
+// than the window holds (the first are kept), a word without "*", a word whose column is not a
+// digit or out of range, a column written with two digits (the second is taken for the
+// separator), a word holding "#" (a separator out of place), a column holding more words than
+// the table has rows, fewer than two words.
 DdContent ParseDragDropTable(std::string_view content, Problems& problems, const ContentPlace& place = {});
 
 // Word label i after the shuffle.

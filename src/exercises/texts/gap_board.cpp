@@ -23,9 +23,9 @@ GapToken Classify(std::string word, ItalicTags tags) {
     const std::string_view off = tags == ItalicTags::GapText ? "[/PL]" : "[/I]";
     if (word == "@" || word == "#")
         token.Kind = GapTokenKind::LineBreak;
-    else if (upper == on || upper == "[PL]")
+    else if (upper == on)
         token.Kind = GapTokenKind::ItalicOn;
-    else if (upper == off || upper == "[/PL]")
+    else if (upper == off)
         token.Kind = GapTokenKind::ItalicOff;
     else if (tags == ItalicTags::Catalog && word.rfind("[FLA=", 0) == 0)
         token = GapToken{GapTokenKind::Flag, {}, TagNumber(word) - 1};

@@ -54,7 +54,8 @@ struct GapTokenList {
     bool Cut = false;          // tokens beyond kGapTokenLimit are left out
 };
 
-// Which italic tags a sentence may use.
+// Which italic tags a sentence may use: "[PL]" and "[/PL]" in a gap text, "[I]" and "[/I]" in
+// the catalog's sentences; the other pair is an ordinary word there.
 enum class ItalicTags { GapText, Catalog };
 
 // Appends one sentence: its words (cut at spaces, "+" turned into spaces), then "@" and "#".

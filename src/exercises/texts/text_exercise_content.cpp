@@ -1,6 +1,5 @@
 #include "exercises/texts/text_exercise_content.h"
 
-#include "platform/errors.h"
 #include "text/text_utils.h"
 
 namespace quillan {
@@ -37,13 +36,8 @@ TextExerciseContent ReadTextExerciseContent(const TextExercise& exercise, const 
 void CheckTextExerciseContents(const Course& course, const std::string& programDir, const std::string& listFile,
                                Problems& problems) {
     for (const TextExercise& exercise : course.textExercises) {
-        const ContentPlace place = TypeLinePlace(exercise, listFile);
-        try {
-            TextNumberOf(exercise);
-        } catch (const ConversionError& error) {
-            problems.Add(listFile, exercise.Line, std::string("the text number (header field 2) is no number: ") + error.what());
-        }
-        ReadTextExerciseContent(exercise, programDir, problems, place);
+        CheckTextExerciseNumbers(exercise, listFile, problems);
+        ReadTextExerciseContent(exercise, programDir, problems, TypeLinePlace(exercise, listFile));
     }
     for (const CatalogEntry& entry : course.catalog)
         if (IsCatalogGapSentences(entry))

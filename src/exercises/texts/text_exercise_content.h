@@ -35,8 +35,9 @@ TextExerciseContent ReadTextExerciseContent(const TextExercise& exercise, const 
                                             const ContentPlace& place);
 
 // Checks the content of every text exercise of the list and of every gap-sentence exercise of
-// the catalog, noting each problem with its file and line: the type line in `listFile`, a
-// typing exercise's file, the identifier line of a catalog entry.
+// the catalog, noting each problem with its file and line: the numbers of an entry's header
+// and layout line and its type line in `listFile`, a typing exercise's file, the identifier
+// line of a catalog entry.
 void CheckTextExerciseContents(const Course& course, const std::string& programDir, const std::string& listFile,
                                Problems& problems);
 

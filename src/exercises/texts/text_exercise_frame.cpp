@@ -331,7 +331,10 @@ void TextExerciseFrame::CheckClicked() {
     ShowFrameState();
 }
 
+// "again" after a check: the checked attempt is the learner's result, so it is handed over
+// first, as closing would hand it; the new attempt then starts from nothing.
 void TextExerciseFrame::AgainClicked() {
+    if (Closing().Completed == 1) HandOver();
     PrepareExercise(entry_);
     FormShow();
 }
@@ -401,13 +404,19 @@ void TextExerciseFrame::FormClose() {
     img_tlo->clear();
     Image2->clear();
     if (context_.services.soundPlayer) context_.services.soundPlayer->SetExerciseTimer({});
+    HandOver();
+    forms_.multimedia->ClearOpenMark();
+    forms_.multimedia->hide();
+}
+
+// The attempt goes to the learner's files: recorded (with the repetition) when the learner
+// worked in the window, both files saved in every case.
+void TextExerciseFrame::HandOver() {
     const ClosingReport closing = Closing();
     const int position = text_.CurrentPosition();
     ExerciseReport report{closing.Percent, context_.exercise.CurrentExerciseId, traits_.kind, closing.Completed,
                           text_.ExerciseKey(position), RepetitionIndexFor(traits_.kind, position)};
     FinishExercise(context_, closing.Record ? &report : nullptr);
-    forms_.multimedia->ClearOpenMark();
-    forms_.multimedia->hide();
 }
 
 }  // namespace quillan

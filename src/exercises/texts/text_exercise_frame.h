@@ -54,7 +54,8 @@ struct TextExerciseWindowTraits {
 //       ApplyLayout), the frame's controls from Frame(), the window shown; FormShow, then
 //       ShowContent, when the window was hidden.
 //   the check button: the sound stopped, CheckContent, the frame's controls from Frame().
-//   "again": PrepareExercise and FormShow again (a fresh attempt, a new shuffle).
+//   "again": the checked attempt handed over as closing hands it, then PrepareExercise and
+//       FormShow again (a fresh attempt, a new shuffle).
 //   closing (exit button, a tab, the chart opening another exercise): CloseContent, then
 //       Closing() is recorded (RecordExerciseResult and RecordRepetition with the frame's kind,
 //       CurrentExerciseId, the key and position of the open text) when the learner worked in
@@ -181,6 +182,8 @@ private:
     void ShowTabs(std::string& missing);
     void ShowWindow();
     void FormClose();
+    // Hands the attempt over to the learner's files (closing, and "again" after a check).
+    void HandOver();
 
     AppContext& context_;
     SharedForms& forms_;

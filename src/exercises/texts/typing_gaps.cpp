@@ -177,6 +177,8 @@ void TypingGaps::Prepare(const TypingContent& content) {
     attempt_.Start();
     frame_ = FrameState();
     content_ = content;
+    // An exercise without gaps (its file missing or empty) has nothing to check or record.
+    frame_.CheckVisible = !content_.Gaps.empty();
     values_.clear();
     for (const TypingItem& item : content_.Items)
         values_.push_back(item.Kind != TypingItemKind::Gap ? item.Text : content_.BlankGaps ? std::string() : item.Prefill);
@@ -205,7 +207,7 @@ void TypingGaps::CloseGap(std::string_view editText) {
 }
 
 void TypingGaps::EditChanged() {
-    if (!attempt_.Evaluated()) attempt_.Touch();
+    if (!attempt_.Evaluated() && !content_.Gaps.empty()) attempt_.Touch();
 }
 
 int TypingGaps::NextGap() const {
@@ -214,7 +216,7 @@ int TypingGaps::NextGap() const {
 }
 
 void TypingGaps::Check(std::string_view editText, bool caseSensitive) {
-    if (attempt_.Evaluated()) return;
+    if (attempt_.Evaluated() || content_.Gaps.empty()) return;
     Store(editText, false);
     editGap_ = -1;
     auto form = [caseSensitive](std::string_view text) { return caseSensitive ? Trim(text) : LowerCp1250(Trim(text)); };

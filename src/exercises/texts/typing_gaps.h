@@ -95,7 +95,7 @@ struct TypingGapResult {
 class TypingGaps {
 public:
     // PrepareExercise: a fresh attempt on the text; gaps start empty with blank gaps, else with
-    // their prefill.
+    // their prefill. A text without gaps (its file missing or empty) shows no check button.
     void Prepare(const TypingContent& content);
 
     // Opens gap `gap` (0-based) in the edit box: the text of a gap open before is stored
@@ -111,6 +111,7 @@ public:
     int NextGap() const;
     // btn_sprawdz: the open gap's untrimmed text is stored, every gap is judged (letter case
     // counts when `caseSensitive`), and, unless all were right, the gaps show their answers.
+    // Nothing happens for a text without gaps: nothing counts as done.
     void Check(std::string_view editText, bool caseSensitive);
 
     const TypingContent& Content() const { return content_; }

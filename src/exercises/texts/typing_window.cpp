@@ -166,7 +166,9 @@ void TCW_Wpisywanie1Form::MouseDown(QPoint at, Qt::MouseButton button) {
 
 bool TCW_Wpisywanie1Form::EditKey(QKeyEvent* event) {
     const int key = event->key();
-    if ((key == Qt::Key_Tab || key == Qt::Key_Return || key == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+    // Enter of the keypad comes with the keypad's modifier; it moves on like the other Enter.
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if ((key == Qt::Key_Tab || key == Qt::Key_Return || key == Qt::Key_Enter) && plain) {
         if (exercise_.State().Evaluated() || exercise_.OpenGapNumber() < 0) return false;
         OpenGap(exercise_.NextGap());
         return true;

@@ -125,6 +125,28 @@ TEST_F(CatalogWindow, AgainIsAFreshAttemptAndClosingRecordsIt) {
     EXPECT_EQ(record.Completed, 0);
 }
 
+// "again" after a check records the checked result at once; closing the untouched new attempt
+// records nothing more.
+TEST_F(CatalogWindow, AgainHandsOverTheCheckedResultAtOnce) {
+    Start();
+    TZdaniaDDSameForm* form = Open(1);
+    ASSERT_NE(form, nullptr);
+    for (int g = 0; g < 3; ++g) test::DragLabel(Label(*form, g), OnGap(*form, g));
+    test::Click(*form->btn_wyniki);
+    ASSERT_EQ(form->panel_wynik->Wynik(), 100);
+    RemoveFiles();
+    test::Click(*form->lbl_jeszcze_raz);
+    EXPECT_TRUE(FilesSaved());
+    CW_Info record = Saved(59, 0);
+    EXPECT_EQ(record.Result, 100);
+    EXPECT_EQ(record.Completed, 1);
+    EXPECT_EQ(record.DoneCount, 1);
+    form->close();
+    record = Saved(59, 0);
+    EXPECT_EQ(record.Result, 100);
+    EXPECT_EQ(record.DoneCount, 1) << "no second record";
+}
+
 // An entry listing more sentences than the window holds opens with the first ten and says so;
 // the program goes on.
 TEST_F(CatalogWindow, ElevenSentencesOpenTheFirstTenWithTheMessage) {

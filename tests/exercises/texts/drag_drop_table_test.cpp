@@ -20,6 +20,34 @@ TEST(DragDropTableParse, CountsHeadingsAndWords) {
     EXPECT_EQ(content.Words[1].Column, 2);
 }
 
+// Each word ends with one separator character, "#" or another; the last may go without it.
+TEST(DragDropTableParse, WordsEndWithOneSeparatorOfAnyKind) {
+    struct Case {
+        const char* content;
+        std::vector<std::string> texts;
+        std::vector<int> columns;
+    };
+    const Case cases[] = {
+        {"2#2#Nouns#Verbs#apple*1;run*2;", {"apple", "run"}, {1, 2}},
+        {"2#2#Nouns#Verbs#apple*1#run*2", {"apple", "run"}, {1, 2}},
+        {"2#2#Nouns#Verbs#apple*1#run*2;  ", {"apple", "run"}, {1, 2}},
+        {"2#3#A#B# price list *1 an apple*2/a *1#", {"price list", "an apple", "a"}, {1, 2, 1}},
+    };
+    for (const Case& c : cases) {
+        Problems problems;
+        const DdContent content = ParseDragDropTable(c.content, problems);
+        std::vector<std::string> texts;
+        std::vector<int> columns;
+        for (const DdWord& word : content.Words) {
+            texts.push_back(word.Text);
+            columns.push_back(word.Column);
+        }
+        EXPECT_EQ(texts, c.texts) << c.content;
+        EXPECT_EQ(columns, c.columns) << c.content;
+        EXPECT_TRUE(problems.Empty()) << c.content << ": " << problems.List().front().Message;
+    }
+}
+
 TEST(DragDropTableParse, MalformedContent) {
     std::string many = "1#19#H#";
     for (int i = 1; i <= 41; ++i) many += "w*1#";
@@ -33,9 +61,13 @@ TEST(DragDropTableParse, MalformedContent) {
         {"2#2#A#B#a*3#b*2#", "word 1 (\"a\"): column 3 is not one of the 2 columns"},
         {"2#2#A#B#a*0#b*2#", "column 0 is not one of the 2 columns"},
         {"2#2#A#B#a*x#b*2#", "word 1 (\"a\"): its column \"x\" is not a digit"},
-        {"2#2#A#B#a*12#b*2#", "its column \"12\" is not a digit"},
-        {"2#2#A#B#a#b*2#", "word 1 (\"a\") has no \"*\" and column"},
-        {"2#2#A#B#a*1#b*2", "the content is not closed by \"#\""},
+        {"2#2#A#B#a*12#b*2#", "word 1 (\"a\"): its column \"12\" has two digits"},
+        {"2#2#A#B#a*12#b*2#", "word 2 (\"#b\") holds a \"#\": a separator is out of place"},
+        {"2#2#A#B#a#b*2#", "word 1 (\"a#b\") holds a \"#\""},
+        {"2#2#A#B#C#a*1#b*2#", "word 1 (\"C#a\") holds a \"#\""},  // a heading too many
+        {"2#2#A#B#a*1#b#", "word 2 (\"b#\") has no \"*\" and column"},
+        {"2#2#A#B#a*1#b*", "word 2 (\"b\"): its column \"\" is not a digit"},
+        {"2#2#A#B", "the counts and headings are not each closed by \"#\""},
         {"2#1#A#B#a*1#b*1#", "column 1 has 2 words but the table has 1 rows"},
         {"2#2#A#B#a*1#", "at least two words; it has 1"},
         {"9#2#1#2#3#4#5#6#7#8#9#a*1#b*9#", "the table holds 8 columns; 9 are given and the first 8 kept"},

@@ -120,6 +120,25 @@ TEST_F(DdWindow, AllRightShowsTheGoodVerdictAndNoMarks) {
         for (int r = 1; r <= 2; ++r) EXPECT_EQ(form->Exercise().CellHint(c, r), "");
 }
 
+// Words separated by ";", the last one without a separator: the table opens with its words and
+// no message, however often it is prepared.
+TEST_F(DdWindow, WordsWithAnotherSeparatorOpenWithoutAMessage) {
+    ctx.course.textExercises[0].TypeLine = "DD#2#2#Nouns#Verbs#apple*1;run*2";
+    Picture("teksty_gfx_r/tlo1.bmp", 1024, 768, Qt::white);  // this window's background is a bitmap
+    Start();
+    auto* form = OpenFromChart<TC_DDForm>(1, 1);
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(messages.errors.empty()) << messages.errors.front();
+    ASSERT_EQ(form->Exercise().Labels().size(), 2u);
+    EXPECT_FALSE(form->lbl[2]->isVisible());
+    for (int i = 0; i < 2; ++i) test::DragLabel(Word(*form, i), InColumn(*form, Model(*form, i).RightColumn));
+    test::Click(*form->btn_check);
+    EXPECT_EQ(form->lbl_proc->text(), "100");
+    test::Click(*form->lbl_jeszcze_raz);
+    EXPECT_TRUE(messages.errors.empty()) << messages.errors.front();
+    EXPECT_EQ(FromQt(Word(*form, 0).text()) + " " + FromQt(Word(*form, 1).text()), "apple run");
+}
+
 // Closing after "again" hands over this attempt: nothing checked since, so 0 with completed 0,
 // not the percent of the check before "again".
 TEST_F(DdWindow, ClosingAfterAgainRecordsTheNewAttempt) {

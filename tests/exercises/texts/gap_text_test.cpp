@@ -52,6 +52,29 @@ TEST(GapTextParse, AnswersExpectedTextsAndMarkup) {
     EXPECT_EQ(list.Tokens[5].Kind, GapTokenKind::Word);
 }
 
+// Each window has its own pair of italic tags; the other window's pair is painted as a word.
+TEST(GapTextParse, ItalicTagsOfEachWindow) {
+    struct Case {
+        ItalicTags tags;
+        const char* word;
+        GapTokenKind kind;
+    };
+    const Case cases[] = {
+        {ItalicTags::GapText, "[PL]", GapTokenKind::ItalicOn},  {ItalicTags::GapText, "[/pl]", GapTokenKind::ItalicOff},
+        {ItalicTags::GapText, "[I]", GapTokenKind::Word},       {ItalicTags::GapText, "[/I]", GapTokenKind::Word},
+        {ItalicTags::Catalog, "[i]", GapTokenKind::ItalicOn},   {ItalicTags::Catalog, "[/I]", GapTokenKind::ItalicOff},
+        {ItalicTags::Catalog, "[PL]", GapTokenKind::Word},      {ItalicTags::Catalog, "[/PL]", GapTokenKind::Word},
+    };
+    for (const Case& c : cases) {
+        Problems problems;
+        GapTokenList list;
+        AppendSentence(list, std::string(c.word) + " <a> b", c.tags, problems, {});
+        ASSERT_FALSE(list.Tokens.empty());
+        EXPECT_EQ(list.Tokens[0].Kind, c.kind) << c.word << (c.tags == ItalicTags::Catalog ? " (catalog)" : " (gap text)");
+        EXPECT_EQ(list.Tokens[0].Text, c.word);
+    }
+}
+
 TEST(GapTextParse, MalformedContent) {
     std::string many, longText;
     for (int i = 1; i <= 21; ++i) many += "S <w" + std::to_string(i) + ">=";

@@ -158,6 +158,61 @@ TEST_F(TextFrame, AfterAgainAnUncheckedAttemptRecordsZeroNotCompleted) {
     EXPECT_EQ(record.Completed, 0);
 }
 
+// "again" after a check hands the checked attempt over at once, as closing would (result,
+// repetition, both files saved); the new attempt starts from nothing.
+TEST_F(TextFrame, AgainHandsOverTheCheckedAttemptAtOnce) {
+    Open(2);
+    member->Work();
+    member->right = 2;
+    member->wrong = 1;
+    Check();
+    RemoveFiles();
+    test::Click(*member->lbl_jeszcze_raz);
+    EXPECT_TRUE(FilesSaved());
+    const CW_Info record = Saved(41, 8);
+    EXPECT_EQ(record.Result, 67);
+    EXPECT_EQ(record.Completed, 1);
+    EXPECT_EQ(record.DoneCount, 1);
+    const RepetitionList repetitions = SavedRepetitions();
+    ASSERT_EQ(repetitions.entries.size(), 1u);
+    EXPECT_EQ(repetitions.entries[0].Key, 8);
+    EXPECT_EQ(repetitions.entries[0].Index, 2);
+    EXPECT_FALSE(member->Closing().Record) << "the new attempt holds nothing yet";
+}
+
+// Closing after "again" hands over what the new attempt did, and the checked attempt is not
+// recorded a second time.
+TEST_F(TextFrame, ClosingAfterAgainHandsOverOnlyTheNewAttempt) {
+    struct Case {
+        const char* what;
+        bool work, check;
+        int doneCount, result, completed;
+    };
+    const Case cases[] = {
+        {"nothing done", false, false, 1, 67, 1},
+        {"worked, not checked", true, false, 2, 0, 0},
+        {"checked again", true, true, 2, 100, 1},
+    };
+    int position = 0;
+    for (const Case& c : cases) {
+        Open(++position);  // each case on an exercise of its own (keys 7, 8, 9)
+        member->Work();
+        member->right = 2;
+        member->wrong = 1;
+        Check();
+        test::Click(*member->lbl_jeszcze_raz);
+        if (c.work) member->Work();
+        member->right = 1;
+        member->wrong = 0;
+        if (c.check) Check();
+        member->close();
+        const CW_Info record = Saved(41, 6 + position);
+        EXPECT_EQ(record.DoneCount, c.doneCount) << c.what;
+        EXPECT_EQ(record.Result, c.result) << c.what;
+        EXPECT_EQ(record.Completed, c.completed) << c.what;
+    }
+}
+
 TEST_F(TextFrame, TheTabStripShowsTheTextsExercisesAndSwitchesAmongThem) {
     Open(1);
     for (size_t n = 0; n < member->MImage.size(); ++n) EXPECT_EQ(member->MImage[n]->isVisible(), n < 3) << n;

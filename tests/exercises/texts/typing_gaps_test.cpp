@@ -154,6 +154,34 @@ TEST_F(TypingGapsTest, GapsStartWithTheirPrefillOrEmptyWithBlankGaps) {
     EXPECT_EQ(Value(0), "");
 }
 
+// A text without gaps (the file missing, or a text with none) has nothing to check: no check
+// button, a check does nothing, and closing records nothing.
+TEST_F(TypingGapsTest, WithoutGapsNothingIsCheckedOrRecorded) {
+    struct Case {
+        const char* what;
+        TypingContent content;
+    };
+    Problems problems;
+    TypingContent missing;  // what the window opens on when the file is missing
+    missing.FileName = "Wpisywania\\none.fcs";
+    const Case cases[] = {
+        {"missing file", missing},
+        {"empty text", Read(File(""), problems)},
+        {"words only", Read(File("He went home.\n"), problems)},
+    };
+    for (const Case& c : cases) {
+        model.Prepare(c.content);
+        EXPECT_FALSE(model.Frame().CheckVisible) << c.what;
+        model.EditChanged();
+        model.Check("x", false);
+        EXPECT_FALSE(model.State().Evaluated()) << c.what;
+        EXPECT_FALSE(model.Frame().GaugeVisible) << c.what;
+        EXPECT_FALSE(model.Closing().Record) << c.what;
+    }
+    Prepare("&a\n");
+    EXPECT_TRUE(model.Frame().CheckVisible) << "a text with a gap is checked as usual";
+}
+
 TEST_F(TypingGapsTest, OpeningAGapStoresTheOpenOneAndEmptiesTheNew) {
     Prepare("*one &a *two &b &c\n");
     EXPECT_EQ(model.OpenGap(0, ""), "one");

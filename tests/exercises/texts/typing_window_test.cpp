@@ -105,6 +105,30 @@ TEST_F(WpWindow, FromTheChartToTheResultsOnDisk) {
     EXPECT_EQ(record.Completed, 1);
 }
 
+// Tab, Enter and the keypad's Enter (which comes with the keypad modifier) open the next gap.
+TEST_F(WpWindow, TabAndBothEnterKeysOpenTheNextGap) {
+    struct Case {
+        const char* name;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    const Case cases[] = {
+        {"Tab", Qt::Key_Tab, Qt::NoModifier},
+        {"Enter", Qt::Key_Return, Qt::NoModifier},
+        {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier},
+    };
+    auto* form = Open();
+    ASSERT_NE(form, nullptr);
+    for (const Case& c : cases) {
+        ClickGap(*form, 0);
+        ASSERT_EQ(form->Exercise().OpenGapNumber(), 0) << c.name;
+        QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers);
+        QApplication::sendEvent(form->Edit1, &event);
+        EXPECT_EQ(form->Exercise().OpenGapNumber(), 1) << c.name;
+        EXPECT_TRUE(form->Edit1->isVisible()) << c.name;
+    }
+}
+
 TEST_F(WpWindow, WithTheCaseSettingOnACapitalIsWrong) {
     ctx.learner.settings.CaseSensitive = true;
     auto* form = Open();
@@ -146,6 +170,7 @@ TEST_F(WpWindow, PrintsTheTextWithTheAnswersAsTheyStand) {
     EXPECT_EQ(printer.directories[0], ctx.startup.ProgramDir);
 }
 
+// After the message the window has nothing to check, and closing it records nothing.
 TEST_F(WpWindow, AMissingExerciseFileOpensAnEmptyWindowAndIsTold) {
     ctx.course.textExercises[0].TypeLine = "WP#nothing";
     auto* form = Open();
@@ -153,9 +178,16 @@ TEST_F(WpWindow, AMissingExerciseFileOpensAnEmptyWindowAndIsTold) {
     EXPECT_TRUE(form->isVisible());
     ASSERT_EQ(messages.errors.size(), 1u);
     EXPECT_NE(messages.errors[0].find("Wpisywania\\nothing.fcs"), std::string::npos) << messages.errors[0];
+    EXPECT_FALSE(form->btn_check->isVisible());
     test::Click(*form->btn_check);
-    EXPECT_EQ(form->panel_wynik->Wynik(), 0);
+    EXPECT_FALSE(form->panel_wynik->isVisible());
+    EXPECT_FALSE(form->lbl_jeszcze_raz->isVisible());
     form->grab();
+    RemoveFiles();
+    test::Click(*form->lbl_exit);
+    EXPECT_TRUE(FilesSaved());
+    EXPECT_EQ(Saved(44, 5).DoneCount, 0);
+    EXPECT_TRUE(SavedRepetitions().entries.empty());
 }
 
 TEST_F(WpWindow, BlankGapsAreWhiteBoxes) {
