@@ -19,6 +19,10 @@ public:
     // ' ' when none.
     char PendingLetter = ' ';
 
+    // Whether a field in which a key pressed with Ctrl types nothing still types the pending
+    // letter: it does for the German course's letters only, not for the French course's.
+    bool TypedDespiteCtrl() const { return courseVariant_ == 2 && PendingLetter != ' '; }
+
 private:
     int courseVariant_;
 };

@@ -24,6 +24,7 @@ TForm6::TForm6(WindowContext context, TMyImageList& images, THelpForm* help, QWi
     L_Odp = new QLabel(this);
     L_Odp->setGeometry(24, 38, 452, 70);
     L_Odp->setWordWrap(true);
+    L_Odp->setTextFormat(Qt::PlainText);  // the learner's answer, as he typed it
     L_Odp->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QFont font("Verdana");
     font.setPixelSize(16);

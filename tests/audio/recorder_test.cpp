@@ -148,23 +148,25 @@ TEST(AccentKeys, CtrlLettersByCourse) {
         char key;
         bool shift, ctrl, alt;
         unsigned char letter;  // 0: the key types what it types
+        bool despiteCtrl;      // typed also where Ctrl types nothing
     } cases[] = {
-        {1, 'A', false, true, false, 0},    // this course changes nothing
-        {2, 'A', false, true, false, 228},  // ä
-        {2, 'A', true, true, false, 196},   // Ä
-        {2, 'S', true, true, false, 223},   // ß has no capital
-        {2, 'A', false, true, true, 0},     // Ctrl+Alt is the right Alt key
-        {2, 'A', false, false, false, 0},
-        {2, 'B', false, true, false, 0},
-        {3, 'E', false, true, false, 231},  // ç
-        {3, 'E', true, true, false, 231},
-        {3, 'A', false, true, false, 0},
+        {1, 'A', false, true, false, 0, false},    // this course changes nothing
+        {2, 'A', false, true, false, 228, true},   // ä
+        {2, 'A', true, true, false, 196, true},    // Ä
+        {2, 'S', true, true, false, 223, true},    // ß has no capital
+        {2, 'A', false, true, true, 0, false},     // Ctrl+Alt is the right Alt key
+        {2, 'A', false, false, false, 0, false},
+        {2, 'B', false, true, false, 0, false},
+        {3, 'E', false, true, false, 231, false},  // ç
+        {3, 'E', true, true, false, 231, false},
+        {3, 'A', false, true, false, 0, false},
     };
     for (const Case& c : cases) {
         AccentKeys letters(c.variant);
         letters.TakeKeyDown(c.key, c.shift, c.ctrl, c.alt);
         const char typed = letters.TakeKeyPress('x');
         EXPECT_EQ(static_cast<unsigned char>(typed), c.letter ? c.letter : 'x') << c.variant << c.key;
+        EXPECT_EQ(letters.TypedDespiteCtrl(), c.despiteCtrl) << c.variant << c.key;
     }
 }
 

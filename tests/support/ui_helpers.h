@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QTimer>
@@ -41,6 +42,17 @@ inline void Type(QWidget& widget, const QString& text) {
         QKeyEvent event(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
         QApplication::sendEvent(&widget, &event);
     }
+}
+
+// Whether a label shows its text as written, character for character: as it draws it when
+// told that its text is plain (and not as rich text would read its tags and entities).
+inline bool ShowsAsWritten(QLabel& label) {
+    const QImage shown = label.grab().toImage();
+    const Qt::TextFormat format = label.textFormat();
+    label.setTextFormat(Qt::PlainText);
+    const QImage plain = label.grab().toImage();
+    label.setTextFormat(format);
+    return shown == plain;
 }
 
 inline void Press(QWidget& widget, int key) {

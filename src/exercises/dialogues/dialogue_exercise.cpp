@@ -30,6 +30,19 @@ bool IsQuote(char c) { return c == '"' || c == '\x84' || c == '\x94' || c == '\x
 
 const char kRoleLetters[] = "ABCD";
 
+// The number n of a variant's active tab picture "dial_" + n + "a.bmp": a course has four of
+// them, for variants 1, 2, 4 and 5, whatever tabs a dialogue shows; the translation variant,
+// which has none of its own, takes the third.
+int ActiveTabPictureNumber(int variant) {
+    switch (variant) {
+        case 1: return 1;
+        case 2: return 2;
+        case 3:
+        case 4: return 3;
+        default: return 4;
+    }
+}
+
 }  // namespace
 
 int GapsForWordCount(int words) {
@@ -40,6 +53,15 @@ int GapsForWordCount(int words) {
 }
 
 std::string GapForm(const std::string& word) { return WithoutFinalPunctuation(word); }
+
+size_t FindGapMarker(const std::string& text, const std::string& word) {
+    const std::string marked = std::string(kGapMarker) + word;
+    for (size_t at = text.find(marked); at != std::string::npos; at = text.find(marked, at + 1)) {
+        const size_t end = at + marked.size();
+        if (end == text.size() || text[end] == ' ') return at;
+    }
+    return std::string::npos;
+}
 
 std::string DialogueGapLabel(const std::string& word) {
     std::string core = word;
@@ -670,7 +692,7 @@ bool DialogueExercise::DropWord(int gap, int x, int y) {
         return false;
     }
     std::string& text = lines_[static_cast<size_t>(target.line) - 1].text;
-    const size_t at = text.find(std::string(kGapMarker) + target.word);
+    const size_t at = FindGapMarker(text, target.word);
     if (at == std::string::npos) {
         Tell("Blad przy wyszukiwaniu <!!TU>+Wyraz - x1 zwrocil -1 !!!\n\n" + target.word);
         return false;
@@ -717,6 +739,12 @@ std::string DialogueExercise::GlossaryKey() const {
 }
 
 std::string DialogueExercise::TabHint(int variant) const { return UiTextOf(108 + variant); }
+
+std::string DialogueExercise::TabPicture(int variant) const {
+    if (variant < 1 || variant > 5 || !screen_.tabVisible[static_cast<size_t>(variant) - 1]) return {};
+    if (variant == screen_.variant) return "dial_" + std::to_string(ActiveTabPictureNumber(variant)) + "a.bmp";
+    return "dial_" + std::to_string(screen_.tabNumber[static_cast<size_t>(variant) - 1]) + ".bmp";
+}
 
 std::string DialogueExercise::PrintoutHtml() const {
     if (!dialogue_) return {};

@@ -41,6 +41,11 @@ int GapsForWordCount(int words);
 std::string DialogueGapLabel(const std::string& word);
 // The form two gap words are told apart by: the word without a final ".", ",", "?", "!" or ";".
 std::string GapForm(const std::string& word);
+// Where the marker in front of gap word `word` (as it stands in the line, its punctuation
+// included) is in a line's text: the first "<!!TU>" + word that the word ends, a blank or the
+// end of the line following it, so that "contract" is not taken for the front of "contractor".
+// npos when there is none.
+size_t FindGapMarker(const std::string& text, const std::string& word);
 // The utterance of a line's text "label: utterance": from two characters after the first
 // colon; the whole text when it has none.
 std::string Utterance(const std::string& text);
@@ -157,6 +162,10 @@ public:
     std::string HelpKey() const;
     std::string GlossaryKey() const;
     std::string TabHint(int variant) const;
+    // The picture of a visible tab under "but_r\zakl\": the tab of the variant shown has its
+    // active picture, the others the picture of their number among the visible tabs. Empty for
+    // a hidden tab.
+    std::string TabPicture(int variant) const;
     std::string UiTextOf(int n) const;
 
     // A line's hand pointer.

@@ -108,6 +108,7 @@ void DialogueTextBox::wheelEvent(QWheelEvent* event) {
 
 DialogueWordLabel::DialogueWordLabel(int gap, QWidget* parent) : QLabel(parent), gap_(gap) {
     setObjectName(QString("lbl_%1").arg(gap + 1));
+    setTextFormat(Qt::PlainText);  // a word of the course, shown as written
     setCursor(Qt::OpenHandCursor);
     setStyleSheet("QLabel { background: #FFFCEC; border: 1px solid #A3C7DC; border-radius: 4px; color: #0E2A47; }");
     hide();
@@ -166,6 +167,7 @@ TDialogi_Form::TDialogi_Form(AppContext& context, SharedForms& forms, QWidget* p
     lbl_polecenie->setFont(TextFont(context_, 11));
     lbl_polecenie->setWordWrap(true);
     lbl_polecenie->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lbl_polecenie->setTextFormat(Qt::PlainText);
 
     PaintBox1 = new DialogueTextBox(*this, this);
     PaintBox1->setFont(TextFont(context_, 10));
@@ -398,8 +400,7 @@ void TDialogi_Form::ShowTabs() {
             continue;
         }
         const int c = s.tabNumber[v];
-        const bool active = static_cast<int>(v) + 1 == s.variant;
-        tab->setPixmap(LoadPicture(context_.startup.ProgramDir + "but_r\\zakl\\dial_" + std::to_string(c) + (active ? "a" : "") + ".bmp"));
+        tab->setPixmap(LoadPicture(context_.startup.ProgramDir + "but_r\\zakl\\" + exercise_.TabPicture(static_cast<int>(v) + 1)));
         tab->resize(tab->pixmap().isNull() ? QSize(64, 22) : tab->pixmap().size());
         tab->move(kTabLeft, c * 25 + 41);
         tab->setToolTip(ToQt(exercise_.TabHint(static_cast<int>(v) + 1)));

@@ -26,6 +26,7 @@ constexpr int kTextLeft = 112, kTextWidth = 800;
 QLabel* TextLabel(QWidget* parent, const char* name, const QRect& box, const QFont& font, const QColor& colour) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);  // the course's sentences are shown as written
     label->setGeometry(box);
     label->setFont(font);
     label->setWordWrap(true);

@@ -154,7 +154,7 @@ void Curiosity::Close() {
     if (!open_) return;
     open_ = false;
     const ExerciseReport report{0, exerciseId_, 58, 1, 0, 0};
-    FinishExercise(context_, &report);
+    FinishExercise(context_, Shown() ? &report : nullptr);
 }
 
 std::string Curiosity::Translation() const { return GlossaryText(context_.course.glossary, 3000 + number_); }

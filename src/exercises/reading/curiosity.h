@@ -66,7 +66,8 @@ private:
 };
 
 // The curiosity window (kind 58): the text of one curiosity with its recording. It records the
-// exercise as done, with 0 percent, whenever it closes.
+// exercise as done, with 0 percent, when it closes after showing something: the text or the
+// recording. A curiosity of which nothing could be shown is not done.
 class Curiosity {
 public:
     explicit Curiosity(AppContext& context);
@@ -77,8 +78,10 @@ public:
     // number is told, and the window opens without a text; a section not found gives no text.
     // False when the catalog has no such entry (told; the window does not open).
     bool Open(const std::string& exerciseId, int number);
-    // Records the exercise as done and saves the learner's files.
+    // Records the exercise as done when something was shown, and saves the learner's files.
     void Close();
+    // The text or the recording is there for the learner.
+    bool Shown() const { return !text_.Tokens().empty() || !recording_.empty(); }
     bool IsOpen() const { return open_; }
 
     CuriosityText& Text() { return text_; }

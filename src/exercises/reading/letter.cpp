@@ -1,6 +1,7 @@
 #include "exercises/reading/letter.h"
 
 #include "platform/errors.h"
+#include "platform/paths.h"
 #include "session/app_context.h"
 #include "session/learner_session.h"
 #include "text/text_utils.h"
@@ -31,6 +32,7 @@ void LetterReading::Open(const std::string& exerciseId, const std::string& page,
     exerciseId_ = exerciseId;
     page_ = page;
     glossaryNumber_ = glossaryNumber;
+    pageFound_ = FileExists(page);
     open_ = true;
 }
 
@@ -38,7 +40,7 @@ void LetterReading::Close() {
     if (!open_) return;
     open_ = false;
     const ExerciseReport report{0, exerciseId_, 57, 1, 0, 0};
-    FinishExercise(context_, &report);
+    FinishExercise(context_, pageFound_ ? &report : nullptr);
 }
 
 std::string LetterReading::Translation() const { return GlossaryText(context_.course.glossary, glossaryNumber_); }

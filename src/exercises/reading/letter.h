@@ -20,7 +20,7 @@ int LetterGlossaryNumber(const Letter& letter, Messages* messages);
 
 // The letter window (kind 57): a business letter as an HTML page, with its tips page, its
 // translation from the glossary and a printout. It records the exercise as done, with 0
-// percent, whenever it closes.
+// percent, when it closes after showing the letter; a letter whose page is missing is not done.
 class LetterReading {
 public:
     explicit LetterReading(AppContext& context);
@@ -29,6 +29,8 @@ public:
     void Open(const std::string& exerciseId, const std::string& page, int glossaryNumber);
     void Close();
     bool IsOpen() const { return open_; }
+    // The page exists, so the letter is shown.
+    bool PageFound() const { return pageFound_; }
 
     const std::string& Page() const { return page_; }
     int GlossaryNumber() const { return glossaryNumber_; }
@@ -44,6 +46,7 @@ private:
     std::string page_;
     int glossaryNumber_ = 0;
     bool open_ = false;
+    bool pageFound_ = false;
 };
 
 }  // namespace quillan

@@ -92,7 +92,7 @@ void TListyForm::OpenExercise(const std::string& exerciseId, const std::string& 
     letter_.Open(exerciseId, page, glossaryNumber);
     Html->clear();
     Html->clearHistory();
-    if (FileExists(page)) {
+    if (letter_.PageFound()) {
         Html->setSource(QUrl::fromLocalFile(QString::fromStdString(NativePath(page))));
     } else if (context_.services.messages) {
         context_.services.messages->Error("Brak pliku: " + page);
@@ -103,7 +103,7 @@ void TListyForm::OpenExercise(const std::string& exerciseId, const std::string& 
     btn_slownik->setToolTip(ToQt(UiText(texts, 161)));
     btn_print->setToolTip(ToQt(UiText(texts, 54)));
     btn_tlumacz->setVisible(letter_.TranslationShown());
-    btn_print->setVisible(FileExists(page));  // nothing to print without the page
+    btn_print->setVisible(letter_.PageFound());  // nothing to print without the page
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());

@@ -61,13 +61,19 @@ bool DictationAccepts(std::string_view answer, const std::vector<std::string>& w
     auto reads = [&](std::string_view text) {
         return CouldRead(given, text, caseSensitive) && fold(NormalizeSentence(text)) == given;
     };
+    // Without letter case the long forms are looked for in the folded wording, with the table
+    // folded too: " I am" is found in "I am late" and " it is" in "It is late".
+    ContractionTable folded;
+    if (!caseSensitive) {
+        folded.reserve(contractions.size());
+        for (const Contraction& pair : contractions) folded.push_back({LowerAscii(pair.LongForm), LowerAscii(pair.ShortForm)});
+    }
+    const ContractionTable& table = caseSensitive ? contractions : folded;
     for (const std::string& wording : wordings) {
-        // The short forms are looked for in the wording as written: the table's long forms have
-        // their capitals (" I am"), which a wording turned into lower case would no longer hold.
-        const std::string expected = NormalizeSentence(wording);
+        const std::string expected = fold(NormalizeSentence(wording));
         if (expected.empty()) continue;
-        if (fold(expected) == given) return true;
-        for (const std::string& variant : BuildContractionVariants(expected, contractions))
+        if (expected == given) return true;
+        for (const std::string& variant : BuildContractionVariants(expected, table))
             if (reads(variant)) return true;
     }
     return false;

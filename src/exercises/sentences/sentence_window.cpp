@@ -50,9 +50,25 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
 }
 
+// The keys that only move the cursor in a typing field (with Shift, selecting).
+bool MovesTheCursor(int key) {
+    switch (key) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            return true;
+        default:
+            return false;
+    }
+}
+
 QLabel* TextLabel(QWidget* parent, const char* name, const QRect& box, const QFont& font) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);  // sentences and answers are shown as written
     label->setGeometry(box);
     label->setFont(font);
     label->setWordWrap(true);
@@ -153,6 +169,7 @@ TZdaniaForm::TZdaniaForm(AppContext& context, SharedForms& forms, QWidget* paren
     lbl_info->setGeometry(kLeft, kInfoTop, 820, 56);
     lbl_info->setFont(Face(face, 12));
     lbl_info->setWordWrap(true);
+    lbl_info->setTextFormat(Qt::PlainText);
     lbl_info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     connect(lbl_info, &TMImage::clicked, this, [this] {
         if (exercise_.Checked()) ShowAnswer();
@@ -198,6 +215,7 @@ TZdaniaForm::TZdaniaForm(AppContext& context, SharedForms& forms, QWidget* paren
     MLabel1 = new QLabel(this);
     MLabel1->setObjectName("MLabel1");
     MLabel1->setFont(PuzzleFont());
+    MLabel1->setTextFormat(Qt::PlainText);
     SetTextColour(MLabel1, QColor(0x00, 0x65, 0x9c));
     MLabel1->setAttribute(Qt::WA_TransparentForMouseEvents);
     MLabel1->hide();
@@ -417,9 +435,14 @@ bool TZdaniaForm::eventFilter(QObject* watched, QEvent* event) {
         AccentKeys letters(context_.startup.CourseVariant);
         const Qt::KeyboardModifiers mods = key->modifiers();
         letters.TakeKeyDown(key->key(), mods & Qt::ShiftModifier, mods & Qt::ControlModifier, mods & Qt::AltModifier);
-        if (letters.PendingLetter != ' ') {
-            Memo2->insert(ToQt(std::string(1, letters.TakeKeyPress(' '))));
-            return true;
+        if (mods & Qt::ControlModifier) {
+            // A key pressed with Ctrl types nothing: no pasting, cutting, undoing or selecting
+            // all; the cursor still moves by words.
+            if (letters.TypedDespiteCtrl()) {
+                Memo2->insert(ToQt(std::string(1, letters.TakeKeyPress(' '))));
+                return true;
+            }
+            return !MovesTheCursor(key->key());
         }
     }
     return QWidget::eventFilter(watched, event);

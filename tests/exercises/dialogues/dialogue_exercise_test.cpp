@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <deque>
 
 #include "dialogue_fixture.h"
 #include "platform/paths.h"
@@ -99,6 +100,23 @@ TEST(DialogueRules, GapLabelsAndForms) {
     EXPECT_EQ(GapForm("\"price\""), "\"price\"");
 }
 
+TEST(DialogueRules, AGapMarkerIsFoundInFrontOfTheWholeWord) {
+    struct Case {
+        const char* text;
+        const char* word;
+        size_t at;
+    } cases[] = {
+        {"the <!!TU>contractor signed the <!!TU>contract", "contract", 32},  // not the front of "contractor"
+        {"the <!!TU>contractor signed the <!!TU>contract", "contractor", 4},
+        {"<!!TU>contracts and <!!TU>contract, too", "contract,", 20},        // the punctuation belongs to the word
+        {"<!!TU>contract. <!!TU>contract", "contract.", 0},
+        {"<!!TU>contract. <!!TU>contract", "contract", 16},
+        {"a <!!TU>contractor only", "contract", std::string::npos},
+        {"no marker contract", "contract", std::string::npos},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FindGapMarker(c.text, c.word), c.at) << c.text << " / " << c.word;
+}
+
 TEST(DialogueRules, Utterance) {
     EXPECT_EQ(Utterance("Anna: Good morning."), "Good morning.");
     EXPECT_EQ(Utterance("no label"), "no label");
@@ -153,6 +171,15 @@ protected:
         return ex.DropWord(label, -100, -100);
     }
     bool DropOnOwnGap(int g) { return DropOn(g, g); }
+    // Variant 5 on a dialogue of `line` and a line of no gaps, the gap words drawn by `draws`.
+    void OpenWithGapsIn(const std::string& line, std::deque<int> draws) {
+        Dialogue d = test::Alternating(2);
+        d.Lines[0].Text = "A: " + line;
+        d.Lines[1].Text = "B: no gaps";
+        Use(d);
+        random.values = std::move(draws);
+        ASSERT_TRUE(ex.Open(1, 5, "dia_1"));
+    }
 
     DialogueExercise ex{ctx};
     std::vector<int> pauses;
@@ -178,6 +205,36 @@ TEST_F(DialogueModel, TabsAreNumberedAmongTheVariantsThatExist) {
     ASSERT_TRUE(ex.Open(1, 1, "dia_1"));
     EXPECT_FALSE(ex.Screen().tabVisible[2]);
     EXPECT_EQ(ex.Screen().tabNumber[3], 3);
+}
+
+TEST_F(DialogueModel, TabPicturesFollowTheVariantShown) {
+    // A course has the active pictures "dial_1a.bmp" to "dial_4a.bmp": for variants 1, 2, 4 and 5.
+    struct Case {
+        const char* flags;
+        int variant;
+        std::array<const char*, 5> pictures;
+    } cases[] = {
+        {"TTNTT", 1, {"dial_1a.bmp", "dial_2.bmp", "", "dial_3.bmp", "dial_4.bmp"}},
+        {"TTNTT", 4, {"dial_1.bmp", "dial_2.bmp", "", "dial_3a.bmp", "dial_4.bmp"}},
+        {"TTNTT", 5, {"dial_1.bmp", "dial_2.bmp", "", "dial_3.bmp", "dial_4a.bmp"}},
+        {"TTTTT", 5, {"dial_1.bmp", "dial_2.bmp", "dial_3.bmp", "dial_4.bmp", "dial_4a.bmp"}},  // no "dial_5a.bmp"
+        {"TTTTT", 4, {"dial_1.bmp", "dial_2.bmp", "dial_3.bmp", "dial_3a.bmp", "dial_5.bmp"}},
+        {"TTTTT", 3, {"dial_1.bmp", "dial_2.bmp", "dial_3a.bmp", "dial_4.bmp", "dial_5.bmp"}},
+        {"NTNTT", 5, {"", "dial_1.bmp", "", "dial_2.bmp", "dial_4a.bmp"}},
+    };
+    for (const Case& c : cases) {
+        Use(test::Alternating(4, c.flags));
+        ASSERT_TRUE(ex.Open(1, c.variant, "dia_1"));
+        for (int v = 1; v <= 5; ++v)
+            EXPECT_EQ(ex.TabPicture(v), c.pictures[static_cast<size_t>(v) - 1]) << c.flags << " at " << c.variant << ", tab " << v;
+        ex.Close();
+    }
+    // A tab chosen later shows its active picture; the one left its own again.
+    Use(test::Alternating(4, "TTTTT"));
+    ASSERT_TRUE(ex.Open(1, 1, "dia_1"));
+    ex.ChooseTab(5);
+    EXPECT_EQ(ex.TabPicture(1), "dial_1.bmp");
+    EXPECT_EQ(ex.TabPicture(5), "dial_4a.bmp");
 }
 
 TEST_F(DialogueModel, NoSuchDialogueIsToldAndNothingOpens) {
@@ -573,12 +630,7 @@ TEST_F(DialogueModel, GapsFollowTheWordCountsUpToTwentyInAll) {
 }
 
 TEST_F(DialogueModel, EachGapIsBoundToItsOwnMarkerWhateverOrderItWasDrawnIn) {
-    Dialogue d = test::Alternating(2);
-    d.Lines[0].Text = "A: a1 a2 a3 a4 a5 a6 a7 a8 a9 a10 a11";
-    d.Lines[1].Text = "B: no gaps";
-    Use(d);
-    random.values = {8, 1};  // "a9" is drawn first, then "a2"
-    ASSERT_TRUE(ex.Open(1, 5, "dia_1"));
+    OpenWithGapsIn("a1 a2 a3 a4 a5 a6 a7 a8 a9 a10 a11", {8, 1});  // "a9" is drawn first, then "a2"
     ASSERT_EQ(ex.Gaps().size(), 2u);
     EXPECT_EQ(ex.Gaps()[0].word, "a2");
     EXPECT_EQ(ex.Gaps()[1].word, "a9");
@@ -593,6 +645,23 @@ TEST_F(DialogueModel, EachGapIsBoundToItsOwnMarkerWhateverOrderItWasDrawnIn) {
     EXPECT_FALSE(DropOn(1, 1)) << "a filled gap takes nothing more";
     EXPECT_EQ(ex.CorrectCount(), 1);
     EXPECT_EQ(ex.WrongCount(), 1);
+}
+
+TEST_F(DialogueModel, AGapWordThatBeginsAnotherFillsItsOwnGap) {
+    // "contract" is drawn first, then "contractor".
+    OpenWithGapsIn("the contractor signed a new contract with us on Monday morning", {5, 1});
+    ASSERT_EQ(ex.Gaps().size(), 2u);
+    EXPECT_EQ(ex.Gaps()[0].word, "contractor");
+    EXPECT_EQ(ex.Gaps()[1].word, "contract");
+    EXPECT_EQ(ex.Lines()[0].text, "the <!!TU>contractor signed a new <!!TU>contract with us on Monday morning");
+
+    EXPECT_TRUE(DropOnOwnGap(1));
+    EXPECT_EQ(ex.Lines()[0].text, "the <!!TU>contractor signed a new contract with us on Monday morning");
+    EXPECT_TRUE(DropOnOwnGap(0));
+    EXPECT_EQ(ex.Lines()[0].text, "the contractor signed a new contract with us on Monday morning");
+    EXPECT_TRUE(infos.empty()) << infos.front();
+    EXPECT_TRUE(ex.Completed());
+    EXPECT_EQ(ex.Percent(), 100);
 }
 
 TEST_F(DialogueModel, DroppedWordsAreJudgedAndScored) {

@@ -138,6 +138,29 @@ TEST_F(DialogueWindow, ListeningFromTheChartToTheResults) {
     EXPECT_EQ(Saved(70).Completed, 1);
 }
 
+TEST_F(DialogueWindow, TheTabOfTheVariantShownHasItsActivePictureFromTheCoursesFour) {
+    std::filesystem::remove(dir.Path() + "but_r/zakl/dial_5a.bmp");  // a course has dial_1a .. dial_4a
+    auto colour = [&](const std::string& name, QColor c) {
+        QImage picture(64, 22, QImage::Format_RGB32);
+        picture.fill(c);
+        picture.save(QString::fromStdString(dir.Path() + "but_r/zakl/" + name));
+    };
+    colour("dial_4a.bmp", QColor(10, 200, 30));
+    colour("dial_5.bmp", QColor(200, 10, 30));
+    colour("dial_1a.bmp", QColor(30, 10, 200));
+    colour("dial_1.bmp", QColor(90, 90, 90));
+    auto shown = [&](int tab) { return form->Image.at(static_cast<size_t>(tab) - 1)->pixmap().toImage().pixelColor(2, 2); };
+    Use(test::Alternating(4, "TTTTT"));
+    ASSERT_TRUE(form->OpenExercise("dia_1", 1, 5));
+    EXPECT_EQ(shown(5), QColor(10, 200, 30)) << "the drag-and-drop tab's active picture is dial_4a";
+    EXPECT_EQ(shown(1), QColor(90, 90, 90));
+    test::Click(*form->Image[0]);
+    EXPECT_EQ(Ex().Variant(), 1);
+    EXPECT_EQ(shown(1), QColor(30, 10, 200));
+    EXPECT_EQ(shown(5), QColor(200, 10, 30));
+    form->close();
+}
+
 TEST_F(DialogueWindow, ARoleReadsThroughTheOthersLinesByItsTimer) {
     Dialogue d = test::Alternating(3);
     for (DialogueLine& line : d.Lines) line.Text = line.Speaker == 1 ? "A: ab" : "B: abc";
@@ -265,6 +288,25 @@ TEST_F(DialogueWindow, WordsAreDraggedIntoTheirGaps) {
     EXPECT_EQ(form->panel_wynik->Wynik(), 67);
     form->close();
     EXPECT_EQ(Saved(74).Result, 67);
+}
+
+TEST_F(DialogueWindow, TheInstructionAndTheWordsAreShownAsWritten) {
+    ctx.course.interfaceTexts[16] = "Drag the <b>words</b> &amp; drop them";  // variant 5's instruction
+    Dialogue d = test::Alternating(2);
+    d.Lines[0].Text = "A: we need <b>ten</b> chairs";
+    d.Lines[1].Text = "B: ok";
+    Use(d);
+    random.values = {2};  // "<b>ten</b>"
+    ASSERT_TRUE(form->OpenExercise("dia_1", 1, 5));
+    ASSERT_EQ(Ex().Gaps().size(), 1u);
+    EXPECT_TRUE(test::ShowsAsWritten(*form->lbl_polecenie));
+    DialogueWordLabel& word = *form->lbl[0];
+    ASSERT_TRUE(word.isVisible());
+    EXPECT_EQ(word.text(), "  <b>ten</b>  ");
+    EXPECT_TRUE(test::ShowsAsWritten(word));
+    DragLabel(0, GapCentre(0));
+    EXPECT_TRUE(Ex().Completed());
+    form->close();
 }
 
 TEST_F(DialogueWindow, PrintingAndTheGlossary) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "exercises/exercise_fixture.h"
 #include "platform/line_reader.h"
 
@@ -163,6 +165,36 @@ TEST_F(CuriosityTest, MissingPiecesAreToldOrLeftOut) {
     // No such catalog entry: nothing opens.
     EXPECT_FALSE(curiosity.Open("cie_9", 9));
     EXPECT_EQ(messages.errors.size(), 3u);
+}
+
+TEST_F(CuriosityTest, ClosingRecordsTheCuriosityOnlyWhenSomethingWasShown) {
+    struct Case {
+        const char* line4;
+        bool file;       // "kurs.fre" is there
+        bool recording;  // "Ciekaw_wav_r\" + number text + ".wav" is there
+        int done;
+    } cases[] = {
+        {"007=", true, false, 1},  // its text
+        {"002=", true, false, 1},  // a section of no text is the curiosity as the course has it
+        {"003=", true, false, 0},  // no such section: nothing to read
+        {"003=", true, true, 1},   // but the recording to hear
+        {"007=", false, false, 0}, // no "kurs.fre": told, nothing shown
+        {"007=", false, true, 1},
+        {"x=", true, false, 0},    // no number: told, nothing shown
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove_all(dir.Path() + "Ciekaw_wav_r");
+        std::filesystem::remove(dir.Path() + "kurs.fre");
+        if (c.file) dir.Write("kurs.fre", test::Crlf(kFile));
+        const std::string numberText = std::string(c.line4).substr(0, std::string(c.line4).size() - 1);
+        if (c.recording) dir.Write("Ciekaw_wav_r/" + numberText + ".wav", "RIFF");
+        ctx.course.catalog[1].Line4 = c.line4;
+        const int before = Saved("cie_2", 58).DoneCount;
+        ASSERT_TRUE(curiosity.Open("cie_2", 2));
+        curiosity.Close();
+        EXPECT_EQ(Saved("cie_2", 58).DoneCount - before, c.done) << c.line4 << (c.file ? "" : " without kurs.fre")
+                                                                << (c.recording ? " with its recording" : "");
+    }
 }
 
 }  // namespace

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "exercises/exercise_fixture.h"
+#include "platform/paths.h"
 
 namespace quillan {
 namespace {
@@ -35,6 +38,7 @@ class LetterTest : public ::testing::Test, public test::ExerciseFixture {};
 
 TEST_F(LetterTest, ShowsItsTranslationWhenItHasOneAndRecordsOnClosing) {
     ctx.course.glossary = {{1001, "Tlumaczenie listu"}};
+    dir.Write("Listy_r/list1.htm", "<html><body>Dear Sir,</body></html>");
     LetterReading letter(ctx);
     letter.Open("lst_1", dir.Path() + "Listy_r\\list1.htm", 1001);
     EXPECT_TRUE(letter.TranslationShown());
@@ -48,6 +52,22 @@ TEST_F(LetterTest, ShowsItsTranslationWhenItHasOneAndRecordsOnClosing) {
     EXPECT_EQ(record.DoneCount, 2) << "the first opening was closed by the second";
     EXPECT_EQ(record.Result, 0);
     EXPECT_EQ(record.Completed, 1);
+}
+
+TEST_F(LetterTest, ALetterWhosePageIsMissingIsNotRecorded) {
+    LetterReading letter(ctx);
+    letter.Open("lst_1", dir.Path() + "Listy_r\\list1.htm", 0);
+    EXPECT_FALSE(letter.PageFound());
+    std::filesystem::remove(NativePath(ResultsPath(ctx)));
+    letter.Close();
+    EXPECT_TRUE(std::filesystem::exists(NativePath(ResultsPath(ctx)))) << "the learner's files are still saved";
+    EXPECT_EQ(Saved("lst_1", 57).DoneCount, 0);
+
+    dir.Write("Listy_r/list1.htm", "<html><body>Dear Sir,</body></html>");
+    letter.Open("lst_1", dir.Path() + "Listy_r\\list1.htm", 0);
+    EXPECT_TRUE(letter.PageFound());
+    letter.Close();
+    EXPECT_EQ(Saved("lst_1", 57).DoneCount, 1);
 }
 
 }  // namespace

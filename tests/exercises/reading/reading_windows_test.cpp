@@ -185,7 +185,37 @@ TEST_F(ReadingWindows, ALetterWithoutItsPageOpensWithAMessage) {
     test::Click(*form.btn_instr);  // no tips page either: told
     EXPECT_EQ(messages.errors.size(), 2u);
     form.close();
-    EXPECT_EQ(Saved("lst_1", 57).DoneCount, 1);
+    EXPECT_EQ(Saved("lst_1", 57).DoneCount, 0) << "no letter was shown";
+}
+
+TEST_F(ReadingWindows, ACuriosityWithoutItsFileOpensWithAMessageAndIsNotDone) {
+    OpenLine(5);
+    TTekstOpisForm& form = windows->CuriosityWindow();
+    ASSERT_TRUE(form.isVisible());
+    ASSERT_EQ(messages.errors.size(), 1u);
+    EXPECT_EQ(messages.errors[0], "Brak pliku: " + dir.Path() + "kurs.fre");
+    test::Click(*form.btn_exit);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(Saved("cie_2", 58).DoneCount, 0);
+}
+
+TEST_F(ReadingWindows, ComprehensionSentencesAreShownAsWritten) {
+    ctx.course.comprehension[0].Polish = "Jeden <b>i</b> &lt;dwa&gt;";
+    ctx.course.comprehension[0].English = "One <i>and</i> &amp; two";
+    ctx.course.comprehension[1].Polish = ctx.course.comprehension[0].Polish;
+    ctx.course.comprehension[1].English = ctx.course.comprehension[0].English;
+    OpenLine(4);
+    TRozumienieForm& form = windows->ComprehensionWindow();
+    ASSERT_TRUE(form.isVisible());
+    const int right = form.Exercise().Screen().rightPicture;
+    ASSERT_GE(right, 1);
+    test::Click(*form.img[static_cast<size_t>(right) - 1]);
+    ASSERT_TRUE(form.lbl_polskie->isVisible());
+    EXPECT_EQ(form.lbl_angielskie2->text(), "One <i>and</i> &amp; two");
+    EXPECT_TRUE(test::ShowsAsWritten(*form.lbl_polskie));
+    EXPECT_TRUE(test::ShowsAsWritten(*form.lbl_angielskie2));
+    test::WhenModal(forms->form25.get(), [&] { test::Click(*forms->form25->B_OK); });
+    form.close();
 }
 
 }  // namespace

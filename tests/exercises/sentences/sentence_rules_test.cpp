@@ -61,6 +61,32 @@ TEST(Dictation, AcceptsTheWordingsTidiedAndTheirShortForms) {
             << "'" << c.answer << "' for '" << c.wordings[0] << "'";
 }
 
+TEST(Dictation, WithoutLetterCaseLongFormsAreFoundWhateverTheirCapitals) {
+    // The table as a course writes it: most long forms in lower case, "I" with its capital.
+    const ContractionTable table = {{" I am", " I'm"}, {" it is", " it's"}, {" we are", " we're"}};
+    struct Case {
+        const char* wording;
+        const char* answer;
+        bool caseSensitive;
+        bool right;
+    };
+    const Case cases[] = {
+        {"It is late.", "It's late", false, true},        // a capital at the start of the sentence
+        {"It is late.", "it's late", false, true},
+        {"It is late.", "It's late", true, false},        // letter case on: " it is" is not "It is"
+        {"It is late.", "It is late", true, true},
+        {"We are sure it is late.", "We're sure it's late", false, true},
+        {"We are sure it is late.", "We are sure it's late", false, true},
+        {"I am late.", "I'm late", false, true},          // the long form's own capital
+        {"I am late.", "i'm late", false, true},
+        {"I am late.", "I'm late", true, true},
+        {"It is late.", "Its late", false, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(DictationAccepts(c.answer, {c.wording}, table, c.caseSensitive), c.right)
+            << "'" << c.answer << "' for '" << c.wording << "', letter case " << (c.caseSensitive ? "on" : "off");
+}
+
 TEST(Dictation, WordingsOfASentence) {
     Sentence s;
     s.Variant1 = "One.";

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QFrame>
 #include <QImage>
 #include <QLineEdit>
@@ -220,6 +221,60 @@ TEST_F(SentenceWindow, TheDictationTypesTheLettersOfOtherCoursesWithCtrl) {
     EXPECT_TRUE(form.Exercise().ActivityDone()) << "typing is work";
     form.close();
     EXPECT_EQ(Saved("zda_1", 51).DoneCount, 1);
+}
+
+TEST_F(SentenceWindow, InTheDictationAKeyWithCtrlTypesNothingButTheGermanLetters) {
+    QGuiApplication::clipboard()->setText("PASTED");
+    OpenLine(2);
+    TZdaniaForm& form = Form();
+    struct Case {
+        int courseVariant;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        const char* text;  // after "abc", the key and "!"
+    } cases[] = {
+        {1, Qt::Key_V, Qt::ControlModifier, "abc!"},  // no pasting
+        {1, Qt::Key_A, Qt::ControlModifier, "abc!"},  // no selecting all (which "!" would replace)
+        {1, Qt::Key_Z, Qt::ControlModifier, "abc!"},  // no undoing
+        {1, Qt::Key_Backspace, Qt::ControlModifier, "abc!"},
+        {1, Qt::Key_Left, Qt::ControlModifier, "!abc"},  // the cursor still moves by words
+        {1, Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier, "!"},  // and selects
+        {2, Qt::Key_A, Qt::ControlModifier, "abcä!"},  // the German course's "ä"
+        {2, Qt::Key_V, Qt::ControlModifier, "abc!"},
+        {3, Qt::Key_E, Qt::ControlModifier, "abc!"},  // the French letters are not typed here
+    };
+    for (const Case& c : cases) {
+        ctx.startup.CourseVariant = c.courseVariant;
+        form.Memo2->clear();
+        test::Type(*form.Memo2, "abc");
+        QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers);
+        QApplication::sendEvent(form.Memo2, &event);
+        test::Type(*form.Memo2, "!");
+        EXPECT_EQ(form.Memo2->text().toStdString(), c.text) << c.courseVariant << " key " << c.key;
+    }
+    form.close();
+}
+
+TEST_F(SentenceWindow, SentencesAndAnswersAreShownAsWritten) {
+    Package({test::SentenceOf("Type <b>bold</b> &lt;here&gt;.", "a.wav", {}, "Wpisz <i>to</i> &amp; tamto")});
+    OpenLine(3);
+    TZdaniaForm& form = Form();
+    test::Click(*form.btn_sprawdz_3);
+    EXPECT_EQ(FromQt(form.lbl_1->text()), "Type <b>bold</b> &lt;here&gt;.");
+    EXPECT_TRUE(test::ShowsAsWritten(*form.lbl_1));
+    EXPECT_TRUE(test::ShowsAsWritten(*form.lbl_2));
+    form.close();
+
+    OpenLine(2);
+    Type("a <b>wrong</b> &lt;answer");
+    EXPECT_TRUE(form.lbl_odp->isVisible());
+    EXPECT_TRUE(test::ShowsAsWritten(*form.lbl_odp));
+    PressKey(Qt::Key_F5);
+    ASSERT_TRUE(forms->form6->isVisible());
+    EXPECT_EQ(FromQt(forms->form6->L_Odp->text()), "a <b>wrong</b> &lt;answer");
+    EXPECT_TRUE(test::ShowsAsWritten(*forms->form6->L_Odp));
+    forms->form6->hide();
+    form.close();
 }
 
 TEST_F(SentenceWindow, ClicksDuringTheTakeComparisonAreDropped) {
