@@ -189,7 +189,7 @@ TEST(ClassroomLink, AReplyBeyondWhatItsRequestCanHoldEndsTheRequestAtOnce) {
     };
     const Case cases[] = {
         {"a reply line that never ends", [](QTcpSocket& s) { Flood(s, {}); },
-         [&](ClassroomClient& c) { return c.RecordResult(who, CW_Info{}); },
+         [&](ClassroomClient& c) { return c.RecordResult(who, CW_Info{}).message; },
          RecordErrorMessage(Utf8ToCp1250(tooMuch + "65536 bajtów)"))},
         {"a login reply line that never ends", [](QTcpSocket& s) { Flood(s, "1#1#"); },
          [&](ClassroomClient& c) { return c.LogIn(who).message; },
