@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "platform/ascii.h"
 #include "platform/cp1250.h"
@@ -95,19 +96,19 @@ namespace {
 // Hidden names (beginning with ".") are left out, as a listing for visible entries leaves them.
 template <typename Wanted>
 std::vector<std::string> ListEntriesWhere(std::string_view windowsDir, bool directoriesToo, Wanted wanted) {
-    std::vector<std::string> names;
+    std::vector<std::pair<std::string, std::string>> keyed;  // (upper-case name, name)
     std::error_code ec;
     fs::directory_iterator it(NativePath(windowsDir), ec);
-    if (ec) return names;
+    if (ec) return {};
     for (const auto& entry : it) {
         if (!entry.is_regular_file(ec) && !(directoriesToo && entry.is_directory(ec))) continue;
         std::string name = Utf8ToCp1250(entry.path().filename().string());
-        if (!name.starts_with('.') && wanted(std::string_view(name))) names.push_back(std::move(name));
+        if (!name.starts_with('.') && wanted(std::string_view(name))) keyed.emplace_back(UpperAscii(name), std::move(name));
     }
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        const std::string upperA = UpperAscii(a), upperB = UpperAscii(b);
-        return upperA != upperB ? upperA < upperB : a < b;
-    });
+    std::sort(keyed.begin(), keyed.end());
+    std::vector<std::string> names;
+    names.reserve(keyed.size());
+    for (auto& [upper, name] : keyed) names.push_back(std::move(name));
     return names;
 }
 
