@@ -1,6 +1,8 @@
 #include "app/program.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QPointer>
 #include <QFont>
 #include <QGuiApplication>
 #include <QScreen>
@@ -162,6 +164,7 @@ bool Program::LeaveClassroomWork() {
         return false;
     }
     // Logged out: nothing goes to the server; the next learner logs in, or works locally.
+    CloseWorkWindows();
     switch (netLogin_->Open()) {
     case TNetLoginForm::Result::LoggedIn:
         break;
@@ -174,6 +177,11 @@ bool Program::LeaveClassroomWork() {
     }
     Refresh();
     return false;
+}
+
+void Program::CloseWorkWindows() {
+    for (const QPointer<QWidget> window : QApplication::topLevelWidgets())
+        if (window && window->isVisible() && window != mainForm_.get() && window != backdrop_.get()) window->close();
 }
 
 void Program::Refresh() {
@@ -198,7 +206,9 @@ void Program::CreateWindows() {
 
     QObject::connect(form10_.get(), &TForm10::InterfaceLanguageChanged, [this] { LoadLanguagePictures(); });
     QObject::connect(&mainForm_->SettingsForm(), &TOpcjeForm::InterfaceLanguageChanged, [this] { LoadLanguagePictures(); });
-    // Leaving: the desktop comes back at once, while the program ends.
+    // Leaving: the learner's open work is recorded, and the desktop comes back at once, while
+    // the program ends.
+    QObject::connect(mainForm_.get(), &TMainForm::ProgramEnding, [this] { CloseWorkWindows(); });
     QObject::connect(mainForm_.get(), &TMainForm::ProgramEnding, backdrop_.get(), &QWidget::hide);
     // The exercise chart: opened by the menu's exercises and repetitions buttons; it starts the
     // exercise windows and, after deleting every repetition, hides the menu's repetitions button.

@@ -71,6 +71,10 @@ private:
     // Closing the main window in classroom work: stay, end, or log out and let another learner
     // log in (or work locally). True when the program is to end.
     bool LeaveClassroomWork();
+    // The chart and every exercise window still open are closed as the learner would close
+    // them, so that what he did there is recorded for him before another learner signs in or
+    // the program ends.
+    void CloseWorkWindows();
     // After another sign-in: the main window shows the new learner's language and buttons.
     void Refresh();
 

@@ -24,6 +24,7 @@ public:
             Receive();
             Check();
         });
+        QObject::connect(&socket_, &QTcpSocket::bytesWritten, [this](qint64 count) { written_ += count; });
         QObject::connect(&socket_, &QTcpSocket::disconnected, [this] { Closed(); });
         QObject::connect(&socket_, &QTcpSocket::errorOccurred, [this](QAbstractSocket::SocketError error) {
             // The server closing is the end of a stream; what it means otherwise Closed decides.
@@ -90,8 +91,13 @@ private:
         Receive();
         Check();
         if (finished_) return;
-        // A stream ends with the connection; an upload ends with our own close, made after its
-        // bytes went out.
+        // An upload ends with our own close, made after its bytes went out; a connection the
+        // server closed or broke before it had them all is a failed upload.
+        if (request_.form == ReplyForm::None && written_ < static_cast<qint64>(request_.bytes.size())) {
+            Fail(Utf8ToCp1250("serwer zamknął połączenie przed przyjęciem całych wyników"));
+            return;
+        }
+        // A stream ends with the connection.
         if (request_.form == ReplyForm::Stream || request_.form == ReplyForm::None) {
             Finish(received_);
             return;
@@ -122,6 +128,7 @@ private:
     QTcpSocket socket_;
     QEventLoop loop_;
     std::string received_;
+    qint64 written_ = 0;  // bytes of the request handed to the network
     bool finished_ = false;
     LinkReply reply_;
 };

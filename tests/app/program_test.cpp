@@ -152,12 +152,16 @@ TEST(Program, AClassroomInstallationLogsInOnTheServerAndLogsOutToAnotherLearnerO
     EXPECT_NE(results.find("{\"Id\":\"slo_1\",\"Title\":\"Words\",\"Kind\":61,\"Key\":0,\"Level\":1,"), std::string::npos) << results;
     EXPECT_NE(results.find("\"Result\":85,\"DoneCount\":1,\"Completed\":1,"), std::string::npos) << results;
 
-    // Log out, and ewa logs in; the main window stays.
+    // Log out, and ewa logs in; the main window stays, and the chart jan left open is closed
+    // (an exercise window would record his work for him as it closes).
+    emit program.MainForm()->ChartRequested(1, false);
+    ASSERT_TRUE(program.Chart()->isVisible());
     LeaveWhenAsked(program, 1);
     LogInWhenAsked(program, "ewa", "inne");
     EXPECT_FALSE(program.MainForm()->close());
     EXPECT_TRUE(program.MainForm()->isVisible());
     EXPECT_EQ(ctx.learner.loginName, "ewa");
+    EXPECT_FALSE(program.Chart()->isVisible());
     EXPECT_TRUE(ctx.classroom.TypingLocked());
 
     // Log out to local work: the local learners' window signs Ola in.

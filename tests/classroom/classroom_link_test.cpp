@@ -106,6 +106,18 @@ TEST(ClassroomLink, AnUploadIsSentWholeAndTheConnectionClosed) {
     EXPECT_EQ(server.requests.back().size(), static_cast<qsizetype>(upload.size()));
 }
 
+// A server that breaks the connection while the results are still coming: the upload failed,
+// and the learner must not be told it went through.
+TEST(ClassroomLink, AnUploadCutOffByTheServerIsAFailure) {
+    ScriptedServer breaks([](QTcpSocket& s, const QByteArray&) { s.abort(); });
+    QtClassroomLink link(breaks.Port(), 5s);
+    // More than the loopback connection buffers, so that most of it is still to be sent.
+    const std::string upload = "PCW:a#b#qlr2_55#\r\n" + std::string(32 << 20, 'x');
+    const LinkReply reply = link.Exchange(Request(upload, ReplyForm::None));
+    EXPECT_FALSE(reply.ok);
+    EXPECT_FALSE(reply.error.empty());
+}
+
 // A server that refuses, closes early, says nothing or answers garbage: the request ends with
 // its failure or its refusal, never later than the time limit.
 TEST(ClassroomLink, AServerThatMisbehavesEndsTheRequestWithinTheLimit) {
