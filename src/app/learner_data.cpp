@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/cp1250.h"
 #include "platform/errors.h"
@@ -58,7 +59,12 @@ std::string NoLearnerDataDirMessage(std::string_view detail) {
 }
 
 bool ChooseLearnerDataDir(StartupState& state, Messages& messages) {
-    return ChooseLearnerDataDir(state, DirectoryWritable(state.ProgramDir), UserDataHome(), messages);
+    // A course installed for every user of the machine (the package's launcher says so with
+    // QUILLAN_LEARNER_DATA=home) keeps learner data in each user's data home, even for a user
+    // who could write to it (root, or the one who installed it).
+    const char* where = std::getenv("QUILLAN_LEARNER_DATA");
+    const bool shared = where && std::string_view(where) == "home";
+    return ChooseLearnerDataDir(state, !shared && DirectoryWritable(state.ProgramDir), UserDataHome(), messages);
 }
 
 bool ChooseLearnerDataDir(StartupState& state, bool installationWritable, const std::string& home,

@@ -25,7 +25,8 @@ std::string UserLearnerDataDir(std::string_view dataHome, std::string_view progr
 // Sets LearnerDataDir: ProgramDir when the user may write there (as an installation of one
 // school machine has it), otherwise UserLearnerDataDir of the user's data home, created when
 // missing. When that directory cannot be had, the learner is told and false is returned:
-// the program must stop, and nothing has been written.
+// the program must stop, and nothing has been written. QUILLAN_LEARNER_DATA=home (set by the
+// package's launcher for the course it installs) takes the data home whatever the permissions.
 bool ChooseLearnerDataDir(StartupState& state, Messages& messages);
 // The same with what the choice depends on given: whether the user may write to ProgramDir,
 // and his data home (UserDataHome(); empty when he has none).
