@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBuffer>
+#include <cstring>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -9,6 +11,7 @@
 
 #include "controls/image_list.h"
 #include "controls/picture_controls.h"
+#include "controls/pictures.h"
 #include "controls/result_gauge.h"
 #include "controls/transparent_button.h"
 #include "platform/errors.h"
@@ -121,6 +124,48 @@ TEST_F(ImageButtonTest, BadStripsRaiseTheirErrors) {
     dir.Write("broken.bmp", "BM not a picture");
     EXPECT_THROW(list.AddStrip(dir.Path() + "broken.bmp", 2, 0, 0), FileError);
     EXPECT_EQ(list.Count(), 1);
+}
+
+// The size of a strip comes from its file's header: the size the picture loads at, for
+// bitmaps of every depth, one stored top-down, and a picture that is no bitmap.
+TEST(PictureSize, IsTheSizeTheImageReaderGives) {
+    test::TempDir dir;
+    struct Case {
+        const char* file;
+        QImage image;
+        const char* format;
+    };
+    QImage indexed = QImage(70, 21, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    indexed.fill(1);
+    QImage mono = QImage(129, 3, QImage::Format_Mono);
+    mono.fill(0);
+    const Case cases[] = {
+        {"rgb32.bmp", Strip(66), "BMP"},
+        {"indexed.bmp", indexed, "BMP"},
+        {"mono.bmp", mono, "BMP"},
+        {"picture.png", Strip(99), "PNG"},
+    };
+    for (const Case& c : cases) {
+        const std::string path = dir.Path() + c.file;
+        ASSERT_TRUE(c.image.save(QString::fromStdString(path), c.format)) << c.file;
+        EXPECT_EQ(PictureSize(path), c.image.size()) << c.file;
+    }
+    // Top-down: the header's height is negative (the image reader gives it so; the picture
+    // loads upright at its real size).
+    QByteArray topDown;
+    {
+        QBuffer buffer(&topDown);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(Strip(40).save(&buffer, "BMP"));
+    }
+    const int32_t negative = -10;
+    std::memcpy(topDown.data() + 22, &negative, 4);
+    const std::string path = dir.Write("top-down.bmp", topDown.toStdString());
+    EXPECT_EQ(PictureSize(path), QSize(40, 10));
+    EXPECT_EQ(QImage(QString::fromStdString(path)).size(), QSize(40, 10));
+    EXPECT_TRUE(PictureSize(dir.Write("short.bmp", "BM")).isEmpty());
+    EXPECT_TRUE(PictureSize(dir.Path() + "missing.bmp").isEmpty());
 }
 
 // A strip is read when first drawn. One whose file no longer reads as the picture its header
