@@ -60,19 +60,26 @@ TMainForm::TMainForm(AppContext& context, SharedForms& forms, QWidget* parent)
     for (TTransparentButton* button : {m_subj, l_powtorki, lbl_exit}) button->setCursor(Qt::PointingHandCursor);
 
     form24_ = std::make_unique<TForm24>(context_, images);
-    opcje_ = std::make_unique<TOpcjeForm>(context_, forms_);
 
     connect(m_subj, &TTransparentButton::clicked, this, [this] { emit ChartRequested(1, false); });
     connect(l_powtorki, &TTransparentButton::clicked, this, [this] { emit ChartRequested(2, true); });
     connect(lbl_pomoc, &TMLabel::clicked, this, [this] { ShowHelp(MainHelpPage(context_.startup)); });
     connect(lbl_autorzy, &TMLabel::clicked, this, [this] { ShowHelp(AuthorsPage(context_.startup)); });
     connect(lbl_serwisy, &TMLabel::clicked, this, [] { QDesktopServices::openUrl(QUrl(kPublisherAddress)); });
-    connect(lbl_opcje, &TMLabel::clicked, this, [this] { opcje_->exec(); });
+    connect(lbl_opcje, &TMLabel::clicked, this, [this] { SettingsForm().exec(); });
     connect(lbl_exit, &TTransparentButton::clicked, this, &QWidget::close);
     // The background is read as the menu shows.
 }
 
 TMainForm::~TMainForm() = default;
+
+TOpcjeForm& TMainForm::SettingsForm() {
+    if (!opcje_) {
+        opcje_ = std::make_unique<TOpcjeForm>(context_, forms_);
+        connect(opcje_.get(), &TOpcjeForm::InterfaceLanguageChanged, this, &TMainForm::InterfaceLanguageChanged);
+    }
+    return *opcje_;
+}
 
 void TMainForm::LoadLanguagePictures() {
     const StartupState& s = context_.startup;

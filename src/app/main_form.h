@@ -31,7 +31,8 @@ public:
     void UpdateRepetitionsButton();
 
     TForm24& ExitForm() { return *form24_; }
-    TOpcjeForm& SettingsForm() { return *opcje_; }
+    // The settings window, made when first asked for (it is not needed before the menu shows).
+    TOpcjeForm& SettingsForm();
 
     // Asked instead of the exit confirmation when the window is closed in classroom work; true
     // when the program is to end.
@@ -51,6 +52,8 @@ signals:
     void ChartRequested(int mode, bool deleteAllRepetitionsShown);
     // The learner confirmed leaving: the window has closed and the program is to end.
     void ProgramEnding();
+    // The settings window switched the interface language.
+    void InterfaceLanguageChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

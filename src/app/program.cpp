@@ -205,7 +205,7 @@ void Program::CreateWindows() {
     mainForm_->ClassroomLeaving = [this] { return LeaveClassroomWork(); };
 
     QObject::connect(form10_.get(), &TForm10::InterfaceLanguageChanged, [this] { LoadLanguagePictures(); });
-    QObject::connect(&mainForm_->SettingsForm(), &TOpcjeForm::InterfaceLanguageChanged, [this] { LoadLanguagePictures(); });
+    QObject::connect(mainForm_.get(), &TMainForm::InterfaceLanguageChanged, [this] { LoadLanguagePictures(); });
     // Leaving: the learner's open work is recorded, and the desktop comes back at once, while
     // the program ends.
     QObject::connect(mainForm_.get(), &TMainForm::ProgramEnding, [this] { CloseWorkWindows(); });

@@ -128,7 +128,7 @@ TEST_F(ImageButtonTest, BadStripsRaiseTheirErrors) {
 
 // The size of a strip comes from its file's header: the size the picture loads at, for
 // bitmaps of every depth, one stored top-down, and a picture that is no bitmap.
-TEST(PictureSize, IsTheSizeTheImageReaderGives) {
+TEST(PictureSize, IsTheSizeThePictureLoadsAt) {
     test::TempDir dir;
     struct Case {
         const char* file;
