@@ -1,6 +1,10 @@
 #include "course/load_course.h"
 
 #include <algorithm>
+#include <exception>
+#include <iterator>
+#include <string_view>
+#include <thread>
 
 #include "course/data_file.h"
 
@@ -143,8 +147,48 @@ void LoadLanguageResources(const StartupState& state, Course& course) {
     LoadLanguageResources(state, course, ignored);
 }
 
+namespace {
+
+// The tables read on a second thread while the others are read: the largest of those whose
+// reading tells the learner nothing and that no other step looks at.
+bool ReadAlongside(const CourseLoadStep& step) {
+    static constexpr std::string_view kAlongside[] = {"sentences", "comprehension", "recording", "dragdrop"};
+    return !step.Tables.empty() && std::find(std::begin(kAlongside), std::end(kAlongside), step.Tables.front()) != std::end(kAlongside);
+}
+
+struct StepOutcome {
+    Problems problems;
+    std::exception_ptr error;
+};
+
+// Runs, in order, the steps on one side (alongside or not), up to the first that fails.
+void RunSide(bool alongside, const StartupState& state, Course& course, Messages* messages, std::vector<StepOutcome>& outcomes) {
+    const std::vector<CourseLoadStep>& steps = CourseLoadSteps();
+    for (size_t i = 0; i < steps.size(); ++i) {
+        if (ReadAlongside(steps[i]) != alongside) continue;
+        try {
+            steps[i].Run(state, course, outcomes[i].problems, messages);
+        } catch (...) {
+            outcomes[i].error = std::current_exception();
+            return;
+        }
+    }
+}
+
+}  // namespace
+
 void LoadCourseData(const StartupState& state, Course& course, Problems& problems, Messages* messages) {
-    for (const CourseLoadStep& step : CourseLoadSteps()) step.Run(state, course, problems, messages);
+    // Two threads share the reading (each step fills its own tables); the outcome is that of
+    // reading the steps one after another: their problems in step order, and the error of the
+    // first step in that order that failed.
+    std::vector<StepOutcome> outcomes(CourseLoadSteps().size());
+    std::thread second([&] { RunSide(true, state, course, nullptr, outcomes); });
+    RunSide(false, state, course, messages, outcomes);
+    second.join();
+    for (StepOutcome& outcome : outcomes) {
+        for (const Problem& problem : outcome.problems.List()) problems.Add(problem.File, problem.Line, problem.Message);
+        if (outcome.error) std::rethrow_exception(outcome.error);
+    }
 }
 
 void CheckCourseData(const StartupState& state, Course& course, Problems& problems) {

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+#include <tuple>
+
 #include "course/data_errors.h"
 #include "course/load_course.h"
 #include "installation_fixture.h"
@@ -145,6 +149,95 @@ TEST(LoadCourse, TheProgramStopsAtTheFirstError) {
         EXPECT_STREQ(error.what(), "otwarte.txt:2: '' is not a valid integer value");
     }
     EXPECT_TRUE(course.dialogues.empty());  // loaded after the open tasks
+}
+
+// What reading the steps one after another gives: the problems, and the first error's text.
+struct Outcome {
+    std::vector<std::tuple<std::string, int, std::string>> problems;
+    std::string error;
+};
+
+Outcome Noted(const Problems& problems, std::string error) {
+    Outcome outcome{{}, std::move(error)};
+    for (const Problem& p : problems.List()) outcome.problems.emplace_back(p.File, p.Line, p.Message);
+    return outcome;
+}
+
+Outcome OneByOne(const StartupState& state) {
+    Course course;
+    Problems problems;
+    try {
+        for (const CourseLoadStep& step : CourseLoadSteps()) step.Run(state, course, problems, nullptr);
+    } catch (const std::exception& error) {
+        return Noted(problems, error.what());
+    }
+    return Noted(problems, "");
+}
+
+Outcome AllAtOnce(const StartupState& state) {
+    Course course;
+    Problems problems;
+    try {
+        LoadCourseData(state, course, problems, nullptr);
+    } catch (const std::exception& error) {
+        return Noted(problems, error.what());
+    }
+    return Noted(problems, "");
+}
+
+// Some tables are read on a second thread; the problems come in the order of the steps, and
+// the error thrown is that of the first step that failed, whichever thread read it.
+TEST(LoadCourse, ReadingOnTwoThreadsGivesWhatReadingOneByOneGives) {
+    auto surplus = [](const char* line, int count) {
+        std::string lines;
+        for (int i = 0; i < count; ++i) lines += line;
+        return lines;
+    };
+    auto directoryInPlaceOf = [](test::Installation& install, const std::string& file) {
+        install.Remove(file);
+        std::filesystem::create_directory(install.dir.Path() + file);
+    };
+    struct Case {
+        const char* what;
+        std::function<void(test::Installation&)> spoil;
+        bool fails;
+    };
+    const Case cases[] = {
+        {"problems on both threads",
+         [&](test::Installation& install) {
+             install.Write("zda_rozum.txt", surplus("1AB01xxxxxxxxxxxI am late.====s1.wav==Sp\xF3\x9Fniony.=\n", 501));
+             install.Remove("kurs_cwicz2.vrk");
+             install.Write("kurs.zdd", surplus("DD001 a <b c>=b=\n", 2001));
+         },
+         false},
+        {"an error read alongside, before a later one",
+         [&](test::Installation& install) {
+             directoryInPlaceOf(install, "rozum_pig.txt");
+             install.Write("otwarte.txt", "1=1=1=a=b=\n\n");
+         },
+         true},
+        {"an earlier error, before one read alongside",
+         [&](test::Installation& install) {
+             install.Remove("rozumienie_a.txt");
+             directoryInPlaceOf(install, "kurs.zdd");
+         },
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::Installation install;
+        c.spoil(install);
+        const Outcome expected = OneByOne(install.state);
+        ASSERT_EQ(!expected.error.empty(), c.fails) << "error: " << expected.error;
+        if (!c.fails) {
+            ASSERT_GE(expected.problems.size(), 3u);
+        }
+        for (int run = 0; run < 20; ++run) {
+            const Outcome outcome = AllAtOnce(install.state);
+            EXPECT_EQ(outcome.error, expected.error);
+            EXPECT_EQ(outcome.problems, expected.problems);
+        }
+    }
 }
 
 }  // namespace
