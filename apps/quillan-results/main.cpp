@@ -78,6 +78,18 @@ std::string Required(const std::map<std::string, std::string>& options, const st
     return it->second;
 }
 
+// The learner's settings, as the program takes them: the defaults when there is no file, or
+// (told on stderr) when it cannot be read or understood.
+std::optional<Settings> LearnersSettings(AppContext& ctx) {
+    try {
+        return ReadSettingsFile(SettingsPath(ctx));
+    } catch (const std::exception& error) {
+        std::cerr << "quillan-results: " << Cp1250ToUtf8(NativePath(SettingsPath(ctx))) << ": " << Cp1250ToUtf8(error.what())
+                  << "; the default settings are used\n";
+        return std::nullopt;
+    }
+}
+
 // Records one closed exercise in the learner's files, as the exercise window does, and prints
 // {"Record": the updated record, "Repetition": its repetition or null}. The learner's settings
 // file is read (the defaults when there is none; nothing is created).
@@ -87,7 +99,7 @@ int RecordForLearner(AppContext& ctx, const ExerciseReport& report) {
     if (file.state == LearnerFile::State::Missing)
         throw std::runtime_error("no results file " + Cp1250ToUtf8(NativePath(file.path)));
     if (!file.SaveAllowed()) return 1;
-    ctx.learner.settings = ReadSettingsFile(SettingsPath(ctx)).value_or(Settings{});
+    ctx.learner.settings = LearnersSettings(ctx).value_or(Settings{});
     LoadRepetitions(ctx);
 
     FinishExercise(ctx, &report);
@@ -172,7 +184,7 @@ int Chart(const std::string& installDir, const std::string& learnerDir, bool exp
     s.ResultsDirectory = WithTrailingSeparator(learnerDir);
     // The names of the learner's interface language, unless the installation has English only.
     if (!s.EnglishOnly)
-        if (const std::optional<Settings> settings = ReadSettingsFile(SettingsPath(ctx)))
+        if (const std::optional<Settings> settings = LearnersSettings(ctx))
             SetLanguage(s, settings->LangIndex);
     Problems problems;
     LoadCourseData(s, ctx.course, problems, &messages);

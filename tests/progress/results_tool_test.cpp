@@ -89,6 +89,18 @@ TEST_F(ResultsTool, RefusesWhatItCannotDoWithoutWritingAnything) {
     EXPECT_EQ(std::count(dump.out.begin(), dump.out.end(), '\n'), 2) << "the whole records are still shown";
 }
 
+// A settings file the program could not understand (it works with the defaults then) does
+// not stop the tool either, and is left as it is.
+TEST_F(ResultsTool, ADamagedSettingsFileGivesTheDefaults) {
+    std::string damaged;
+    for (int i = 0; i < 25; ++i) damaged += "x\r\n";
+    dir.Write("7/ustaw_qlr2_55.txt", damaged);
+    const ToolRun run = Record("slo_1", 70, "2026-12-09 10:00:00");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("\"Result\":70"), std::string::npos) << run.out;
+    EXPECT_EQ(dir.Read("7/ustaw_qlr2_55.txt"), damaged);
+}
+
 void WriteSmallInstallation(const test::TempDir& dir) {
     dir.Write("kurs/prof_r.txt", test::Crlf("Quillan\n1\n0\n"));
     for (const char* file : {"infa_r.txt", "nazwy_r.txt"}) dir.Write(std::string("kurs/Lang_r/0/") + file, "");
