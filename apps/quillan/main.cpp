@@ -19,16 +19,15 @@ int main(int argc, char** argv) {
     // An optional first argument names the installation directory; without it the program
     // runs from the installation it was installed into.
     const QStringList args = QCoreApplication::arguments();
-    const std::string argument = args.size() > 1 ? args.at(1).toStdString() : std::string();
-    const std::string programDir =
-        quillan::Program::ProgramDirFor(argument, QCoreApplication::applicationDirPath().toStdString());
+    const std::string directory =
+        args.size() > 1 ? args.at(1).toStdString() : QCoreApplication::applicationDirPath().toStdString();
 
     // QUILLAN_MESSAGES=stderr: the program's messages go to standard error instead of message
     // boxes, for scripts and tests that run it with no one to answer.
     std::optional<quillan::StreamMessages> toStderr;
     if (qEnvironmentVariable("QUILLAN_MESSAGES") == "stderr") toStderr.emplace(std::cerr, "quillan: ");
     quillan::Program program(app, toStderr ? &*toStderr : nullptr);
-    if (!program.Start(programDir)) return program.ExitCode();
+    if (!program.StartOn(directory)) return program.ExitCode();
     // Other windows (help, the chart) may still be open when the learner confirms leaving.
     QObject::connect(program.MainForm(), &quillan::TMainForm::ProgramEnding, &app, [] { QCoreApplication::exit(0); });
     return app.exec();

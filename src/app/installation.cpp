@@ -19,6 +19,11 @@ std::string ScreenTooSmallMessage() {
 }
 std::string NoDirectoryMessage() { return "Cannot find directory"; }
 
+std::string UnusableDirectoryNameMessage(const std::string& directory) {
+    return Utf8ToCp1250("Nazwa katalogu kursu ma znaki, których program nie obsługuje:\n") + directory +
+           Utf8ToCp1250("\nPrzenieś kurs do katalogu o innej nazwie.");
+}
+
 std::string ReadMediaDir(LineReader& pr55) {
     std::string line = pr55.ReadLine();
     if (!pr55.Eof()) line = pr55.ReadLine();

@@ -50,5 +50,8 @@ std::string MissingPr55Message();
 std::string MissingProfileMessage();
 std::string ScreenTooSmallMessage();
 std::string NoDirectoryMessage();
+// For an installation directory whose name has characters Windows-1250 cannot hold (shown as
+// '?' in `directory`).
+std::string UnusableDirectoryNameMessage(const std::string& directory);
 
 }  // namespace quillan

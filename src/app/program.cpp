@@ -78,6 +78,16 @@ std::string Program::ProgramDirFor(const std::string& argument, const std::strin
     return WithTrailingSeparator(Utf8ToCp1250(argument.empty() ? executableDir : argument));
 }
 
+bool Program::StartOn(const std::string& utf8Directory) {
+    const std::string directory = Utf8ToCp1250(utf8Directory);
+    if (Cp1250ToUtf8(directory) != utf8Directory) {
+        messages_.Show(UnusableDirectoryNameMessage(directory));
+        exitCode_ = 1;
+        return false;
+    }
+    return Start(WithTrailingSeparator(directory));
+}
+
 bool Program::Start(const std::string& programDir) {
     // The one handler of start-up: whatever stops it (an installation file that cannot be read,
     // course data the program cannot run with) is told, and the program ends with exit code 1.

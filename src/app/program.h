@@ -39,6 +39,9 @@ public:
     // Returns false when the program must end: a problem (its message has been shown; nothing
     // thrown escapes) or the learner left the sign-in; ExitCode() tells which.
     bool Start(const std::string& programDir);
+    // The same from the directory's name as the system gives it (UTF-8). A name that
+    // Windows-1250 cannot hold (the program keeps every path so) is told and ends start-up.
+    bool StartOn(const std::string& utf8Directory);
     // 0 when the learner chose to leave, 1 after a problem.
     int ExitCode() const { return exitCode_; }
 

@@ -398,6 +398,22 @@ TEST(Program, AnInstallationFileThatCannotBeReadEndsStartUpWithItsMessage) {
     }
 }
 
+// The program keeps its paths in Windows-1250: an installation whose directory's name has other
+// characters is told as such, not as an installation with its files missing.
+TEST(Program, ADirectoryNameTheProgramCannotHoldIsTold) {
+    test::TempDir dir;
+    WriteInstallation(dir);
+    dir.Write("usr.t", "1=Ola\r\n");
+    const std::string named = dir.Path() + "курс";
+    std::filesystem::create_directory_symlink(dir.Path(), named);
+    const ProgramRun run = RunProgram(named);
+    EXPECT_TRUE(run.exited);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.messages.find("Nazwa katalogu kursu ma znaki"), std::string::npos) << run.messages;
+    EXPECT_NE(run.messages.find("/????"), std::string::npos) << run.messages;
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() + "1"));
+}
+
 // The program on screens of several sizes: the factor its first window is drawn at. A screen
 // with room for 1.25 times the course's 1024 x 768 gets the largest quarter step that fits;
 // QUILLAN_SCALE=off keeps the windows at their size, and a QT_SCALE_FACTOR of the user's is kept.
