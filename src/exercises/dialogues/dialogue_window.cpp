@@ -1,16 +1,15 @@
 #include "exercises/dialogues/dialogue_window.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 #include <QWheelEvent>
 
 #include "audio/resource_form.h"
 #include "controls/button_pictures.h"
+#include "controls/course_window.h"
 #include "controls/message_form.h"
 #include "controls/picture_controls.h"
 #include "controls/pictures.h"
@@ -149,10 +148,7 @@ void DialogueWordLabel::mouseReleaseEvent(QMouseEvent* event) {
 
 TDialogi_Form::TDialogi_Form(AppContext& context, SharedForms& forms, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), context_(context), forms_(forms), exercise_(context) {
-    setObjectName("TDialogi_Form");
-    setFixedSize(1024, 768);
-    setWindowTitle(ToQt(context_.startup.AppTitle));
-    setFocusPolicy(Qt::StrongFocus);
+    SetUpCourseWindow(*this, "TDialogi_Form", context_.startup.AppTitle);
     TMyImageList& images = forms_.form5->MyImageList1;
 
     img_tlo = new QLabel(this);
@@ -191,10 +187,8 @@ TDialogi_Form::TDialogi_Form(AppContext& context, SharedForms& forms, QWidget* p
     }
 
     auto button = [&](const char* name, int picture, int top) {
-        auto* b = new TTransparentButton(this, &images, picture);
-        b->setObjectName(name);
+        TTransparentButton* b = ImageButton(this, images, picture, name);
         b->move(kButtonLeft, top);
-        b->setCursor(Qt::PointingHandCursor);
         b->hide();
         return b;
     };
@@ -378,7 +372,7 @@ bool TDialogi_Form::OpenExercise(const std::string& exerciseId, int dialogueNumb
         Lek[n]->setToolTip(ToQt(exercise_.UiTextOf(99)));
     }
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->geometry().center() - rect().center());
+    CentreOnScreen(*this);
     backgroundShown_ = "\n";
     tabsShownFor_ = -1;
     Refresh();

@@ -1,13 +1,12 @@
 #include "exercises/sentences/sentence_recording_window.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 
 #include "audio/resource_form.h"
 #include "controls/button_pictures.h"
+#include "controls/course_window.h"
 #include "controls/message_form.h"
 #include "controls/picture_controls.h"
 #include "controls/pictures.h"
@@ -57,10 +56,7 @@ void RecordingSentencesBox::paintEvent(QPaintEvent*) {
 
 TZdaniaNagrywanieForm::TZdaniaNagrywanieForm(AppContext& context, SharedForms& forms, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), context_(context), forms_(forms), exercise_(context) {
-    setObjectName("TZdaniaNagrywanieForm");
-    setFixedSize(1024, 768);
-    setWindowTitle(ToQt(context_.startup.AppTitle));
-    setFocusPolicy(Qt::StrongFocus);
+    SetUpCourseWindow(*this, "TZdaniaNagrywanieForm", context_.startup.AppTitle);
     TMyImageList& images = forms_.form5->MyImageList1;
     QFont font(ToQt(context_.startup.InterfaceFont));
     font.setPointSize(10);
@@ -114,10 +110,8 @@ TZdaniaNagrywanieForm::TZdaniaNagrywanieForm(AppContext& context, SharedForms& f
     }
 
     auto button = [&](const char* name, int picture, int top) {
-        auto* b = new TTransparentButton(this, &images, picture);
-        b->setObjectName(name);
+        TTransparentButton* b = ImageButton(this, images, picture, name);
         b->move(kButtonLeft, top);
-        b->setCursor(Qt::PointingHandCursor);
         return b;
     };
     btn_help = button("btn_help", pictures::Help, 620);
@@ -144,11 +138,7 @@ bool TZdaniaNagrywanieForm::OpenExercise(const std::string& exerciseId, int cata
     img_glosnik = IconPicture("img_glosnik");
     img_Tlo->setPixmap(LoadPicture(context_.startup.ProgramDir + "gfx_r\\pod_pasek_help.bmp"));
     btn_slownik->setToolTip(ToQt(UiText(context_.course.interfaceTexts, 161)));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->geometry().center() - rect().center());
-    show();
-    raise();
-    activateWindow();
-    setFocus();
+    ShowCentred(*this);
     backgroundShown_ = "\n";
     if (!exercise_.Open(exerciseId, catalogNumber)) {
         hide();

@@ -1,15 +1,14 @@
 #include "exercises/texts/catalog_gap_window.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 
 #include "audio/media_paths.h"
 #include "audio/multimedia_form.h"
 #include "audio/resource_form.h"
 #include "controls/button_pictures.h"
+#include "controls/course_window.h"
 #include "controls/picture_controls.h"
 #include "controls/pictures.h"
 #include "controls/result_gauge.h"
@@ -38,13 +37,6 @@ constexpr int kIconSize = 18;
 const QRect kBox(30, 60, 600, 630);     // Pb, left of the bin
 const QRect kBin(636, 52, 165, 513);    // lbl_kosz
 
-TTransparentButton* Button(QWidget* parent, TMyImageList& images, int picture, const char* name) {
-    auto* button = new TTransparentButton(parent, &images, picture);
-    button->setObjectName(name);
-    button->setCursor(Qt::PointingHandCursor);
-    return button;
-}
-
 }  // namespace
 
 TZdaniaDDSameForm::TZdaniaDDSameForm(AppContext& context, SharedForms& forms, QWidget* parent)
@@ -52,10 +44,7 @@ TZdaniaDDSameForm::TZdaniaDDSameForm(AppContext& context, SharedForms& forms, QW
       context_(context),
       forms_(forms),
       exercise_(*context.services.random) {
-    setObjectName("TZdaniaDDSameForm");
-    setFixedSize(1024, 768);
-    setWindowTitle(ToQt(context_.startup.AppTitle));
-    setFocusPolicy(Qt::StrongFocus);
+    SetUpCourseWindow(*this, "TZdaniaDDSameForm", context_.startup.AppTitle);
     TMyImageList& images = forms_.form5->MyImageList1;
 
     img_tlo = new QLabel(this);
@@ -111,9 +100,9 @@ TZdaniaDDSameForm::TZdaniaDDSameForm(AppContext& context, SharedForms& forms, QW
         widget->raise();
     };
 
-    btn_help = Button(this, images, pictures::Help, "btn_help");
-    btn_slownik = Button(this, images, pictures::Dictionary, "btn_slownik");
-    btn_exit = Button(this, images, pictures::ClosePanel, "btn_exit");
+    btn_help = ImageButton(this, images, pictures::Help, "btn_help");
+    btn_slownik = ImageButton(this, images, pictures::Dictionary, "btn_slownik");
+    btn_exit = ImageButton(this, images, pictures::ClosePanel, "btn_exit");
     btn_help->move(kSideButtonLeft, kHelpTop);
     btn_slownik->move(kSideButtonLeft, kDictionaryTop);
     btn_exit->move(kSideButtonLeft + 4, kExitTop);
@@ -127,10 +116,10 @@ TZdaniaDDSameForm::TZdaniaDDSameForm(AppContext& context, SharedForms& forms, QW
     });
     connect(btn_exit, &TTransparentButton::clicked, this, [this] { close(); });
 
-    btn_wyniki = Button(this, images, pictures::CheckLabelled, "btn_wyniki");
+    btn_wyniki = ImageButton(this, images, pictures::CheckLabelled, "btn_wyniki");
     btn_wyniki->move(kActionRight - btn_wyniki->width(), kActionTop);
     connect(btn_wyniki, &TTransparentButton::clicked, this, &TZdaniaDDSameForm::CheckClicked);
-    lbl_jeszcze_raz = Button(this, images, pictures::Repeat, "lbl_jeszcze_raz");
+    lbl_jeszcze_raz = ImageButton(this, images, pictures::Repeat, "lbl_jeszcze_raz");
     lbl_jeszcze_raz->move(kActionRight - lbl_jeszcze_raz->width(), kActionTop);
     lbl_jeszcze_raz->setToolTip("Again");
     lbl_jeszcze_raz->hide();
@@ -176,8 +165,7 @@ void TZdaniaDDSameForm::PrepareExercise(int entry) {
     ShowBoard();
 
     const bool wasHidden = !isVisible();
-    if (wasHidden)
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->geometry().center() - rect().center());
+    if (wasHidden) CentreOnScreen(*this);
     show();
     raise();
     activateWindow();

@@ -1,15 +1,14 @@
 #include "exercises/texts/text_exercise_frame.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 
 #include "audio/media_paths.h"
 #include "audio/multimedia_form.h"
 #include "audio/resource_form.h"
 #include "controls/button_pictures.h"
+#include "controls/course_window.h"
 #include "controls/picture_controls.h"
 #include "controls/pictures.h"
 #include "controls/result_gauge.h"
@@ -48,22 +47,12 @@ constexpr int kDefaultInstructionLeft = 50, kDefaultInstructionTop = 50, kInstru
 constexpr int kInstructionDesignWidth = 607;
 constexpr QRect kScoreBox(kPanelLeft + 10, 480, 80, 44);
 
-TTransparentButton* Button(QWidget* parent, TMyImageList& images, int picture, const char* name) {
-    auto* button = new TTransparentButton(parent, &images, picture);
-    button->setObjectName(name);
-    button->setCursor(Qt::PointingHandCursor);
-    return button;
-}
-
 }  // namespace
 
 TextExerciseFrame::TextExerciseFrame(AppContext& context, SharedForms& forms, CurrentText& text,
                                      const TextExerciseWindowTraits& traits, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), context_(context), forms_(forms), text_(text), traits_(traits) {
-    setObjectName(traits_.windowName);
-    setFixedSize(1024, 768);
-    setWindowTitle(ToQt(context_.startup.AppTitle));
-    setFocusPolicy(Qt::StrongFocus);
+    SetUpCourseWindow(*this, traits_.windowName, context_.startup.AppTitle);
     TMyImageList& images = forms_.form5->MyImageList1;
 
     img_tlo = new QLabel(this);
@@ -92,11 +81,11 @@ TextExerciseFrame::TextExerciseFrame(AppContext& context, SharedForms& forms, Cu
         connect(tab, &TMImage::clicked, this, [this, n] { TabClicked(n); });
     }
 
-    btn_media = Button(this, images, pictures::MediaVideo, "btn_media");
-    btn_tlumacz = Button(this, images, pictures::Translation, "btn_tlumacz");
-    btn_help = Button(this, images, pictures::Help, "btn_help");
-    btn_slownik = Button(this, images, pictures::Dictionary, "btn_slownik");
-    lbl_exit = Button(this, images, pictures::ClosePanel, traits_.exitName);
+    btn_media = ImageButton(this, images, pictures::MediaVideo, "btn_media");
+    btn_tlumacz = ImageButton(this, images, pictures::Translation, "btn_tlumacz");
+    btn_help = ImageButton(this, images, pictures::Help, "btn_help");
+    btn_slownik = ImageButton(this, images, pictures::Dictionary, "btn_slownik");
+    lbl_exit = ImageButton(this, images, pictures::ClosePanel, traits_.exitName);
     btn_tlumacz->move(kSideButtonLeft, kGlossaryTop);
     btn_help->move(kSideButtonLeft, kHelpTop);
     btn_slownik->move(kSideButtonLeft, kDictionaryTop);
@@ -109,10 +98,10 @@ TextExerciseFrame::TextExerciseFrame(AppContext& context, SharedForms& forms, Cu
     connect(btn_slownik, &TTransparentButton::clicked, this, &TextExerciseFrame::DictionaryClicked);
     connect(lbl_exit, &TTransparentButton::clicked, this, &TextExerciseFrame::ExitClicked);
 
-    btn_check = Button(this, images, pictures::CheckLabelled, traits_.checkButtonName);
+    btn_check = ImageButton(this, images, pictures::CheckLabelled, traits_.checkButtonName);
     btn_check->move(kActionRight - btn_check->width(), kActionTop);
     connect(btn_check, &TTransparentButton::clicked, this, &TextExerciseFrame::CheckClicked);
-    lbl_jeszcze_raz = Button(this, images, pictures::Repeat, "lbl_jeszcze_raz");
+    lbl_jeszcze_raz = ImageButton(this, images, pictures::Repeat, "lbl_jeszcze_raz");
     lbl_jeszcze_raz->move(kActionRight - lbl_jeszcze_raz->width(), kActionTop);
     lbl_jeszcze_raz->setToolTip("Again");
     lbl_jeszcze_raz->hide();
@@ -213,8 +202,7 @@ void TextExerciseFrame::PrepareExercise(int entry) {
 
 void TextExerciseFrame::ShowWindow() {
     const bool wasHidden = !isVisible();
-    if (wasHidden)
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->geometry().center() - rect().center());
+    if (wasHidden) CentreOnScreen(*this);
     show();
     raise();
     activateWindow();

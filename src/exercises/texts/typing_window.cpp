@@ -51,9 +51,7 @@ TCW_Wpisywanie1Form::TCW_Wpisywanie1Form(AppContext& context, SharedForms& forms
     Edit1->installEventFilter(this);
     connect(Edit1, &QLineEdit::textEdited, this, [this] { exercise_.EditChanged(); });
 
-    btn_print = new TTransparentButton(this, &forms.form5->MyImageList1, pictures::PrintSmall);
-    btn_print->setObjectName("btn_print");
-    btn_print->setCursor(Qt::PointingHandCursor);
+    btn_print = ImageButton(this, forms.form5->MyImageList1, pictures::PrintSmall, "btn_print");
     btn_print->move(kPrintLeft, kPrintTop);
     connect(btn_print, &TTransparentButton::clicked, this, &TCW_Wpisywanie1Form::Print);
 }
