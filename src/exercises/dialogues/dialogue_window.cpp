@@ -16,9 +16,9 @@
 #include "controls/result_gauge.h"
 #include "controls/transparent_button.h"
 #include "forms/shared_forms.h"
+#include "forms/window_keys.h"
 #include "guidance/information_form.h"
 #include "help/dictionary_launcher.h"
-#include "help/help_form.h"
 #include "help/page_printing.h"
 #include "platform/qt/qt_text.h"
 #include "session/app_context.h"
@@ -480,16 +480,8 @@ void TDialogi_Form::Print() {
 }
 
 void TDialogi_Form::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_F1:
-            forms_.help->ShowHelpPage("h_comp.html#dialogi");
-            return;
-        case Qt::Key_Escape:
-            close();
-            return;
-        default:
-            QWidget::keyPressEvent(event);
-    }
+    if (!TakeWindowKey(*event, forms_.help.get(), "h_comp.html#dialogi", [this] { close(); }))
+        QWidget::keyPressEvent(event);
 }
 
 void TDialogi_Form::closeEvent(QCloseEvent* event) {

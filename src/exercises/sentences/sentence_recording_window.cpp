@@ -12,9 +12,9 @@
 #include "controls/pictures.h"
 #include "controls/transparent_button.h"
 #include "forms/shared_forms.h"
+#include "forms/window_keys.h"
 #include "guidance/information_form.h"
 #include "help/dictionary_launcher.h"
-#include "help/help_form.h"
 #include "platform/cp1250.h"
 #include "platform/qt/qt_text.h"
 #include "session/app_context.h"
@@ -167,20 +167,13 @@ void TZdaniaNagrywanieForm::Refresh() {
 }
 
 void TZdaniaNagrywanieForm::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_F4:
-            exercise_.RandomBackground();
-            Refresh();
-            return;
-        case Qt::Key_F1:
-            forms_.help->ShowHelpPage("h_comp.html#nagrywanie");
-            return;
-        case Qt::Key_Escape:
-            close();
-            return;
-        default:
-            QWidget::keyPressEvent(event);
+    if (event->key() == Qt::Key_F4) {
+        exercise_.RandomBackground();
+        Refresh();
+        return;
     }
+    if (!TakeWindowKey(*event, forms_.help.get(), "h_comp.html#nagrywanie", [this] { close(); }))
+        QWidget::keyPressEvent(event);
 }
 
 void TZdaniaNagrywanieForm::closeEvent(QCloseEvent* event) {
