@@ -16,6 +16,7 @@
 #include "exercises/texts/gap_board_view.h"
 #include "exercises/texts/label_drag.h"
 #include "exercises/texts/paint_box.h"
+#include "exercises/texts/text_window_controls.h"
 #include "forms/shared_forms.h"
 #include "guidance/information_form.h"
 #include "help/dictionary_launcher.h"
@@ -30,9 +31,6 @@ namespace quillan {
 namespace {
 
 constexpr int kPanelLeft = 924;
-constexpr int kSideButtonLeft = 957;
-constexpr int kHelpTop = 620, kDictionaryTop = 660, kExitTop = 712;
-constexpr int kActionRight = 905, kActionTop = 700, kGaugeLeft = 665;
 constexpr int kIconSize = 18;
 const QRect kBox(30, 60, 600, 630);     // Pb, left of the bin
 const QRect kBin(636, 52, 165, 513);    // lbl_kosz
@@ -100,13 +98,10 @@ TZdaniaDDSameForm::TZdaniaDDSameForm(AppContext& context, SharedForms& forms, QW
         widget->raise();
     };
 
-    btn_help = ImageButton(this, images, pictures::Help, "btn_help");
-    btn_slownik = ImageButton(this, images, pictures::Dictionary, "btn_slownik");
-    btn_exit = ImageButton(this, images, pictures::ClosePanel, "btn_exit");
-    btn_help->move(kSideButtonLeft, kHelpTop);
-    btn_slownik->move(kSideButtonLeft, kDictionaryTop);
-    btn_exit->move(kSideButtonLeft + 4, kExitTop);
-    btn_exit->setToolTip(QString::fromUtf8("Wyjście"));
+    const PanelButtons panel = AddPanelButtons(this, images, "btn_exit");
+    btn_help = panel.help;
+    btn_slownik = panel.dictionary;
+    btn_exit = panel.exit;
     connect(btn_help, &TTransparentButton::clicked, this, [this] {
         forms_.informacja->PanelKey = "HH_" + UiText(context_.course.interfaceTexts, 140);
         forms_.informacja->exec();
@@ -116,18 +111,12 @@ TZdaniaDDSameForm::TZdaniaDDSameForm(AppContext& context, SharedForms& forms, QW
     });
     connect(btn_exit, &TTransparentButton::clicked, this, [this] { close(); });
 
-    btn_wyniki = ImageButton(this, images, pictures::CheckLabelled, "btn_wyniki");
-    btn_wyniki->move(kActionRight - btn_wyniki->width(), kActionTop);
+    const CheckControls check = AddCheckControls(this, images, "btn_wyniki");
+    btn_wyniki = check.check;
+    lbl_jeszcze_raz = check.again;
+    panel_wynik = check.gauge;
     connect(btn_wyniki, &TTransparentButton::clicked, this, &TZdaniaDDSameForm::CheckClicked);
-    lbl_jeszcze_raz = ImageButton(this, images, pictures::Repeat, "lbl_jeszcze_raz");
-    lbl_jeszcze_raz->move(kActionRight - lbl_jeszcze_raz->width(), kActionTop);
-    lbl_jeszcze_raz->setToolTip("Again");
-    lbl_jeszcze_raz->hide();
     connect(lbl_jeszcze_raz, &TTransparentButton::clicked, this, &TZdaniaDDSameForm::AgainClicked);
-    panel_wynik = new TPanel1(this);
-    panel_wynik->setObjectName("panel_wynik");
-    panel_wynik->move(kGaugeLeft, kActionTop);
-    panel_wynik->hide();
 }
 
 TZdaniaDDSameForm::~TZdaniaDDSameForm() = default;

@@ -17,6 +17,7 @@
 #include "course/exercise_kinds.h"
 #include "exercises/texts/marked_text_painter.h"
 #include "exercises/texts/paint_box.h"
+#include "exercises/texts/text_window_controls.h"
 #include "forms/shared_forms.h"
 #include "guidance/information_form.h"
 #include "help/dictionary_launcher.h"
@@ -34,14 +35,12 @@ namespace quillan {
 namespace {
 
 // Where the frame's controls stand on the 1024 x 768 screen: the right-hand panel is the right
-// 100 pixels with the tabs from y = 66, 25 pixels apart; the check button, "again" and the
-// gauge share the bottom of the free column right of the content.
+// 100 pixels with the tabs from y = 66, 25 pixels apart, the glossary button above the panel's
+// buttons (text_window_controls places those, and the check button, "again" and the gauge).
 constexpr int kPanelLeft = 924;
 constexpr int kTabLeft = 942, kTabTop = 66, kTabStep = 25;
 constexpr int kSideButtonLeft = 957;
-constexpr int kGlossaryTop = 580, kHelpTop = 620, kDictionaryTop = 660, kExitTop = 712;
-constexpr int kActionRight = 905, kActionTop = 700;
-constexpr int kGaugeLeft = 665;
+constexpr int kGlossaryTop = 580;
 constexpr int kDefaultMediaLeft = 50, kDefaultMediaTop = 10;
 constexpr int kDefaultInstructionLeft = 50, kDefaultInstructionTop = 50, kInstructionHeight = 96;
 constexpr int kInstructionDesignWidth = 607;
@@ -83,14 +82,11 @@ TextExerciseFrame::TextExerciseFrame(AppContext& context, SharedForms& forms, Cu
 
     btn_media = ImageButton(this, images, pictures::MediaVideo, "btn_media");
     btn_tlumacz = ImageButton(this, images, pictures::Translation, "btn_tlumacz");
-    btn_help = ImageButton(this, images, pictures::Help, "btn_help");
-    btn_slownik = ImageButton(this, images, pictures::Dictionary, "btn_slownik");
-    lbl_exit = ImageButton(this, images, pictures::ClosePanel, traits_.exitName);
+    const PanelButtons panel = AddPanelButtons(this, images, traits_.exitName);
+    btn_help = panel.help;
+    btn_slownik = panel.dictionary;
+    lbl_exit = panel.exit;
     btn_tlumacz->move(kSideButtonLeft, kGlossaryTop);
-    btn_help->move(kSideButtonLeft, kHelpTop);
-    btn_slownik->move(kSideButtonLeft, kDictionaryTop);
-    lbl_exit->move(kSideButtonLeft + 4, kExitTop);
-    lbl_exit->setToolTip(QString::fromUtf8("Wyjście"));
     btn_help->setVisible(traits_.helpNumber != 0);
     connect(btn_media, &TTransparentButton::clicked, this, &TextExerciseFrame::MediaClicked);
     connect(btn_tlumacz, &TTransparentButton::clicked, this, &TextExerciseFrame::GlossaryClicked);
@@ -98,19 +94,12 @@ TextExerciseFrame::TextExerciseFrame(AppContext& context, SharedForms& forms, Cu
     connect(btn_slownik, &TTransparentButton::clicked, this, &TextExerciseFrame::DictionaryClicked);
     connect(lbl_exit, &TTransparentButton::clicked, this, &TextExerciseFrame::ExitClicked);
 
-    btn_check = ImageButton(this, images, pictures::CheckLabelled, traits_.checkButtonName);
-    btn_check->move(kActionRight - btn_check->width(), kActionTop);
+    const CheckControls check = AddCheckControls(this, images, traits_.checkButtonName);
+    btn_check = check.check;
+    lbl_jeszcze_raz = check.again;
+    panel_wynik = check.gauge;
     connect(btn_check, &TTransparentButton::clicked, this, &TextExerciseFrame::CheckClicked);
-    lbl_jeszcze_raz = ImageButton(this, images, pictures::Repeat, "lbl_jeszcze_raz");
-    lbl_jeszcze_raz->move(kActionRight - lbl_jeszcze_raz->width(), kActionTop);
-    lbl_jeszcze_raz->setToolTip("Again");
-    lbl_jeszcze_raz->hide();
     connect(lbl_jeszcze_raz, &TTransparentButton::clicked, this, &TextExerciseFrame::AgainClicked);
-
-    panel_wynik = new TPanel1(this);
-    panel_wynik->setObjectName("panel_wynik");
-    panel_wynik->move(kGaugeLeft, kActionTop);
-    panel_wynik->hide();
 
     QFont scoreFont(ToQt(context_.startup.InterfaceFont));
     scoreFont.setPointSize(16);
