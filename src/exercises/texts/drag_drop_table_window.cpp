@@ -59,16 +59,12 @@ void TC_DDForm::ApplyLayout(const LayoutValues& layout) {
     // narrower than the words as their labels show them, so that no word covers the "!" of a
     // cell beside it where the labels' font is wider than Arial.
     int widest = 0;
-    const QFontMetrics wordMetrics(lbl[0]->font());
     for (const std::string& heading : exercise_.Headings()) {
         lbl_tmp->setText(ToQt(heading));
         widest = std::max(widest, lbl_tmp->fontMetrics().horizontalAdvance(lbl_tmp->text()));
     }
-    for (const DdLabel& label : exercise_.Labels()) {
-        lbl_tmp->setText(ToQt(label.Text));
-        widest = std::max({widest, lbl_tmp->fontMetrics().horizontalAdvance(lbl_tmp->text()),
-                           wordMetrics.horizontalAdvance(lbl_tmp->text())});
-    }
+    for (const DdLabel& label : exercise_.Labels())
+        widest = std::max(widest, WordWidth(*lbl_tmp, lbl[0]->font(), ToQt(label.Text)));
     table_.ColumnWidth = widest + 18;
     table_.Columns = exercise_.ColumnCount();
     table_.Rows = exercise_.RowCount();

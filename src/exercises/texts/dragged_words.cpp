@@ -1,6 +1,7 @@
 #include "exercises/texts/dragged_words.h"
 
 #include <QLabel>
+#include <algorithm>
 
 #include "controls/widget_style.h"
 #include "exercises/texts/label_drag.h"
@@ -25,6 +26,11 @@ QLabel* MeasuringLabel(QWidget* window) {
     label->setFont(PixelFont("Arial", 13));
     label->hide();
     return label;
+}
+
+int WordWidth(QLabel& measuring, const QFont& labelFont, const QString& word) {
+    measuring.setText(word);
+    return std::max(measuring.fontMetrics().horizontalAdvance(word), QFontMetrics(labelFont).horizontalAdvance(word));
 }
 
 }  // namespace quillan

@@ -4,6 +4,7 @@
 // ordering list) make alike: the word labels and the label that measures the words.
 
 #include <QFont>
+#include <QString>
 #include <span>
 
 class QLabel;
@@ -20,5 +21,9 @@ void AddDraggedWords(QWidget* window, LabelDrag& drag, std::span<QLabel*> labels
 // lbl_tmp, the hidden label that measures the words in Arial at 13 pixels as the course's
 // layout does.
 QLabel* MeasuringLabel(QWidget* window);
+
+// The width a word takes: as `measuring` measures it, and never less than its label shows it
+// in `labelFont` (which may be wider than Arial).
+int WordWidth(QLabel& measuring, const QFont& labelFont, const QString& word);
 
 }  // namespace quillan

@@ -60,12 +60,7 @@ void TC_DDVForm::ApplyLayout(const LayoutValues& layout) {
     // The list is as wide as its widest item measured in Arial, and never narrower than the items
     // as their labels show them (the labels' font may be wider than Arial).
     int widest = 0;
-    const QFontMetrics wordMetrics(lbl[0]->font());
-    for (const DvLabel& label : labels) {
-        lbl_tmp->setText(ToQt(label.Text));
-        widest = std::max({widest, lbl_tmp->fontMetrics().horizontalAdvance(lbl_tmp->text()),
-                           wordMetrics.horizontalAdvance(lbl_tmp->text())});
-    }
+    for (const DvLabel& label : labels) widest = std::max(widest, WordWidth(*lbl_tmp, lbl[0]->font(), ToQt(label.Text)));
     list_.Width = widest + 31;
     list_.Rows = static_cast<int>(labels.size());
     list_.Left = LayoutOr(layout[4], (850 - list_.Width) / 2);
