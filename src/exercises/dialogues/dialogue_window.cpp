@@ -15,6 +15,7 @@
 #include "controls/pictures.h"
 #include "controls/result_gauge.h"
 #include "controls/transparent_button.h"
+#include "controls/widget_style.h"
 #include "forms/shared_forms.h"
 #include "forms/window_keys.h"
 #include "guidance/information_form.h"
@@ -29,11 +30,7 @@ namespace {
 constexpr int kControlSize = 18;
 constexpr int kPanelLeft = 924;
 
-QFont TextFont(const AppContext& context, int points) {
-    QFont font(ToQt(context.startup.InterfaceFont));
-    font.setPointSize(points);
-    return font;
-}
+QFont TextFont(const AppContext& context, int points) { return PointFont(ToQt(context.startup.InterfaceFont), points); }
 
 }  // namespace
 

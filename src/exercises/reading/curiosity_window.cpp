@@ -81,9 +81,7 @@ TTekstOpisForm::TTekstOpisForm(AppContext& context, SharedForms& forms, QWidget*
     lbl_polecenie = new QLabel(this);
     lbl_polecenie->setObjectName("lbl_polecenie");
     lbl_polecenie->setGeometry(kAreaLeft, 70, 820, 60);
-    QFont instruction("Verdana");
-    instruction.setPixelSize(13);
-    lbl_polecenie->setFont(instruction);
+    lbl_polecenie->setFont(PixelFont("Verdana", 13));
     lbl_polecenie->setWordWrap(true);
     lbl_polecenie->setText(
         "Did you know it? Read the text or listen to the recording and learn some interesting or bizarre facts "

@@ -11,6 +11,7 @@
 #include "controls/picture_controls.h"
 #include "controls/pictures.h"
 #include "controls/transparent_button.h"
+#include "controls/widget_style.h"
 #include "forms/shared_forms.h"
 #include "forms/window_keys.h"
 #include "guidance/information_form.h"
@@ -58,8 +59,7 @@ TZdaniaNagrywanieForm::TZdaniaNagrywanieForm(AppContext& context, SharedForms& f
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), context_(context), forms_(forms), exercise_(context) {
     SetUpCourseWindow(*this, "TZdaniaNagrywanieForm", context_.startup.AppTitle);
     TMyImageList& images = forms_.form5->MyImageList1;
-    QFont font(ToQt(context_.startup.InterfaceFont));
-    font.setPointSize(10);
+    const QString face = ToQt(context_.startup.InterfaceFont);
 
     img_tlo2 = new QLabel(this);
     img_tlo2->setObjectName("img_tlo2");
@@ -70,15 +70,13 @@ TZdaniaNagrywanieForm::TZdaniaNagrywanieForm(AppContext& context, SharedForms& f
 
     lbl_polecenie = new QLabel(this);
     lbl_polecenie->setObjectName("lbl_polecenie");
-    QFont instruction = font;
-    instruction.setPointSize(12);
-    lbl_polecenie->setFont(instruction);
+    lbl_polecenie->setFont(PointFont(face, 12));
     lbl_polecenie->setWordWrap(true);
     lbl_polecenie->setGeometry(kRecordLeft, 80, 820, 50);
     lbl_polecenie->setText("Practise your speaking. Listen to the model pronunciation and then record yourself.");
 
     PaintBox1 = new RecordingSentencesBox(exercise_, this);
-    PaintBox1->setFont(font);
+    PaintBox1->setFont(PointFont(face, 10));
     PaintBox1->setGeometry(kTextLeft, kRowsTop, 800, kRowHeight * static_cast<int>(SentenceRecording::kRowLimit) + 4);
 
     for (size_t k = 0; k < nag.size(); ++k) {

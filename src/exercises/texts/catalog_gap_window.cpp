@@ -13,6 +13,7 @@
 #include "controls/pictures.h"
 #include "controls/result_gauge.h"
 #include "controls/transparent_button.h"
+#include "controls/widget_style.h"
 #include "exercises/texts/gap_board_view.h"
 #include "exercises/texts/label_drag.h"
 #include "exercises/texts/paint_box.h"
@@ -53,10 +54,7 @@ TZdaniaDDSameForm::TZdaniaDDSameForm(AppContext& context, SharedForms& forms, QW
     Image2->setGeometry(kPanelLeft, 0, 1024 - kPanelLeft, 768);
     Label3 = new QLabel("Fill in the gaps with words from the right to make correct sentences.", this);
     Label3->setObjectName("Label3");
-    QFont titleFont(ToQt(context_.startup.InterfaceFont));
-    titleFont.setPointSize(10);
-    titleFont.setBold(true);
-    Label3->setFont(titleFont);
+    Label3->setFont(PointFont(ToQt(context_.startup.InterfaceFont), 10, true));
     Label3->move(kBox.left(), 25);
     Label3->adjustSize();
     lbl_kosz = new QLabel(this);

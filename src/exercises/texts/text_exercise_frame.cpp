@@ -13,6 +13,7 @@
 #include "controls/pictures.h"
 #include "controls/result_gauge.h"
 #include "controls/transparent_button.h"
+#include "controls/widget_style.h"
 #include "course/current_text.h"
 #include "course/exercise_kinds.h"
 #include "exercises/texts/marked_text_painter.h"
@@ -101,9 +102,6 @@ TextExerciseFrame::TextExerciseFrame(AppContext& context, SharedForms& forms, Cu
     connect(btn_check, &TTransparentButton::clicked, this, &TextExerciseFrame::CheckClicked);
     connect(lbl_jeszcze_raz, &TTransparentButton::clicked, this, &TextExerciseFrame::AgainClicked);
 
-    QFont scoreFont(ToQt(context_.startup.InterfaceFont));
-    scoreFont.setPointSize(16);
-    scoreFont.setBold(true);
     ptoc_panel = new QLabel(this);
     ptoc_panel->setObjectName("ptoc_panel");
     ptoc_panel->setGeometry(kScoreBox);
@@ -113,7 +111,7 @@ TextExerciseFrame::TextExerciseFrame(AppContext& context, SharedForms& forms, Cu
     lbl_proc->setObjectName("lbl_proc");
     lbl_proc->setGeometry(kScoreBox);
     lbl_proc->setAlignment(Qt::AlignCenter);
-    lbl_proc->setFont(scoreFont);
+    lbl_proc->setFont(PointFont(ToQt(context_.startup.InterfaceFont), 16, true));
     lbl_proc->setStyleSheet("color: rgb(0, 101, 156);");
     lbl_proc->hide();
     lbl_komentarz = new QLabel(this);
