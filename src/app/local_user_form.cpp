@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 
+#include "forms/window_keys.h"
 #include "session/app_context.h"
 #include "app/local_learners.h"
 #include "app/new_learner_form.h"
@@ -11,7 +12,6 @@
 #include "audio/resource_form.h"
 #include "controls/transparent_button.h"
 #include "guidance/information_form.h"
-#include "help/help_form.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/first_window_probe.h"
 #include "text/numbered_texts.h"
@@ -113,20 +113,9 @@ void TForm9::L_powtorkiClick() {
 }
 
 void TForm9::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        reject();
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        B_OKClick();
-        break;
-    case Qt::Key_F1:
-        forms_.help->ShowHelpPage("h_log.html");
-        break;
-    default:
+    const auto confirm = [this] { B_OKClick(); };
+    if (!TakeWindowKey(*event, forms_.help.get(), "h_log.html", [this] { reject(); }, confirm))
         PictureDialog::keyPressEvent(event);
-    }
 }
 
 }  // namespace quillan

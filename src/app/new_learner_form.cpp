@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "forms/window_keys.h"
 #include "session/app_context.h"
 #include "app/learners.h"
 #include "app/local_learners.h"
@@ -14,7 +15,6 @@
 #include "controls/message_form.h"
 #include "controls/transparent_button.h"
 #include "guidance/information_form.h"
-#include "help/help_form.h"
 #include "platform/cp1250.h"
 #include "platform/qt/qt_text.h"
 #include "text/numbered_texts.h"
@@ -101,20 +101,9 @@ void TForm10::B_OKClick() {
 }
 
 void TForm10::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        reject();
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (!B_OK->isHidden()) B_OKClick();
-        break;
-    case Qt::Key_F1:
-        forms_.help->ShowHelpPage("h_log.html");
-        break;
-    default:
+    const auto confirm = [this] { if (!B_OK->isHidden()) B_OKClick(); };
+    if (!TakeWindowKey(*event, forms_.help.get(), "h_log.html", [this] { reject(); }, confirm))
         PictureDialog::keyPressEvent(event);
-    }
 }
 
 }  // namespace quillan

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "forms/window_keys.h"
 #include "session/app_context.h"
 #include "app/local_learners.h"
 #include "forms/shared_forms.h"
@@ -15,7 +16,6 @@
 #include "controls/picture_controls.h"
 #include "controls/transparent_button.h"
 #include "guidance/information_form.h"
-#include "help/help_form.h"
 #include "platform/qt/qt_text.h"
 #include "text/numbered_texts.h"
 #include "text/text_utils.h"
@@ -177,20 +177,9 @@ void TOpcjeForm::B_OKClick() {
 }
 
 void TOpcjeForm::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        reject();
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (!B_OK->isHidden()) B_OKClick();
-        break;
-    case Qt::Key_F1:
-        forms_.help->ShowHelpPage("h_pres.html");
-        break;
-    default:
+    const auto confirm = [this] { if (!B_OK->isHidden()) B_OKClick(); };
+    if (!TakeWindowKey(*event, forms_.help.get(), "h_pres.html", [this] { reject(); }, confirm))
         PictureDialog::keyPressEvent(event);
-    }
 }
 
 }  // namespace quillan

@@ -7,6 +7,13 @@
 
 namespace quillan {
 
+TTransparentButton* ImageButton(QWidget* parent, TMyImageList& images, int picture, const char* name) {
+    auto* button = new TTransparentButton(parent, &images, picture);
+    button->setObjectName(name);
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
 TTransparentButton::TTransparentButton(QWidget* parent, TMyImageList* imageList, int bitmapNormal)
     : QWidget(parent), bitmapNormal_(bitmapNormal) {
     resize(33, 33);

@@ -59,4 +59,7 @@ private:
     bool leftHeld_ = false;
 };
 
+// A named image button of the list's picture, with the pointing hand over it.
+TTransparentButton* ImageButton(QWidget* parent, TMyImageList& images, int picture, const char* name);
+
 }  // namespace quillan

@@ -7,6 +7,7 @@
 #include "controls/button_pictures.h"
 #include "controls/transparent_button.h"
 #include "controls/window_dragger.h"
+#include "forms/window_keys.h"
 #include "help/help_form.h"
 #include "platform/qt/qt_text.h"
 
@@ -53,18 +54,8 @@ void TForm6::hideEvent(QHideEvent* event) {
 }
 
 void TForm6::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        close();
-        break;
-    case Qt::Key_F1:
-        if (help_) help_->ShowHelpPage("h_pomoc.html");
-        break;
-    default:
-        PictureDialog::keyPressEvent(event);
-    }
+    const auto closeWindow = [this] { close(); };
+    if (!TakeWindowKey(*event, help_, "h_pomoc.html", closeWindow, closeWindow)) PictureDialog::keyPressEvent(event);
 }
 
 // Losing the focus closes the window.

@@ -6,6 +6,7 @@
 #include "context/window_context.h"
 #include "controls/button_pictures.h"
 #include "controls/transparent_button.h"
+#include "forms/window_keys.h"
 #include "guidance/information_form.h"
 #include "help/help_form.h"
 #include "text/numbered_texts.h"
@@ -60,18 +61,8 @@ void TForm25::showEvent(QShowEvent* event) {
 }
 
 void TForm25::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        close();
-        break;
-    case Qt::Key_F1:
-        if (help_) help_->ShowHelpPage("h_comp.html#e3");
-        break;
-    default:
-        PictureDialog::keyPressEvent(event);
-    }
+    const auto closeWindow = [this] { close(); };
+    if (!TakeWindowKey(*event, help_, "h_comp.html#e3", closeWindow, closeWindow)) PictureDialog::keyPressEvent(event);
 }
 
 }  // namespace quillan

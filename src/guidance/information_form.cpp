@@ -12,6 +12,7 @@
 #include "controls/pictures.h"
 #include "controls/transparent_button.h"
 #include "controls/window_dragger.h"
+#include "controls/widget_style.h"
 #include "guidance/panel_icons.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/smooth_pictures.h"
@@ -57,10 +58,7 @@ TInformacjaForm::TInformacjaForm(WindowContext context, TMyImageList& images, QW
     setWindowTitle(ToQt(context_.startup.AppTitle));
     setFixedSize(455, 266);
     setModal(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    SetBackgroundColour(*this, Qt::white);
 
     Image2 = new QLabel(this);
     Image2->setGeometry(0, 0, 455, 266);

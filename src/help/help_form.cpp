@@ -11,6 +11,7 @@
 #include "controls/button_pictures.h"
 #include "controls/pictures.h"
 #include "controls/transparent_button.h"
+#include "controls/widget_style.h"
 #include "help/html_view.h"
 #include "help/page_printing.h"
 #include "platform/paths.h"
@@ -49,10 +50,7 @@ THelpForm::THelpForm(WindowContext context, TMyImageList& images, Printer& print
     setObjectName("THelpForm");
     setWindowTitle(ToQt(context_.startup.AppTitle));
     setFixedSize(kWidth, kHeight);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(0x1d, 0x3a, 0x5c));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    SetBackgroundColour(*this, QColor(0x1d, 0x3a, 0x5c));
 
     img_tlo = new QLabel(this);
     FrameViewer1 = new HtmlView(this);

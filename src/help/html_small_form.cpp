@@ -8,6 +8,7 @@
 #include "controls/button_pictures.h"
 #include "controls/pictures.h"
 #include "controls/transparent_button.h"
+#include "controls/widget_style.h"
 #include "controls/window_dragger.h"
 #include "help/html_view.h"
 #include "help/page_printing.h"
@@ -31,10 +32,7 @@ THtml_SmallForm::THtml_SmallForm(WindowContext context, TMyImageList& images, Pr
     : QDialog(parent, Qt::FramelessWindowHint), context_(context), printer_(printer), messageWindow_(messageWindow) {
     setObjectName("THtml_SmallForm");
     setWindowTitle(ToQt(context_.startup.AppTitle));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(0x1d, 0x3a, 0x5c));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    SetBackgroundColour(*this, QColor(0x1d, 0x3a, 0x5c));
 
     img_tlo = new QLabel(this);
     Label1 = new QLabel(this);

@@ -9,6 +9,8 @@
 #include <map>
 #include <utility>
 
+#include "classroom/server/stored_records.h"
+
 namespace quillan::classroom {
 namespace {
 
@@ -196,15 +198,6 @@ private:
     bool open_ = true;
 };
 
-std::string RecordBytes(const CW_Info& record) {
-    std::string bytes(kCwInfoSize, '\0');
-    EncodeCwInfo(record, bytes.data());
-    return bytes;
-}
-
-// The Id as the record's bytes hold it.
-std::string IdOf(const CW_Info& record) { return record.Id.substr(0, kIdCapacity); }
-
 class PostgresRecords : public LearnerRecords {
 public:
     PostgresRecords(Connection& c, std::int64_t user, std::string_view course) : c_(c), user_(user), course_(course) {}
@@ -222,8 +215,7 @@ public:
         const Result r = c_.Run("SELECT record FROM results WHERE user_id=$1 AND course=$2 AND position=$3",
                                 {Int(user_), Bytes(course_), Int(position)});
         const std::string bytes = r.Rows() == 1 ? r.BytesAt(0, 0) : std::string();
-        if (bytes.size() != kCwInfoSize) throw StoreError("a stored record is not " + std::to_string(kCwInfoSize) + " bytes");
-        return DecodeCwInfo(bytes.data());
+        return RecordOfStoredBytes(bytes);
     }
 
     std::int32_t Count() override {

@@ -11,6 +11,8 @@
 #include <mutex>
 #include <thread>
 
+#include "classroom/server/stored_records.h"
+
 namespace quillan::classroom {
 namespace {
 
@@ -313,15 +315,6 @@ private:
     std::thread thread_, checkpoints_;
 };
 
-std::string RecordBytes(const CW_Info& record) {
-    std::string bytes(kCwInfoSize, '\0');
-    EncodeCwInfo(record, bytes.data());
-    return bytes;
-}
-
-// The Id as the record's bytes hold it.
-std::string IdOf(const CW_Info& record) { return record.Id.substr(0, kIdCapacity); }
-
 class SqliteRecords : public LearnerRecords {
 public:
     SqliteRecords(Connection& c, std::int64_t user, std::string_view course) : c_(c), user_(user), course_(course) {}
@@ -339,8 +332,7 @@ public:
         Query q(c_.Prepared("SELECT record FROM results WHERE user_id=?1 AND course=?2 AND position=?3"));
         q.Int(1, user_).Blob(2, course_).Int(3, position);
         const std::string bytes = q.Step() ? q.BytesAt(0) : std::string();
-        if (bytes.size() != kCwInfoSize) throw StoreError("a stored record is not " + std::to_string(kCwInfoSize) + " bytes");
-        return DecodeCwInfo(bytes.data());
+        return RecordOfStoredBytes(bytes);
     }
 
     std::int32_t Count() override {

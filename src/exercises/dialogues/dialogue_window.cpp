@@ -1,25 +1,25 @@
 #include "exercises/dialogues/dialogue_window.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 #include <QWheelEvent>
 
 #include "audio/resource_form.h"
 #include "controls/button_pictures.h"
+#include "controls/course_window.h"
 #include "controls/message_form.h"
 #include "controls/picture_controls.h"
 #include "controls/pictures.h"
 #include "controls/result_gauge.h"
 #include "controls/transparent_button.h"
+#include "controls/widget_style.h"
 #include "forms/shared_forms.h"
+#include "forms/window_keys.h"
 #include "guidance/information_form.h"
 #include "help/dictionary_launcher.h"
-#include "help/help_form.h"
 #include "help/page_printing.h"
 #include "platform/qt/qt_text.h"
 #include "session/app_context.h"
@@ -30,11 +30,7 @@ namespace {
 constexpr int kControlSize = 18;
 constexpr int kPanelLeft = 924;
 
-QFont TextFont(const AppContext& context, int points) {
-    QFont font(ToQt(context.startup.InterfaceFont));
-    font.setPointSize(points);
-    return font;
-}
+QFont TextFont(const AppContext& context, int points) { return PointFont(ToQt(context.startup.InterfaceFont), points); }
 
 }  // namespace
 
@@ -149,10 +145,7 @@ void DialogueWordLabel::mouseReleaseEvent(QMouseEvent* event) {
 
 TDialogi_Form::TDialogi_Form(AppContext& context, SharedForms& forms, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), context_(context), forms_(forms), exercise_(context) {
-    setObjectName("TDialogi_Form");
-    setFixedSize(1024, 768);
-    setWindowTitle(ToQt(context_.startup.AppTitle));
-    setFocusPolicy(Qt::StrongFocus);
+    SetUpCourseWindow(*this, "TDialogi_Form", context_.startup.AppTitle);
     TMyImageList& images = forms_.form5->MyImageList1;
 
     img_tlo = new QLabel(this);
@@ -191,10 +184,8 @@ TDialogi_Form::TDialogi_Form(AppContext& context, SharedForms& forms, QWidget* p
     }
 
     auto button = [&](const char* name, int picture, int top) {
-        auto* b = new TTransparentButton(this, &images, picture);
-        b->setObjectName(name);
+        TTransparentButton* b = ImageButton(this, images, picture, name);
         b->move(kButtonLeft, top);
-        b->setCursor(Qt::PointingHandCursor);
         b->hide();
         return b;
     };
@@ -378,7 +369,7 @@ bool TDialogi_Form::OpenExercise(const std::string& exerciseId, int dialogueNumb
         Lek[n]->setToolTip(ToQt(exercise_.UiTextOf(99)));
     }
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->geometry().center() - rect().center());
+    CentreOnScreen(*this);
     backgroundShown_ = "\n";
     tabsShownFor_ = -1;
     Refresh();
@@ -486,16 +477,8 @@ void TDialogi_Form::Print() {
 }
 
 void TDialogi_Form::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_F1:
-            forms_.help->ShowHelpPage("h_comp.html#dialogi");
-            return;
-        case Qt::Key_Escape:
-            close();
-            return;
-        default:
-            QWidget::keyPressEvent(event);
-    }
+    if (!TakeWindowKey(*event, forms_.help.get(), "h_comp.html#dialogi", [this] { close(); }))
+        QWidget::keyPressEvent(event);
 }
 
 void TDialogi_Form::closeEvent(QCloseEvent* event) {

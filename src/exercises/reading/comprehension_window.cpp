@@ -1,16 +1,16 @@
 #include "exercises/reading/comprehension_window.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 
 #include "audio/resource_form.h"
 #include "controls/button_pictures.h"
+#include "controls/course_window.h"
 #include "controls/picture_controls.h"
 #include "controls/pictures.h"
 #include "controls/transparent_button.h"
+#include "controls/widget_style.h"
 #include "forms/shared_forms.h"
 #include "exercises/sentences/summary_window.h"
 #include "help/help_form.h"
@@ -22,48 +22,22 @@ namespace quillan {
 namespace {
 
 constexpr int kTextLeft = 112, kTextWidth = 800;
-
-QLabel* TextLabel(QWidget* parent, const char* name, const QRect& box, const QFont& font, const QColor& colour) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);  // the course's sentences are shown as written
-    label->setGeometry(box);
-    label->setFont(font);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-    return label;
-}
-
-QFont Face(const QString& family, int points, bool bold = false) {
-    QFont font(family);
-    font.setPointSize(points);
-    font.setBold(bold);
-    return font;
-}
+constexpr Qt::Alignment kCentred = Qt::AlignHCenter | Qt::AlignTop;
 
 }  // namespace
 
 TRozumienieForm::TRozumienieForm(AppContext& context, SharedForms& forms, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), context_(context), forms_(forms), exercise_(context) {
-    setObjectName("TRozumienieForm");
-    setFixedSize(1024, 768);
-    setWindowTitle(ToQt(context_.startup.AppTitle));
-    setFocusPolicy(Qt::StrongFocus);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    SetUpCourseWindow(*this, "TRozumienieForm", context_.startup.AppTitle);
+    SetBackgroundColour(*this, Qt::black);
     TMyImageList& images = forms_.form5->MyImageList1;
     const QString face = ToQt(context_.startup.InterfaceFont);
 
     img_tlo = new QLabel(this);
     img_tlo->setObjectName("img_tlo");
     img_tlo->setGeometry(0, 0, 1024, 768);
-    lbl_polecenie = TextLabel(this, "lbl_polecenie", QRect(kTextLeft, 110, kTextWidth, 56), Face(face, 14, true),
-                              QColor(0x0e, 0x2a, 0x47));
+    lbl_polecenie = SentenceLabel(this, "lbl_polecenie", QRect(kTextLeft, 110, kTextWidth, 56), PointFont(face, 14, true),
+                                  QColor(0x0e, 0x2a, 0x47), kCentred);
     for (int i = 0; i < 3; ++i) {
         TMImage* picture = new TMImage(this);
         img[static_cast<size_t>(i)] = picture;
@@ -83,21 +57,15 @@ TRozumienieForm::TRozumienieForm(AppContext& context, SharedForms& forms, QWidge
     shape2->setObjectName("shape2");
     shape2->resize(40, 40);
     shape2->setAttribute(Qt::WA_TransparentForMouseEvents);
-    lbl_polskie = TextLabel(this, "lbl_polskie", QRect(kTextLeft, 440, kTextWidth, 50), Face(face, 13),
-                            QColor(0x00, 0x65, 0x9c));
-    lbl_angielskie2 = TextLabel(this, "lbl_angielskie2", QRect(kTextLeft, 492, kTextWidth, 60), Face("Arial", 18, true),
-                                QColor(0x0e, 0x2a, 0x47));
+    lbl_polskie = SentenceLabel(this, "lbl_polskie", QRect(kTextLeft, 440, kTextWidth, 50), PointFont(face, 13),
+                                QColor(0x00, 0x65, 0x9c), kCentred);
+    lbl_angielskie2 = SentenceLabel(this, "lbl_angielskie2", QRect(kTextLeft, 492, kTextWidth, 60),
+                                    PointFont("Arial", 18, true), QColor(0x0e, 0x2a, 0x47), kCentred);
 
-    auto button = [&](const char* name, int picture) {
-        auto* b = new TTransparentButton(this, &images, picture);
-        b->setObjectName(name);
-        b->setCursor(Qt::PointingHandCursor);
-        return b;
-    };
-    btn_play = button("btn_play", 49);
+    btn_play = ImageButton(this, images, 49, "btn_play");
     btn_play->move(kPictureLeft - 40 - btn_play->width() / 2, kPictureTop + (kPictureHeight - btn_play->height()) / 2);
     connect(btn_play, &TTransparentButton::clicked, this, [this] { exercise_.PlayExample(); });
-    btn_next = button("btn_next", 48);
+    btn_next = ImageButton(this, images, 48, "btn_next");
     btn_next->move(kPictureLeft + 2 * kPictureStep + kPictureWidth + 20, kPictureTop + (kPictureHeight - btn_next->height()) / 2);
     connect(btn_next, &TTransparentButton::clicked, this, [this] {
         if (exercise_.NextClicked())
@@ -105,7 +73,7 @@ TRozumienieForm::TRozumienieForm(AppContext& context, SharedForms& forms, QWidge
         else
             Refresh();
     });
-    lbl_koniec = button("lbl_koniec", pictures::ClosePanel);
+    lbl_koniec = ImageButton(this, images, pictures::ClosePanel, "lbl_koniec");
     lbl_koniec->move(1024 - lbl_koniec->width() - 20, 20);
     connect(lbl_koniec, &TTransparentButton::clicked, this, &QWidget::close);
 
@@ -122,12 +90,7 @@ bool TRozumienieForm::OpenExercise(const std::string& exerciseId, int number) {
     shape1->setPixmap(IconPicture("znak_ok"));
     shape2->setPixmap(IconPicture("znak_zle"));
     btn_play->setToolTip(ToQt(UiText(context_.course.interfaceTexts, 52)));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
-    show();
-    raise();
-    activateWindow();
-    setFocus();
+    ShowCentred(*this);
     Refresh();
     return true;
 }

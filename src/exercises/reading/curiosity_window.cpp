@@ -1,17 +1,17 @@
 #include "exercises/reading/curiosity_window.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QScreen>
 
 #include "audio/multimedia_form.h"
 #include "audio/resource_form.h"
 #include "controls/button_pictures.h"
+#include "controls/course_window.h"
 #include "controls/picture_controls.h"
 #include "controls/pictures.h"
 #include "controls/transparent_button.h"
+#include "controls/widget_style.h"
 #include "forms/shared_forms.h"
 #include "guidance/information_form.h"
 #include "help/dictionary_launcher.h"
@@ -68,14 +68,8 @@ void TCuriosityBox::paintEvent(QPaintEvent*) {
 
 TTekstOpisForm::TTekstOpisForm(AppContext& context, SharedForms& forms, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), context_(context), forms_(forms), curiosity_(context) {
-    setObjectName("TTekstOpisForm");
-    setFixedSize(1024, 768);
-    setWindowTitle(ToQt(context_.startup.AppTitle));
-    setFocusPolicy(Qt::StrongFocus);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    SetUpCourseWindow(*this, "TTekstOpisForm", context_.startup.AppTitle);
+    SetBackgroundColour(*this, Qt::white);
     TMyImageList& images = forms_.form5->MyImageList1;
 
     Image1 = new QLabel(this);
@@ -87,9 +81,7 @@ TTekstOpisForm::TTekstOpisForm(AppContext& context, SharedForms& forms, QWidget*
     lbl_polecenie = new QLabel(this);
     lbl_polecenie->setObjectName("lbl_polecenie");
     lbl_polecenie->setGeometry(kAreaLeft, 70, 820, 60);
-    QFont instruction("Verdana");
-    instruction.setPixelSize(13);
-    lbl_polecenie->setFont(instruction);
+    lbl_polecenie->setFont(PixelFont("Verdana", 13));
     lbl_polecenie->setWordWrap(true);
     lbl_polecenie->setText(
         "Did you know it? Read the text or listen to the recording and learn some interesting or bizarre facts "
@@ -120,10 +112,8 @@ TTekstOpisForm::TTekstOpisForm(AppContext& context, SharedForms& forms, QWidget*
     });
 
     auto button = [&](const char* name, int picture, int top) {
-        auto* b = new TTransparentButton(this, &images, picture);
-        b->setObjectName(name);
+        TTransparentButton* b = ImageButton(this, images, picture, name);
         b->move(kSideButtonLeft, top);
-        b->setCursor(Qt::PointingHandCursor);
         return b;
     };
     btn_tlumacz = button("btn_tlumacz", 17, 200);
@@ -165,12 +155,7 @@ bool TTekstOpisForm::OpenExercise(const std::string& exerciseId, int number) {
     img_tlo->setPixmap(LoadPicture(context_.startup.ProgramDir + "gfx_r\\pod_pasek_help.bmp"));
     ShowBackground();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
-    show();
-    raise();
-    activateWindow();
-    setFocus();
+    ShowCentred(*this);
     DXRamka->update();
     // The recording waits in the small player over the window; the learner starts it.
     if (!curiosity_.RecordingPath().empty()) {

@@ -1,12 +1,11 @@
 #include "exercises/reading/letter_window.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 
 #include "audio/resource_form.h"
 #include "controls/button_pictures.h"
+#include "controls/course_window.h"
 #include "controls/message_form.h"
 #include "controls/pictures.h"
 #include "controls/transparent_button.h"
@@ -31,10 +30,7 @@ constexpr int kButtonLeft = 820, kButtonTop = 40, kButtonStep = 50;
 
 TListyForm::TListyForm(AppContext& context, SharedForms& forms, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), context_(context), forms_(forms), letter_(context) {
-    setObjectName("TListyForm");
-    setFixedSize(1024, 768);
-    setWindowTitle(ToQt(context_.startup.AppTitle));
-    setFocusPolicy(Qt::StrongFocus);
+    SetUpCourseWindow(*this, "TListyForm", context_.startup.AppTitle);
     TMyImageList& images = forms_.form5->MyImageList1;
 
     Image2 = new QLabel(this);
@@ -53,10 +49,8 @@ TListyForm::TListyForm(AppContext& context, SharedForms& forms, QWidget* parent)
 
     int row = 0;
     auto button = [&](const char* name, int picture) {
-        auto* b = new TTransparentButton(this, &images, picture);
-        b->setObjectName(name);
+        TTransparentButton* b = ImageButton(this, images, picture, name);
         b->move(kButtonLeft, kButtonTop + kButtonStep * row++);
-        b->setCursor(Qt::PointingHandCursor);
         return b;
     };
     btn_instr = button("btn_instr", 59);
@@ -105,12 +99,7 @@ void TListyForm::OpenExercise(const std::string& exerciseId, const std::string& 
     btn_tlumacz->setVisible(letter_.TranslationShown());
     btn_print->setVisible(letter_.PageFound());  // nothing to print without the page
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
-    show();
-    raise();
-    activateWindow();
-    setFocus();
+    ShowCentred(*this);
 }
 
 void TListyForm::ShowTips() {

@@ -3,17 +3,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "controls/widget_style.h"
 #include "exercises/sentences/puzzle.h"
 #include "exercises/sentences/sentence_exercise.h"
 #include "platform/qt/qt_text.h"
 
 namespace quillan {
 
-QFont PuzzleFont() {
-    QFont font("Arial");
-    font.setPointSize(14);
-    return font;
-}
+QFont PuzzleFont() { return PointFont("Arial", 14); }
 
 PuzzleMetrics MetricsOf(const QFont& font) {
     const QFontMetrics metrics(font);

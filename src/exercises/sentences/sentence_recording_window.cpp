@@ -1,21 +1,21 @@
 #include "exercises/sentences/sentence_recording_window.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 
 #include "audio/resource_form.h"
 #include "controls/button_pictures.h"
+#include "controls/course_window.h"
 #include "controls/message_form.h"
 #include "controls/picture_controls.h"
 #include "controls/pictures.h"
 #include "controls/transparent_button.h"
+#include "controls/widget_style.h"
 #include "forms/shared_forms.h"
+#include "forms/window_keys.h"
 #include "guidance/information_form.h"
 #include "help/dictionary_launcher.h"
-#include "help/help_form.h"
 #include "platform/cp1250.h"
 #include "platform/qt/qt_text.h"
 #include "session/app_context.h"
@@ -57,13 +57,9 @@ void RecordingSentencesBox::paintEvent(QPaintEvent*) {
 
 TZdaniaNagrywanieForm::TZdaniaNagrywanieForm(AppContext& context, SharedForms& forms, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), context_(context), forms_(forms), exercise_(context) {
-    setObjectName("TZdaniaNagrywanieForm");
-    setFixedSize(1024, 768);
-    setWindowTitle(ToQt(context_.startup.AppTitle));
-    setFocusPolicy(Qt::StrongFocus);
+    SetUpCourseWindow(*this, "TZdaniaNagrywanieForm", context_.startup.AppTitle);
     TMyImageList& images = forms_.form5->MyImageList1;
-    QFont font(ToQt(context_.startup.InterfaceFont));
-    font.setPointSize(10);
+    const QString face = ToQt(context_.startup.InterfaceFont);
 
     img_tlo2 = new QLabel(this);
     img_tlo2->setObjectName("img_tlo2");
@@ -74,15 +70,13 @@ TZdaniaNagrywanieForm::TZdaniaNagrywanieForm(AppContext& context, SharedForms& f
 
     lbl_polecenie = new QLabel(this);
     lbl_polecenie->setObjectName("lbl_polecenie");
-    QFont instruction = font;
-    instruction.setPointSize(12);
-    lbl_polecenie->setFont(instruction);
+    lbl_polecenie->setFont(PointFont(face, 12));
     lbl_polecenie->setWordWrap(true);
     lbl_polecenie->setGeometry(kRecordLeft, 80, 820, 50);
     lbl_polecenie->setText("Practise your speaking. Listen to the model pronunciation and then record yourself.");
 
     PaintBox1 = new RecordingSentencesBox(exercise_, this);
-    PaintBox1->setFont(font);
+    PaintBox1->setFont(PointFont(face, 10));
     PaintBox1->setGeometry(kTextLeft, kRowsTop, 800, kRowHeight * static_cast<int>(SentenceRecording::kRowLimit) + 4);
 
     for (size_t k = 0; k < nag.size(); ++k) {
@@ -114,10 +108,8 @@ TZdaniaNagrywanieForm::TZdaniaNagrywanieForm(AppContext& context, SharedForms& f
     }
 
     auto button = [&](const char* name, int picture, int top) {
-        auto* b = new TTransparentButton(this, &images, picture);
-        b->setObjectName(name);
+        TTransparentButton* b = ImageButton(this, images, picture, name);
         b->move(kButtonLeft, top);
-        b->setCursor(Qt::PointingHandCursor);
         return b;
     };
     btn_help = button("btn_help", pictures::Help, 620);
@@ -144,11 +136,7 @@ bool TZdaniaNagrywanieForm::OpenExercise(const std::string& exerciseId, int cata
     img_glosnik = IconPicture("img_glosnik");
     img_Tlo->setPixmap(LoadPicture(context_.startup.ProgramDir + "gfx_r\\pod_pasek_help.bmp"));
     btn_slownik->setToolTip(ToQt(UiText(context_.course.interfaceTexts, 161)));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->geometry().center() - rect().center());
-    show();
-    raise();
-    activateWindow();
-    setFocus();
+    ShowCentred(*this);
     backgroundShown_ = "\n";
     if (!exercise_.Open(exerciseId, catalogNumber)) {
         hide();
@@ -177,20 +165,13 @@ void TZdaniaNagrywanieForm::Refresh() {
 }
 
 void TZdaniaNagrywanieForm::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_F4:
-            exercise_.RandomBackground();
-            Refresh();
-            return;
-        case Qt::Key_F1:
-            forms_.help->ShowHelpPage("h_comp.html#nagrywanie");
-            return;
-        case Qt::Key_Escape:
-            close();
-            return;
-        default:
-            QWidget::keyPressEvent(event);
+    if (event->key() == Qt::Key_F4) {
+        exercise_.RandomBackground();
+        Refresh();
+        return;
     }
+    if (!TakeWindowKey(*event, forms_.help.get(), "h_comp.html#nagrywanie", [this] { close(); }))
+        QWidget::keyPressEvent(event);
 }
 
 void TZdaniaNagrywanieForm::closeEvent(QCloseEvent* event) {

@@ -1,19 +1,19 @@
 #include "exercises/sentences/sentence_window.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QScreen>
 #include <QTimer>
 
 #include "audio/accent_keys.h"
 #include "audio/resource_form.h"
 #include "controls/button_pictures.h"
+#include "controls/course_window.h"
 #include "controls/message_form.h"
 #include "controls/picture_controls.h"
 #include "controls/pictures.h"
 #include "controls/transparent_button.h"
+#include "controls/widget_style.h"
 #include "exercises/sentences/puzzle_box.h"
 #include "exercises/sentences/summary_window.h"
 #include "forms/answer_form.h"
@@ -37,19 +37,6 @@ constexpr int kTabLeft = 942, kTabTop = 66, kTabStep = 25;
 constexpr int kSideButtonLeft = 957;
 constexpr int kStatLeft = kPanelLeft + 44, kStatTop = 562, kStatStep = 28;
 
-QFont Face(const QString& family, int points, bool bold = false) {
-    QFont font(family);
-    font.setPointSize(points);
-    font.setBold(bold);
-    return font;
-}
-
-void SetTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
 // The keys that only move the cursor in a typing field (with Shift, selecting).
 bool MovesTheCursor(int key) {
     switch (key) {
@@ -65,27 +52,11 @@ bool MovesTheCursor(int key) {
     }
 }
 
-QLabel* TextLabel(QWidget* parent, const char* name, const QRect& box, const QFont& font) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);  // sentences and answers are shown as written
-    label->setGeometry(box);
-    label->setFont(font);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    SetTextColour(label, Qt::black);
-    label->hide();
-    return label;
-}
-
 }  // namespace
 
 TZdaniaForm::TZdaniaForm(AppContext& context, SharedForms& forms, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), context_(context), forms_(forms), exercise_(context) {
-    setObjectName("TZdaniaForm");
-    setFixedSize(1024, 768);
-    setWindowTitle(ToQt(context_.startup.AppTitle));
-    setFocusPolicy(Qt::StrongFocus);
+    SetUpCourseWindow(*this, "TZdaniaForm", context_.startup.AppTitle);
     setMouseTracking(true);
     TMyImageList& images = forms_.form5->MyImageList1;
     const QString face = ToQt(context_.startup.InterfaceFont);
@@ -112,10 +83,8 @@ TZdaniaForm::TZdaniaForm(AppContext& context, SharedForms& forms, QWidget* paren
         });
     }
     auto button = [&](const char* name, int picture, int left, int top) {
-        auto* b = new TTransparentButton(this, &images, picture);
-        b->setObjectName(name);
+        TTransparentButton* b = ImageButton(this, images, picture, name);
         b->move(left, top);
-        b->setCursor(Qt::PointingHandCursor);
         return b;
     };
     btn_play = button("btn_play", pictures::Speaker, kSideButtonLeft, 200);
@@ -160,22 +129,22 @@ TZdaniaForm::TZdaniaForm(AppContext& context, SharedForms& forms, QWidget* paren
         L_Stat[static_cast<size_t>(k)] = stat;
         stat->setObjectName(QString("L_Stat%1").arg(k + 1));
         stat->setGeometry(kStatLeft, kStatTop + kStatStep * k, 46, 18);
-        stat->setFont(Face(face, 10, true));
-        SetTextColour(stat, QColor(0x0e, 0x2a, 0x47));
+        stat->setFont(PointFont(face, 10, true));
+        SetTextColour(*stat, QColor(0x0e, 0x2a, 0x47));
     }
 
     lbl_info = new TMLabel(this);
     lbl_info->setObjectName("lbl_info");
     lbl_info->setGeometry(kLeft, kInfoTop, 820, 56);
-    lbl_info->setFont(Face(face, 12));
+    lbl_info->setFont(PointFont(face, 12));
     lbl_info->setWordWrap(true);
     lbl_info->setTextFormat(Qt::PlainText);
     lbl_info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     connect(lbl_info, &TMImage::clicked, this, [this] {
         if (exercise_.Checked()) ShowAnswer();
     });
-    lbl_odp = TextLabel(this, "lbl_odp", QRect(kLeft, kWorkTop, 600, 90), Face("Arial", 16, true));
-    SetTextColour(lbl_odp, QColor(0x12, 0x3a, 0x5e));
+    lbl_odp = SentenceLabel(this, "lbl_odp", QRect(kLeft, kWorkTop, 600, 90), PointFont("Arial", 16, true),
+                            QColor(0x12, 0x3a, 0x5e));
 
     pb_tresc = new TPuzzleBox(exercise_, this);
     pb_tresc->move(kLeft, kWorkTop);
@@ -216,21 +185,21 @@ TZdaniaForm::TZdaniaForm(AppContext& context, SharedForms& forms, QWidget* paren
     MLabel1->setObjectName("MLabel1");
     MLabel1->setFont(PuzzleFont());
     MLabel1->setTextFormat(Qt::PlainText);
-    SetTextColour(MLabel1, QColor(0x00, 0x65, 0x9c));
+    SetTextColour(*MLabel1, QColor(0x00, 0x65, 0x9c));
     MLabel1->setAttribute(Qt::WA_TransparentForMouseEvents);
     MLabel1->hide();
 
     Memo2 = new QLineEdit(this);
     Memo2->setObjectName("Memo2");
     Memo2->setGeometry(kLeft, kWorkTop, 600, 40);
-    Memo2->setFont(Face("Arial", 16));
+    Memo2->setFont(PointFont("Arial", 16));
     Memo2->hide();
     Memo2->installEventFilter(this);
 
-    lbl_1 = TextLabel(this, "lbl_1", QRect(kLeft, kWorkTop, 820, 60), Face("Arial", 18, true));
-    SetTextColour(lbl_1, QColor(0x0e, 0x2a, 0x47));
-    lbl_2 = TextLabel(this, "lbl_2", QRect(kLeft, kWorkTop + 64, 820, 56), Face(face, 14));
-    SetTextColour(lbl_2, QColor(0x00, 0x65, 0x9c));
+    lbl_1 = SentenceLabel(this, "lbl_1", QRect(kLeft, kWorkTop, 820, 60), PointFont("Arial", 18, true),
+                          QColor(0x0e, 0x2a, 0x47));
+    lbl_2 = SentenceLabel(this, "lbl_2", QRect(kLeft, kWorkTop + 64, 820, 56), PointFont(face, 14), QColor(0x00, 0x65, 0x9c));
+    for (QLabel* label : {lbl_odp, lbl_1, lbl_2}) label->hide();
 
     btn_sprawdz = button("btn_sprawdz", 39, kCheckLeft, kWorkTop);
     connect(btn_sprawdz, &TTransparentButton::clicked, this, &TZdaniaForm::Check);
@@ -295,12 +264,7 @@ bool TZdaniaForm::OpenExercise(const std::string& exerciseId, int package, int k
     Image[2]->show();
     Timer1->stop();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
-    show();
-    raise();
-    activateWindow();
-    setFocus();
+    ShowCentred(*this);
     Refresh();
     if (Memo2->isVisible()) Memo2->setFocus();
     return true;
@@ -340,7 +304,7 @@ void TZdaniaForm::Refresh() {
     if (tabsShownFor_ != s.tab) ShowTabs();
 
     lbl_info->setText(ToQt(s.info));
-    SetTextColour(lbl_info, s.infoRed ? QColor(0xff, 0, 0) : QColor(Qt::black));
+    SetTextColour(*lbl_info, s.infoRed ? QColor(0xff, 0, 0) : QColor(Qt::black));
     lbl_odp->setText(ToQt(s.answer));
     lbl_odp->setVisible(s.answerVisible);
     for (size_t k = 0; k < 4; ++k) L_Stat[k]->setText(ToQt(s.stats[k]));

@@ -1,22 +1,23 @@
 #include "exercises/texts/catalog_gap_window.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 
 #include "audio/media_paths.h"
 #include "audio/multimedia_form.h"
 #include "audio/resource_form.h"
 #include "controls/button_pictures.h"
+#include "controls/course_window.h"
 #include "controls/picture_controls.h"
 #include "controls/pictures.h"
 #include "controls/result_gauge.h"
 #include "controls/transparent_button.h"
+#include "controls/widget_style.h"
 #include "exercises/texts/gap_board_view.h"
 #include "exercises/texts/label_drag.h"
 #include "exercises/texts/paint_box.h"
+#include "exercises/texts/text_window_controls.h"
 #include "forms/shared_forms.h"
 #include "guidance/information_form.h"
 #include "help/dictionary_launcher.h"
@@ -31,19 +32,9 @@ namespace quillan {
 namespace {
 
 constexpr int kPanelLeft = 924;
-constexpr int kSideButtonLeft = 957;
-constexpr int kHelpTop = 620, kDictionaryTop = 660, kExitTop = 712;
-constexpr int kActionRight = 905, kActionTop = 700, kGaugeLeft = 665;
 constexpr int kIconSize = 18;
 const QRect kBox(30, 60, 600, 630);     // Pb, left of the bin
 const QRect kBin(636, 52, 165, 513);    // lbl_kosz
-
-TTransparentButton* Button(QWidget* parent, TMyImageList& images, int picture, const char* name) {
-    auto* button = new TTransparentButton(parent, &images, picture);
-    button->setObjectName(name);
-    button->setCursor(Qt::PointingHandCursor);
-    return button;
-}
 
 }  // namespace
 
@@ -52,10 +43,7 @@ TZdaniaDDSameForm::TZdaniaDDSameForm(AppContext& context, SharedForms& forms, QW
       context_(context),
       forms_(forms),
       exercise_(*context.services.random) {
-    setObjectName("TZdaniaDDSameForm");
-    setFixedSize(1024, 768);
-    setWindowTitle(ToQt(context_.startup.AppTitle));
-    setFocusPolicy(Qt::StrongFocus);
+    SetUpCourseWindow(*this, "TZdaniaDDSameForm", context_.startup.AppTitle);
     TMyImageList& images = forms_.form5->MyImageList1;
 
     img_tlo = new QLabel(this);
@@ -66,10 +54,7 @@ TZdaniaDDSameForm::TZdaniaDDSameForm(AppContext& context, SharedForms& forms, QW
     Image2->setGeometry(kPanelLeft, 0, 1024 - kPanelLeft, 768);
     Label3 = new QLabel("Fill in the gaps with words from the right to make correct sentences.", this);
     Label3->setObjectName("Label3");
-    QFont titleFont(ToQt(context_.startup.InterfaceFont));
-    titleFont.setPointSize(10);
-    titleFont.setBold(true);
-    Label3->setFont(titleFont);
+    Label3->setFont(PointFont(ToQt(context_.startup.InterfaceFont), 10, true));
     Label3->move(kBox.left(), 25);
     Label3->adjustSize();
     lbl_kosz = new QLabel(this);
@@ -111,13 +96,10 @@ TZdaniaDDSameForm::TZdaniaDDSameForm(AppContext& context, SharedForms& forms, QW
         widget->raise();
     };
 
-    btn_help = Button(this, images, pictures::Help, "btn_help");
-    btn_slownik = Button(this, images, pictures::Dictionary, "btn_slownik");
-    btn_exit = Button(this, images, pictures::ClosePanel, "btn_exit");
-    btn_help->move(kSideButtonLeft, kHelpTop);
-    btn_slownik->move(kSideButtonLeft, kDictionaryTop);
-    btn_exit->move(kSideButtonLeft + 4, kExitTop);
-    btn_exit->setToolTip(QString::fromUtf8("Wyjście"));
+    const PanelButtons panel = AddPanelButtons(this, images, "btn_exit");
+    btn_help = panel.help;
+    btn_slownik = panel.dictionary;
+    btn_exit = panel.exit;
     connect(btn_help, &TTransparentButton::clicked, this, [this] {
         forms_.informacja->PanelKey = "HH_" + UiText(context_.course.interfaceTexts, 140);
         forms_.informacja->exec();
@@ -127,18 +109,12 @@ TZdaniaDDSameForm::TZdaniaDDSameForm(AppContext& context, SharedForms& forms, QW
     });
     connect(btn_exit, &TTransparentButton::clicked, this, [this] { close(); });
 
-    btn_wyniki = Button(this, images, pictures::CheckLabelled, "btn_wyniki");
-    btn_wyniki->move(kActionRight - btn_wyniki->width(), kActionTop);
+    const CheckControls check = AddCheckControls(this, images, "btn_wyniki");
+    btn_wyniki = check.check;
+    lbl_jeszcze_raz = check.again;
+    panel_wynik = check.gauge;
     connect(btn_wyniki, &TTransparentButton::clicked, this, &TZdaniaDDSameForm::CheckClicked);
-    lbl_jeszcze_raz = Button(this, images, pictures::Repeat, "lbl_jeszcze_raz");
-    lbl_jeszcze_raz->move(kActionRight - lbl_jeszcze_raz->width(), kActionTop);
-    lbl_jeszcze_raz->setToolTip("Again");
-    lbl_jeszcze_raz->hide();
     connect(lbl_jeszcze_raz, &TTransparentButton::clicked, this, &TZdaniaDDSameForm::AgainClicked);
-    panel_wynik = new TPanel1(this);
-    panel_wynik->setObjectName("panel_wynik");
-    panel_wynik->move(kGaugeLeft, kActionTop);
-    panel_wynik->hide();
 }
 
 TZdaniaDDSameForm::~TZdaniaDDSameForm() = default;
@@ -176,8 +152,7 @@ void TZdaniaDDSameForm::PrepareExercise(int entry) {
     ShowBoard();
 
     const bool wasHidden = !isVisible();
-    if (wasHidden)
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->geometry().center() - rect().center());
+    if (wasHidden) CentreOnScreen(*this);
     show();
     raise();
     activateWindow();

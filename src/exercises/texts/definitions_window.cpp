@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "controls/widget_style.h"
 #include "exercises/texts/content_source.h"
+#include "exercises/texts/dragged_words.h"
 #include "exercises/texts/label_drag.h"
 #include "exercises/texts/marked_text_painter.h"
 #include "exercises/texts/paint_box.h"
@@ -32,9 +34,6 @@ TC_DefForm::TC_DefForm(AppContext& context, SharedForms& forms, CurrentText& tex
     DxRamka->setObjectName("DxRamka");
     DxRamka->onPaint = [this](QPainter& painter) { Paint(painter); };
 
-    QFont termFont(ToQt(context.startup.InterfaceFont));
-    termFont.setPixelSize(13);
-    termFont.setBold(true);
     for (int i = 0; i < kDfEntryLimit; ++i) {
         const size_t k = static_cast<size_t>(i);
         const QString n = QString::number(i + 1);
@@ -53,15 +52,7 @@ TC_DefForm::TC_DefForm(AppContext& context, SharedForms& forms, CurrentText& tex
         img[k]->setToolTipDuration(kHintPause);
         for (QWidget* part : std::initializer_list<QWidget*>{shp[k], podkl[k], mys[k], img[k]}) part->hide();
     }
-    for (int i = 0; i < kDfEntryLimit; ++i) {
-        const size_t k = static_cast<size_t>(i);
-        lbl[k] = new QLabel(this);
-        lbl[k]->setObjectName("lbl_" + QString::number(i + 1));
-        lbl[k]->setFont(termFont);
-        lbl[k]->setStyleSheet("color: black;");
-        lbl[k]->hide();
-        drag_->Add(lbl[k], i);
-    }
+    AddDraggedWords(this, *drag_, lbl, PixelFont(ToQt(context.startup.InterfaceFont), 13, true));
     drag_->onStart = [this](int label) { return exercise_.StartDrag(label); };
     drag_->onDrop = [this](int label, QPoint at) { Dropped(label, at); };
     drag_->onCancel = [this](int) { PlaceLabels(); };

@@ -4,6 +4,8 @@
 #include <QPainter>
 
 #include "controls/pictures.h"
+#include "controls/widget_style.h"
+#include "exercises/texts/dragged_words.h"
 #include "exercises/texts/label_drag.h"
 #include "exercises/texts/marked_text_painter.h"
 #include "exercises/texts/paint_box.h"
@@ -33,24 +35,8 @@ TC_DDForm::TC_DDForm(AppContext& context, SharedForms& forms, CurrentText& text,
     PaintBox2->onMouseMove = [this](QPoint at) { PointerMoved(at); };
     PaintBox2->setFont(MarkedTextFont(ToQt(context.startup.InterfaceFont), TextStyle{true, false}));
 
-    lbl_tmp = new QLabel(this);
-    lbl_tmp->setObjectName("lbl_tmp");
-    QFont measureFont("Arial");
-    measureFont.setPixelSize(13);
-    lbl_tmp->setFont(measureFont);
-    lbl_tmp->hide();
-
-    QFont wordFont(ToQt(context.startup.InterfaceFont));
-    wordFont.setPixelSize(13);
-    for (int i = 0; i < kDdWordLimit; ++i) {
-        QLabel* label = new QLabel(this);
-        lbl[static_cast<size_t>(i)] = label;
-        label->setObjectName("lbl_" + QString::number(i + 1));
-        label->setFont(wordFont);
-        label->setStyleSheet("color: black;");
-        label->hide();
-        drag_->Add(label, i);
-    }
+    lbl_tmp = MeasuringLabel(this);
+    AddDraggedWords(this, *drag_, lbl, PixelFont(ToQt(context.startup.InterfaceFont), 13));
     drag_->carryOffset = QPoint(9, 0);
     drag_->onStart = [this](int label) { return exercise_.StartDrag(label); };
     drag_->onDrop = [this](int label, QPoint at) { Dropped(label, at); };
@@ -73,16 +59,12 @@ void TC_DDForm::ApplyLayout(const LayoutValues& layout) {
     // narrower than the words as their labels show them, so that no word covers the "!" of a
     // cell beside it where the labels' font is wider than Arial.
     int widest = 0;
-    const QFontMetrics wordMetrics(lbl[0]->font());
     for (const std::string& heading : exercise_.Headings()) {
         lbl_tmp->setText(ToQt(heading));
         widest = std::max(widest, lbl_tmp->fontMetrics().horizontalAdvance(lbl_tmp->text()));
     }
-    for (const DdLabel& label : exercise_.Labels()) {
-        lbl_tmp->setText(ToQt(label.Text));
-        widest = std::max({widest, lbl_tmp->fontMetrics().horizontalAdvance(lbl_tmp->text()),
-                           wordMetrics.horizontalAdvance(lbl_tmp->text())});
-    }
+    for (const DdLabel& label : exercise_.Labels())
+        widest = std::max(widest, WordWidth(*lbl_tmp, lbl[0]->font(), ToQt(label.Text)));
     table_.ColumnWidth = widest + 18;
     table_.Columns = exercise_.ColumnCount();
     table_.Rows = exercise_.RowCount();

@@ -4,6 +4,8 @@
 #include <QPainter>
 
 #include "controls/pictures.h"
+#include "controls/widget_style.h"
+#include "exercises/texts/dragged_words.h"
 #include "exercises/texts/label_drag.h"
 #include "exercises/texts/paint_box.h"
 #include "exercises/texts/text_exercise_content.h"
@@ -27,31 +29,17 @@ TC_DDVForm::TC_DDVForm(AppContext& context, SharedForms& forms, CurrentText& tex
     PaintBox2->stackUnder(pb_polecenie);
     PaintBox2->onPaint = [this](QPainter& painter) { Paint(painter); };
 
-    lbl_tmp = new QLabel(this);
-    lbl_tmp->setObjectName("lbl_tmp");
-    QFont measureFont("Arial");
-    measureFont.setPixelSize(13);
-    lbl_tmp->setFont(measureFont);
-    lbl_tmp->hide();
+    lbl_tmp = MeasuringLabel(this);
 
     wykrzyknik_ = IconPicture("tmp_wykrzykniczek");
-    QFont wordFont(ToQt(context.startup.InterfaceFont));
-    wordFont.setPixelSize(13);
-    for (int i = 0; i < kDvItemLimit; ++i) {
-        const size_t k = static_cast<size_t>(i);
-        const QString n = QString::number(i + 1);
+    for (size_t k = 0; k < img.size(); ++k) {
         img[k] = new QLabel(this);
-        img[k]->setObjectName("img_" + n);
+        img[k]->setObjectName("img_" + QString::number(k + 1));
         img[k]->setPixmap(wykrzyknik_);
         img[k]->resize(18, 18);
         img[k]->hide();
-        lbl[k] = new QLabel(this);
-        lbl[k]->setObjectName("lbl_" + n);
-        lbl[k]->setFont(wordFont);
-        lbl[k]->setStyleSheet("color: black;");
-        lbl[k]->hide();
-        drag_->Add(lbl[k], i);
     }
+    AddDraggedWords(this, *drag_, lbl, PixelFont(ToQt(context.startup.InterfaceFont), 13));
     drag_->onStart = [this](int label) { return exercise_.StartDrag(label); };
     drag_->onDrop = [this](int label, QPoint at) { Dropped(label, at); };
     drag_->onCancel = [this](int) { PlaceLabels(); };
@@ -72,12 +60,7 @@ void TC_DDVForm::ApplyLayout(const LayoutValues& layout) {
     // The list is as wide as its widest item measured in Arial, and never narrower than the items
     // as their labels show them (the labels' font may be wider than Arial).
     int widest = 0;
-    const QFontMetrics wordMetrics(lbl[0]->font());
-    for (const DvLabel& label : labels) {
-        lbl_tmp->setText(ToQt(label.Text));
-        widest = std::max({widest, lbl_tmp->fontMetrics().horizontalAdvance(lbl_tmp->text()),
-                           wordMetrics.horizontalAdvance(lbl_tmp->text())});
-    }
+    for (const DvLabel& label : labels) widest = std::max(widest, WordWidth(*lbl_tmp, lbl[0]->font(), ToQt(label.Text)));
     list_.Width = widest + 31;
     list_.Rows = static_cast<int>(labels.size());
     list_.Left = LayoutOr(layout[4], (850 - list_.Width) / 2);

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 
 #include "controls/transparent_button.h"
+#include "controls/widget_style.h"
 #include "exercises/texts/paint_box.h"
 #include "exercises/texts/text_exercise_content.h"
 #include "platform/qt/qt_text.h"
@@ -38,8 +39,7 @@ TC_HForm::TC_HForm(AppContext& context, SharedForms& forms, CurrentText& text, Q
     : TextExerciseFrame(context, forms, text, kTraits, parent), exercise_(*context.services.random) {
     btn_tlumacz->hide();
     btn_slownik->hide();
-    QFont wordFont(ToQt(context.startup.InterfaceFont));
-    wordFont.setPixelSize(13);
+    const QFont wordFont = PixelFont(ToQt(context.startup.InterfaceFont), 13);
     for (size_t k = 0; k < shp.size(); ++k) {
         shp[k] = new QFrame(this);
         shp[k]->setObjectName("shp_" + QString::number(k + 1));

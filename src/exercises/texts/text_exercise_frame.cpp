@@ -1,23 +1,24 @@
 #include "exercises/texts/text_exercise_frame.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 
 #include "audio/media_paths.h"
 #include "audio/multimedia_form.h"
 #include "audio/resource_form.h"
 #include "controls/button_pictures.h"
+#include "controls/course_window.h"
 #include "controls/picture_controls.h"
 #include "controls/pictures.h"
 #include "controls/result_gauge.h"
 #include "controls/transparent_button.h"
+#include "controls/widget_style.h"
 #include "course/current_text.h"
 #include "course/exercise_kinds.h"
 #include "exercises/texts/marked_text_painter.h"
 #include "exercises/texts/paint_box.h"
+#include "exercises/texts/text_window_controls.h"
 #include "forms/shared_forms.h"
 #include "guidance/information_form.h"
 #include "help/dictionary_launcher.h"
@@ -35,35 +36,23 @@ namespace quillan {
 namespace {
 
 // Where the frame's controls stand on the 1024 x 768 screen: the right-hand panel is the right
-// 100 pixels with the tabs from y = 66, 25 pixels apart; the check button, "again" and the
-// gauge share the bottom of the free column right of the content.
+// 100 pixels with the tabs from y = 66, 25 pixels apart, the glossary button above the panel's
+// buttons (text_window_controls places those, and the check button, "again" and the gauge).
 constexpr int kPanelLeft = 924;
 constexpr int kTabLeft = 942, kTabTop = 66, kTabStep = 25;
 constexpr int kSideButtonLeft = 957;
-constexpr int kGlossaryTop = 580, kHelpTop = 620, kDictionaryTop = 660, kExitTop = 712;
-constexpr int kActionRight = 905, kActionTop = 700;
-constexpr int kGaugeLeft = 665;
+constexpr int kGlossaryTop = 580;
 constexpr int kDefaultMediaLeft = 50, kDefaultMediaTop = 10;
 constexpr int kDefaultInstructionLeft = 50, kDefaultInstructionTop = 50, kInstructionHeight = 96;
 constexpr int kInstructionDesignWidth = 607;
 constexpr QRect kScoreBox(kPanelLeft + 10, 480, 80, 44);
-
-TTransparentButton* Button(QWidget* parent, TMyImageList& images, int picture, const char* name) {
-    auto* button = new TTransparentButton(parent, &images, picture);
-    button->setObjectName(name);
-    button->setCursor(Qt::PointingHandCursor);
-    return button;
-}
 
 }  // namespace
 
 TextExerciseFrame::TextExerciseFrame(AppContext& context, SharedForms& forms, CurrentText& text,
                                      const TextExerciseWindowTraits& traits, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), context_(context), forms_(forms), text_(text), traits_(traits) {
-    setObjectName(traits_.windowName);
-    setFixedSize(1024, 768);
-    setWindowTitle(ToQt(context_.startup.AppTitle));
-    setFocusPolicy(Qt::StrongFocus);
+    SetUpCourseWindow(*this, traits_.windowName, context_.startup.AppTitle);
     TMyImageList& images = forms_.form5->MyImageList1;
 
     img_tlo = new QLabel(this);
@@ -92,16 +81,13 @@ TextExerciseFrame::TextExerciseFrame(AppContext& context, SharedForms& forms, Cu
         connect(tab, &TMImage::clicked, this, [this, n] { TabClicked(n); });
     }
 
-    btn_media = Button(this, images, pictures::MediaVideo, "btn_media");
-    btn_tlumacz = Button(this, images, pictures::Translation, "btn_tlumacz");
-    btn_help = Button(this, images, pictures::Help, "btn_help");
-    btn_slownik = Button(this, images, pictures::Dictionary, "btn_slownik");
-    lbl_exit = Button(this, images, pictures::ClosePanel, traits_.exitName);
+    btn_media = ImageButton(this, images, pictures::MediaVideo, "btn_media");
+    btn_tlumacz = ImageButton(this, images, pictures::Translation, "btn_tlumacz");
+    const PanelButtons panel = AddPanelButtons(this, images, traits_.exitName);
+    btn_help = panel.help;
+    btn_slownik = panel.dictionary;
+    lbl_exit = panel.exit;
     btn_tlumacz->move(kSideButtonLeft, kGlossaryTop);
-    btn_help->move(kSideButtonLeft, kHelpTop);
-    btn_slownik->move(kSideButtonLeft, kDictionaryTop);
-    lbl_exit->move(kSideButtonLeft + 4, kExitTop);
-    lbl_exit->setToolTip(QString::fromUtf8("Wyjście"));
     btn_help->setVisible(traits_.helpNumber != 0);
     connect(btn_media, &TTransparentButton::clicked, this, &TextExerciseFrame::MediaClicked);
     connect(btn_tlumacz, &TTransparentButton::clicked, this, &TextExerciseFrame::GlossaryClicked);
@@ -109,23 +95,13 @@ TextExerciseFrame::TextExerciseFrame(AppContext& context, SharedForms& forms, Cu
     connect(btn_slownik, &TTransparentButton::clicked, this, &TextExerciseFrame::DictionaryClicked);
     connect(lbl_exit, &TTransparentButton::clicked, this, &TextExerciseFrame::ExitClicked);
 
-    btn_check = Button(this, images, pictures::CheckLabelled, traits_.checkButtonName);
-    btn_check->move(kActionRight - btn_check->width(), kActionTop);
+    const CheckControls check = AddCheckControls(this, images, traits_.checkButtonName);
+    btn_check = check.check;
+    lbl_jeszcze_raz = check.again;
+    panel_wynik = check.gauge;
     connect(btn_check, &TTransparentButton::clicked, this, &TextExerciseFrame::CheckClicked);
-    lbl_jeszcze_raz = Button(this, images, pictures::Repeat, "lbl_jeszcze_raz");
-    lbl_jeszcze_raz->move(kActionRight - lbl_jeszcze_raz->width(), kActionTop);
-    lbl_jeszcze_raz->setToolTip("Again");
-    lbl_jeszcze_raz->hide();
     connect(lbl_jeszcze_raz, &TTransparentButton::clicked, this, &TextExerciseFrame::AgainClicked);
 
-    panel_wynik = new TPanel1(this);
-    panel_wynik->setObjectName("panel_wynik");
-    panel_wynik->move(kGaugeLeft, kActionTop);
-    panel_wynik->hide();
-
-    QFont scoreFont(ToQt(context_.startup.InterfaceFont));
-    scoreFont.setPointSize(16);
-    scoreFont.setBold(true);
     ptoc_panel = new QLabel(this);
     ptoc_panel->setObjectName("ptoc_panel");
     ptoc_panel->setGeometry(kScoreBox);
@@ -135,7 +111,7 @@ TextExerciseFrame::TextExerciseFrame(AppContext& context, SharedForms& forms, Cu
     lbl_proc->setObjectName("lbl_proc");
     lbl_proc->setGeometry(kScoreBox);
     lbl_proc->setAlignment(Qt::AlignCenter);
-    lbl_proc->setFont(scoreFont);
+    lbl_proc->setFont(PointFont(ToQt(context_.startup.InterfaceFont), 16, true));
     lbl_proc->setStyleSheet("color: rgb(0, 101, 156);");
     lbl_proc->hide();
     lbl_komentarz = new QLabel(this);
@@ -213,8 +189,7 @@ void TextExerciseFrame::PrepareExercise(int entry) {
 
 void TextExerciseFrame::ShowWindow() {
     const bool wasHidden = !isVisible();
-    if (wasHidden)
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->geometry().center() - rect().center());
+    if (wasHidden) CentreOnScreen(*this);
     show();
     raise();
     activateWindow();

@@ -7,6 +7,7 @@
 #include "audio/accent_keys.h"
 #include "controls/button_pictures.h"
 #include "controls/transparent_button.h"
+#include "controls/widget_style.h"
 #include "exercises/texts/content_source.h"
 #include "exercises/texts/marked_text_painter.h"
 #include "exercises/texts/paint_box.h"
@@ -43,17 +44,13 @@ TCW_Wpisywanie1Form::TCW_Wpisywanie1Form(AppContext& context, SharedForms& forms
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName("Edit1");
     Edit1->setMaxLength(kTypingEditLength);
-    QFont font(ToQt(context.startup.InterfaceFont));
-    font.setPixelSize(13);
-    Edit1->setFont(font);
+    Edit1->setFont(PixelFont(ToQt(context.startup.InterfaceFont), 13));
     Edit1->setStyleSheet("QLineEdit { border: 1px solid rgb(1, 153, 202); padding: 0px 1px; background: white; }");
     Edit1->hide();
     Edit1->installEventFilter(this);
     connect(Edit1, &QLineEdit::textEdited, this, [this] { exercise_.EditChanged(); });
 
-    btn_print = new TTransparentButton(this, &forms.form5->MyImageList1, pictures::PrintSmall);
-    btn_print->setObjectName("btn_print");
-    btn_print->setCursor(Qt::PointingHandCursor);
+    btn_print = ImageButton(this, forms.form5->MyImageList1, pictures::PrintSmall, "btn_print");
     btn_print->move(kPrintLeft, kPrintTop);
     connect(btn_print, &TTransparentButton::clicked, this, &TCW_Wpisywanie1Form::Print);
 }

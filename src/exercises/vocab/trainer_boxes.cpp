@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+#include "controls/widget_style.h"
 #include "exercises/vocab/trainer.h"
 #include "exercises/vocab/word_frame.h"
 #include "platform/qt/qt_text.h"
@@ -14,9 +15,7 @@ namespace quillan {
 TWordFrame::TWordFrame(const QString& fontFamily, QWidget* parent) : QWidget(parent) {
     setObjectName("dxramka");
     resize(kWidth, kHeight);
-    QFont font(fontFamily);
-    font.setPointSize(14);
-    setFont(font);
+    setFont(PointFont(fontFamily, 14));
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
@@ -41,10 +40,7 @@ TWordListBox::TWordListBox(VocabTrainer& trainer, const QString& fontFamily, QWi
     : QWidget(parent), trainer_(trainer) {
     setObjectName("dxramka_mat");
     resize(WordListPage::kWidth, WordListPage::kHeight);
-    QFont font(fontFamily);
-    font.setPointSize(12);
-    font.setBold(true);
-    setFont(font);
+    setFont(PointFont(fontFamily, 12, true));
     setMouseTracking(true);
 }
 

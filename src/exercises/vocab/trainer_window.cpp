@@ -1,14 +1,13 @@
 #include "exercises/vocab/trainer_window.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QScreen>
 #include <QTimer>
 
 #include "session/app_context.h"
 #include "forms/shared_forms.h"
 #include "controls/button_pictures.h"
+#include "controls/course_window.h"
 #include "audio/resource_form.h"
 #include "audio/accent_keys.h"
 #include "forms/answer_form.h"
@@ -17,6 +16,7 @@
 #include "controls/pictures.h"
 #include "controls/result_gauge.h"
 #include "controls/transparent_button.h"
+#include "controls/widget_style.h"
 #include "course/problems.h"
 #include "exercises/vocab/trainer_boxes.h"
 #include "guidance/information_form.h"
@@ -44,37 +44,11 @@ constexpr int kPanelLeft = 924;
 constexpr int kTabLeft = 942, kTabTop = 66, kTabStep = 25;
 constexpr int kSideButtonLeft = 957;
 
-QFont Face(const QString& family, int points, bool bold = false) {
-    QFont font(family);
-    font.setPointSize(points);
-    font.setBold(bold);
-    return font;
-}
-
-void SetTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
-QLabel* TextLabel(QWidget* parent, const char* name, const QRect& box, const QFont& font) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(box);
-    label->setFont(font);
-    SetTextColour(label, Qt::black);
-    label->hide();
-    return label;
-}
-
 }  // namespace
 
 TForm4::TForm4(AppContext& context, SharedForms& forms, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), context_(context), forms_(forms), trainer_(context) {
-    setObjectName("TForm4");
-    setFixedSize(1024, 768);
-    setWindowTitle(ToQt(context_.startup.AppTitle));
-    setFocusPolicy(Qt::StrongFocus);
+    SetUpCourseWindow(*this, "TForm4", context_.startup.AppTitle);
     TMyImageList& images = forms_.form5->MyImageList1;
     const QString face = ToQt(context_.startup.InterfaceFont);
 
@@ -98,10 +72,8 @@ TForm4::TForm4(AppContext& context, SharedForms& forms, QWidget* parent)
         });
     }
     auto sideButton = [&](const char* name, int picture, int top) {
-        auto* button = new TTransparentButton(this, &images, picture);
-        button->setObjectName(name);
+        TTransparentButton* button = ImageButton(this, images, picture, name);
         button->move(kSideButtonLeft, top);
-        button->setCursor(Qt::PointingHandCursor);
         return button;
     };
     btn_play = sideButton("btn_play", pictures::Speaker, 210);
@@ -124,11 +96,11 @@ TForm4::TForm4(AppContext& context, SharedForms& forms, QWidget* parent)
     panel_wynik->move(kLeft, 40);
     panel_wynik->hide();
 
-    L_Slowko = TextLabel(this, "L_Slowko", QRect(kLeft, 112, TWordFrame::kWidth, 56), Face(face, 24, true));
+    L_Slowko = TextLabel(this, "L_Slowko", QRect(kLeft, 112, TWordFrame::kWidth, 56), PointFont(face, 24, true), Qt::black);
     dxramka = new TWordFrame(face, this);
     dxramka->move(kLeft, 110);
     dxramka->hide();
-    L_Polecenie = TextLabel(this, "L_Polecenie", QRect(kLeft, kInstructionTop, 853, 26), Face(face, 12));
+    L_Polecenie = TextLabel(this, "L_Polecenie", QRect(kLeft, kInstructionTop, 853, 26), PointFont(face, 12), Qt::black);
 
     for (int k = 0; k < 4; ++k) {
         const int top = kInstructionTop + kOptionOffsets[static_cast<size_t>(k)];
@@ -137,12 +109,12 @@ TForm4::TForm4(AppContext& context, SharedForms& forms, QWidget* parent)
         option->setObjectName(QString("L_Odp%1").arg(k + 1));
         option->Tag = k + 1;
         option->setGeometry(kOptionLeft, top, 540, 32);
-        option->setFont(Face(face, 16));
+        option->setFont(PointFont(face, 16));
         option->setCursor(Qt::PointingHandCursor);
-        SetTextColour(option, Qt::black);
+        SetTextColour(*option, Qt::black);
         option->hide();
-        connect(option, &TMImage::mouseEnter, this, [option] { SetTextColour(option, QColor(0, 0, 0xff)); });
-        connect(option, &TMImage::mouseLeave, this, [option] { SetTextColour(option, Qt::black); });
+        connect(option, &TMImage::mouseEnter, this, [option] { SetTextColour(*option, QColor(0, 0, 0xff)); });
+        connect(option, &TMImage::mouseLeave, this, [option] { SetTextColour(*option, Qt::black); });
         connect(option, &TMImage::clicked, this, [this, k] {
             trainer_.ChooseOption(k + 1);
             Refresh();
@@ -157,30 +129,24 @@ TForm4::TForm4(AppContext& context, SharedForms& forms, QWidget* parent)
     E_Wpisana = new QLineEdit(this);
     E_Wpisana->setObjectName("E_Wpisana");
     E_Wpisana->setGeometry(kLeft, kAnswerTop + 2, 570, 38);
-    E_Wpisana->setFont(Face(face, 16));
+    E_Wpisana->setFont(PointFont(face, 16));
     E_Wpisana->hide();
     E_Wpisana->installEventFilter(this);
 
-    B_OK = new TTransparentButton(this, &images, pictures::OkBig);
-    B_OK->setObjectName("B_OK");
+    B_OK = ImageButton(this, images, pictures::OkBig, "B_OK");
     B_OK->move(640, kAnswerTop);
-    B_OK->setCursor(Qt::PointingHandCursor);
     B_OK->hide();
     connect(B_OK, &TTransparentButton::clicked, this, &TForm4::OkClicked);
-    b_repeat = new TTransparentButton(this, &images, pictures::Repeat);
-    b_repeat->setObjectName("b_repeat");
+    b_repeat = ImageButton(this, images, pictures::Repeat, "b_repeat");
     b_repeat->move(640, kAnswerTop + 4);
-    b_repeat->setCursor(Qt::PointingHandCursor);
     b_repeat->setToolTip("Again");
     b_repeat->hide();
     connect(b_repeat, &TTransparentButton::clicked, this, [this] {
         trainer_.Repeat();
         Refresh();
     });
-    TransparentButton1 = new TTransparentButton(this, &images, pictures::SmallSpeaker);
-    TransparentButton1->setObjectName("TransparentButton1");
+    TransparentButton1 = ImageButton(this, images, pictures::SmallSpeaker, "TransparentButton1");
     TransparentButton1->move(710, kAnswerTop + 9);
-    TransparentButton1->setCursor(Qt::PointingHandCursor);
     TransparentButton1->setToolTip(QString::fromUtf8("Odtwórz nagranie"));
     TransparentButton1->hide();
     connect(TransparentButton1, &TTransparentButton::clicked, this, [this] { trainer_.PlayItemSound(); });
@@ -193,9 +159,10 @@ TForm4::TForm4(AppContext& context, SharedForms& forms, QWidget* parent)
     img_bad->setObjectName("img_bad");
     img_bad->setGeometry(kLeft, kAnswerTop + 4, 32, 32);
     img_bad->hide();
-    L_Poprawna = TextLabel(this, "L_Poprawna", QRect(VocabTrainer::kRightAnswerLeft, kAnswerTop, 550, 40), Face(face, 20, true));
-    L_tlumaczenie = TextLabel(this, "L_tlumaczenie", QRect(80, kAnswerTop + 46, 700, 30), Face(face, 14));
-    SetTextColour(L_tlumaczenie, QColor(0x12, 0x3a, 0x5e));
+    L_Poprawna = TextLabel(this, "L_Poprawna", QRect(VocabTrainer::kRightAnswerLeft, kAnswerTop, 550, 40),
+                           PointFont(face, 20, true), Qt::black);
+    L_tlumaczenie = TextLabel(this, "L_tlumaczenie", QRect(80, kAnswerTop + 46, 700, 30), PointFont(face, 14),
+                              QColor(0x12, 0x3a, 0x5e));
 
     f_zdanie = new TMImage(this);
     f_zdanie->setObjectName("f_zdanie");
@@ -205,7 +172,7 @@ TForm4::TForm4(AppContext& context, SharedForms& forms, QWidget* parent)
     g_zdanie->setCursor(Qt::PointingHandCursor);
     g_zdanie->hide();
     connect(g_zdanie, &TMImage::clicked, this, [this] { trainer_.PlayExample(); });
-    L_zdanie = TextLabel(this, "L_zdanie", QRect(100, 0, 800, 26), Face(face, 13));
+    L_zdanie = TextLabel(this, "L_zdanie", QRect(100, 0, 800, 26), PointFont(face, 13), Qt::black);
 
     dxramka_mat = new TWordListBox(trainer_, face, this);
     dxramka_mat->move(kLeft, kListTop);
@@ -247,7 +214,8 @@ TForm4::TForm4(AppContext& context, SharedForms& forms, QWidget* parent)
     tlumacz_tlo->setScaledContents(true);
     tlumacz_tlo->setAttribute(Qt::WA_TransparentForMouseEvents);
     tlumacz_tlo->hide();
-    lbl_tlumaczenie = TextLabel(this, "lbl_tlumaczenie", QRect(0, 0, 10, 24), Face(face, 11));
+    lbl_tlumaczenie = TextLabel(this, "lbl_tlumaczenie", QRect(0, 0, 10, 24), PointFont(face, 11), Qt::black);
+    for (QLabel* label : {L_Slowko, L_Polecenie, L_Poprawna, L_tlumaczenie, L_zdanie, lbl_tlumaczenie}) label->hide();
     lbl_tlumaczenie->setAttribute(Qt::WA_TransparentForMouseEvents);
     img_glosnik2 = new TMImage(this);
     img_glosnik2->setObjectName("img_glosnik2");
@@ -312,12 +280,7 @@ bool TForm4::OpenExercise(const std::string& exerciseId, const std::string& word
         }
     if (!missing.empty() && context_.services.messages) context_.services.messages->Error("Brak pliku: " + missing);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
-    show();
-    raise();
-    activateWindow();
-    setFocus();
+    ShowCentred(*this);
     tabsShownFor_ = -1;
     trainer_.Open(exerciseId, requestedStage);
     Refresh();
@@ -364,7 +327,7 @@ void TForm4::Refresh() {
         L_Odp[k]->setText(ToQt(q.Choice.Options[k]));
         L_Odp[k]->setVisible(shown);
         Wyr[k]->setVisible(shown);
-        if (!shown) SetTextColour(L_Odp[k], Qt::black);
+        if (!shown) SetTextColour(*L_Odp[k], Qt::black);
     }
     if (typingClears_ != s.typingClears) {
         E_Wpisana->clear();
