@@ -6,6 +6,7 @@
 #include "app/program.h"
 #include "app/quillan_application.h"
 #include "platform/messages.h"
+#include "platform/qt/font_warm_up.h"
 #include "platform/qt/screen_scale.h"
 
 int main(int argc, char** argv) {
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     quillan::QuillanApplication app(argc, argv);
     app.setApplicationName("Quillan - Business English");
     quillan::SetUpFonts();
+    const quillan::FontWarmUp fonts;
 
     // An optional first argument names the installation directory; without it the program
     // runs from the installation it was installed into.

@@ -118,10 +118,10 @@ bool Program::StartUp(const std::string& programDir) {
     if (!ChooseLearnerDataDir(state, messages_)) return false;
     ChooseInterfaceLanguage(state);
 
-    forms_ = std::make_unique<SharedForms>(context_, printer_);
     // Surplus lines and similar reports are for the course check tool; the program goes on.
     Problems problems;
     LoadCourseData(state, context_.course, problems, &messages_);
+    forms_ = std::make_unique<SharedForms>(context_, printer_);
     LoadLanguagePictures();
 
     const QSize screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize();
