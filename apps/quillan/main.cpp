@@ -10,10 +10,10 @@
 #include "platform/qt/screen_scale.h"
 
 int main(int argc, char** argv) {
-    // On a large screen every window is drawn larger; this must be known before the
-    // application object is made.
-    quillan::ScaleWindowsToScreen(argc, argv);
-    quillan::QuillanApplication app(argc, argv);
+    // On a large screen every window is drawn larger.
+    const std::unique_ptr<quillan::QuillanApplication> made =
+        quillan::MakeScaledApplication<quillan::QuillanApplication>(argc, argv);
+    quillan::QuillanApplication& app = *made;
     app.setApplicationName("Quillan - Business English");
     quillan::SetUpFonts();
     const quillan::FontWarmUp fonts;

@@ -263,8 +263,8 @@ void SaveChart(AppContext& context, SharedForms& forms, QtPrinter& printer, cons
 
 int main(int argc, char** argv) {
     // Drawn as the program draws them: larger on a large screen (QUILLAN_SCALE=off: not).
-    ScaleWindowsToScreen(argc, argv);
-    QuillanApplication app(argc, argv);
+    const std::unique_ptr<QuillanApplication> made = MakeScaledApplication<QuillanApplication>(argc, argv);
+    QuillanApplication& app = *made;
     SetUpFonts();
     if (argc < 3) {
         std::cerr << "usage: window-gallery INSTALLATION_DIR OUT_DIR [--screen]\n";
