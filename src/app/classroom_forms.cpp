@@ -1,4 +1,5 @@
 #include "app/classroom_forms.h"
+#include "controls/widget_style.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -27,9 +28,7 @@ QLineEdit* BoxEdit(QWidget* parent, const QRect& place, bool password) {
     edit->setGeometry(place);
     edit->setFrame(false);
     edit->setTextMargins(4, 0, 4, 0);
-    QFont font("Verdana");
-    font.setPixelSize(13);
-    edit->setFont(font);
+    edit->setFont(PixelFont("Verdana", 13));
     if (password) edit->setEchoMode(QLineEdit::Password);
     return edit;
 }
@@ -40,8 +39,7 @@ TMLabel* Link(QWidget* parent, const QRect& place, const char* text) {
     label->setText(QString::fromUtf8(text));
     label->setGeometry(place);
     label->setAlignment(Qt::AlignCenter);
-    QFont font("Verdana");
-    font.setPixelSize(11);
+    QFont font = PixelFont("Verdana", 11);
     font.setUnderline(true);
     label->setFont(font);
     label->setStyleSheet("color: #1f5f8b");
@@ -175,9 +173,7 @@ TNetKoniecForm::TNetKoniecForm(AppContext& context, SharedForms& forms, QWidget*
     SetBackgroundFolder(kClassroomPictures);
     ComboBox1 = new QComboBox(this);
     ComboBox1->setGeometry(16, 60, 268, 26);
-    QFont font("Verdana");
-    font.setPixelSize(13);
-    ComboBox1->setFont(font);
+    ComboBox1->setFont(PixelFont("Verdana", 13));
     ComboBox1->setCursor(Qt::PointingHandCursor);
     TMyImageList& images = forms.form5->MyImageList1;
     B_OK = new TTransparentButton(this, &images, pictures::Ok);

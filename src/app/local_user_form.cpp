@@ -1,4 +1,5 @@
 #include "app/local_user_form.h"
+#include "controls/widget_style.h"
 
 #include <QKeyEvent>
 #include <QListWidget>
@@ -37,9 +38,7 @@ TForm9::TForm9(AppContext& context, SharedForms& forms, LocalLearners& learners,
     ComboBox1 = new QListWidget(this);
     ComboBox1->setGeometry(21, 47, 257, 98);
     ComboBox1->setFrameShape(QFrame::NoFrame);
-    QFont font("Verdana");
-    font.setPixelSize(13);
-    ComboBox1->setFont(font);
+    ComboBox1->setFont(PixelFont("Verdana", 13));
     btn_help = new TTransparentButton(this, &images, pictures::Help);
     btn_help->move(10, 160);
     L_powtorki = new TTransparentButton(this, &images, kNewLearnerPicture);

@@ -1,4 +1,5 @@
 #include "app/new_learner_form.h"
+#include "controls/widget_style.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -25,8 +26,7 @@ TForm10::TForm10(AppContext& context, SharedForms& forms, LocalLearners& learner
     : PictureDialog(context, QSize(320, 120), "logow_new.bmp", parent), app_(context), forms_(forms), learners_(learners) {
     setObjectName("TForm10");
     TMyImageList& images = forms_.form5->MyImageList1;
-    QFont font("Verdana");
-    font.setPixelSize(13);
+    const QFont font = PixelFont("Verdana", 13);
 
     // The picture draws the name box (70, 40, 180 x 26); the edit has no frame of its own.
     Edit1 = new QLineEdit(this);
@@ -38,8 +38,7 @@ TForm10::TForm10(AppContext& context, SharedForms& forms, LocalLearners& learner
     btn_help = new TTransparentButton(this, &images, pictures::Help);
     btn_help->move(272, 37);
 
-    QFont small("Verdana");
-    small.setPixelSize(11);
+    const QFont small = PixelFont("Verdana", 11);
     Label24 = new QLabel(QString::fromUtf8("Wersja językowa interfejsu"), this);
     Label24->setGeometry(14, 76, 98, 34);
     Label24->setWordWrap(true);

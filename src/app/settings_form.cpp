@@ -1,4 +1,5 @@
 #include "app/settings_form.h"
+#include "controls/widget_style.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,12 +24,7 @@
 namespace quillan {
 namespace {
 
-QFont LabelFont(bool bold = false) {
-    QFont font("Verdana");
-    font.setPixelSize(12);
-    font.setBold(bold);
-    return font;
-}
+QFont LabelFont(bool bold = false) { return PixelFont("Verdana", 12, bold); }
 
 // A check box without a caption of its own; its label beside it toggles it.
 QCheckBox* CheckBox(QWidget* parent, int x, int y) {

@@ -1,4 +1,5 @@
 #include "audio/multimedia_form.h"
+#include "controls/widget_style.h"
 
 #include <QKeyEvent>
 #include <QLinearGradient>
@@ -76,15 +77,9 @@ TMultimediaForm::TMultimediaForm(WindowContext context, TMyImageList& images, TH
 
     Label1 = new QLabel(this);
     Label1->setText(" " + ToQt(context_.startup.AppTitle));
-    Label1->setAutoFillBackground(true);
-    QPalette title = Label1->palette();
-    title.setColor(QPalette::Window, kTitleColour);
-    title.setColor(QPalette::WindowText, Qt::white);
-    Label1->setPalette(title);
-    QFont font("Verdana");
-    font.setPixelSize(11);
-    font.setBold(true);
-    Label1->setFont(font);
+    SetBackgroundColour(*Label1, kTitleColour);
+    SetTextColour(*Label1, Qt::white);
+    Label1->setFont(PixelFont("Verdana", 11, true));
     Label1->setCursor(Qt::SizeAllCursor);
     new WindowDragger(Label1, this);
 

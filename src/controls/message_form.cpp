@@ -1,4 +1,5 @@
 #include "controls/message_form.h"
+#include "controls/widget_style.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -58,9 +59,7 @@ TForm20::TForm20(WindowContext context, TMyImageList& images, QWidget* parent)
     Label1->setGeometry(kLabel);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignCenter);
-    QFont font("Verdana");
-    font.setPixelSize(13);
-    Label1->setFont(font);
+    Label1->setFont(PixelFont("Verdana", 13));
     B_OK = new TTransparentButton(this, &images, pictures::Ok);
     B_OK->setToolTip(QString::fromUtf8("Wyjście"));
     B_OK->setCursor(Qt::PointingHandCursor);

@@ -1,4 +1,5 @@
 #include "controls/result_gauge.h"
+#include "controls/widget_style.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -12,13 +13,8 @@ namespace quillan {
 TPanel1::TPanel1(QWidget* parent)
     : QWidget(parent), tlo_(IconPicture("tlo_wynik")), torcik_(IconPicture("torcik")), label_(new QLabel(this)) {
     resize(200, 33);
-    QFont font("Verdana");
-    font.setPointSize(10);
-    font.setBold(true);
-    label_->setFont(font);
-    QPalette palette = label_->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 101, 156));
-    label_->setPalette(palette);
+    label_->setFont(PointFont("Verdana", 10, true));
+    SetTextColour(*label_, QColor(0, 101, 156));
     label_->setAttribute(Qt::WA_TranslucentBackground);
     label_->move(110, 8);
     label_->adjustSize();

@@ -29,9 +29,7 @@ constexpr int kSideButtonLeft = 957;
 }  // namespace
 
 QFont CuriosityFont(bool bold, bool italic) {
-    QFont font("Verdana");
-    font.setPointSize(10);
-    font.setBold(bold);
+    QFont font = PointFont("Verdana", 10, bold);
     font.setItalic(italic);
     return font;
 }
