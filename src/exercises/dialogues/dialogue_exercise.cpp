@@ -63,6 +63,8 @@ size_t FindGapMarker(const std::string& text, const std::string& word) {
     return std::string::npos;
 }
 
+// The label shows the bare word: a quoted word followed by a full stop ("deal".) loses both its
+// stop and its quotes, so that no label shows a stray quote.
 std::string DialogueGapLabel(const std::string& word) {
     std::string core = word;
     if (core.size() >= 3 && core.compare(core.size() - 3, 3, "...") == 0) core.erase(core.size() - 3);
@@ -184,7 +186,9 @@ void DialogueExercise::ChooseTab(int variant) {
 void DialogueExercise::DrawAgain() {
     if (!open_) return;
     StopPlayback();
-    // What was worked in the draw that goes is recorded as a tab change records it.
+    // What was worked in the draw that goes is recorded as a tab change records it: a finished
+    // comprehension draw is recorded as completed only here or on closing, and a translation
+    // take would otherwise go unrecorded.
     if (worked_) ReportResult();
     StartVariant(screen_.variant);
 }

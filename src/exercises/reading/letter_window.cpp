@@ -46,6 +46,7 @@ TListyForm::TListyForm(AppContext& context, SharedForms& forms, QWidget* parent)
     page.setColor(QPalette::Base, Qt::white);
     Html->setPalette(page);
     Html->document()->setDefaultFont(QFont("Times New Roman"));
+    Html->document()->setDefaultStyleSheet("pre, tt, code, kbd, samp { font-family: 'Courier New', monospace; }");
 
     int row = 0;
     auto button = [&](const char* name, int picture) {

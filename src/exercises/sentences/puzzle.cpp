@@ -195,6 +195,8 @@ bool PuzzleBoard::Dropped(int x, int y) {
     return words_ != before;
 }
 
+// A press on the insertion mark moves the selected word to where the mark stands (the mark lies
+// just left of its word, outside every word box, so it is not taken as a press on the text).
 bool PuzzleBoard::PressedOnMark() {
     if (!marks_.markVisible || marks_.selected == 0 || marks_.markWord == 0) return false;
     const std::vector<std::string> before = words_;

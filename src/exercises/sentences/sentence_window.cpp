@@ -416,6 +416,9 @@ void TZdaniaForm::mousePressEvent(QMouseEvent* event) {
     // The background (the panel is not part of it): the picked word is put back, and the
     // sentence plays again.
     if (event->position().x() >= kPanelLeft) return;
+    // The answer, the sentence and its translation lie over the background but are not part of it.
+    const QWidget* under = childAt(event->position().toPoint());
+    if (under == lbl_odp || under == lbl_1 || under == lbl_2) return;
     exercise_.BackgroundPressed();
     if (btn_play->isVisible()) exercise_.PlaySentence();
     Refresh();

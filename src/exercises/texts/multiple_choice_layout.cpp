@@ -52,6 +52,7 @@ McLayout LayOutMultipleChoice(const MultipleChoice& exercise, int boxWidth, int 
                 }
                 if (y >= 0) layout.Words.push_back(McDrawnWord{word, x, y, style});
                 x += w;
+                // The answer's own words belong to its clickable area, its last word too.
                 maxX = std::max(maxX, x);
             }
             if (answer) {

@@ -380,6 +380,8 @@ void TextExerciseFrame::FormClose() {
     Image2->clear();
     if (context_.services.soundPlayer) context_.services.soundPlayer->SetExerciseTimer({});
     HandOver();
+    // Every member, the gap text too, puts the text's sound or video away: nothing of a closed
+    // exercise goes on playing over the chart.
     forms_.multimedia->ClearOpenMark();
     forms_.multimedia->hide();
 }

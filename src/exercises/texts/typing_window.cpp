@@ -48,6 +48,8 @@ TCW_Wpisywanie1Form::TCW_Wpisywanie1Form(AppContext& context, SharedForms& forms
     Edit1->setStyleSheet("QLineEdit { border: 1px solid rgb(1, 153, 202); padding: 0px 1px; background: white; }");
     Edit1->hide();
     Edit1->installEventFilter(this);
+    // Only the learner's own edits count as work: opening a prefilled gap and leaving it is
+    // looking, and records nothing that could replace an earlier result.
     connect(Edit1, &QLineEdit::textEdited, this, [this] { exercise_.EditChanged(); });
 
     btn_print = ImageButton(this, forms.form5->MyImageList1, pictures::PrintSmall, "btn_print");

@@ -118,6 +118,9 @@ TEST_F(SentenceWindow, DictationFromTheChartLineToTheResultsOnDisk) {
     PressKey(Qt::Key_W, Qt::ControlModifier);
     ASSERT_EQ(player.played.size(), plays + 1);
     EXPECT_EQ(player.played.back().path, ctx.startup.BsgramDir + form.Exercise().Current()->Extra);
+    // A click on the shown answer is no click on the background: nothing plays.
+    Mouse(*form.lbl_odp, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton);
+    EXPECT_EQ(player.played.size(), plays + 1);
 
     // Enter goes on; both sentences typed right, the first again last of all; the summary ends.
     AnswerSummary(true);
