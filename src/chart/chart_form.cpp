@@ -89,9 +89,9 @@ TWyborForm::TWyborForm(AppContext& context, SharedForms& forms, ExerciseLauncher
     btn_kasuj_powt = new TTransparentButton(this, &images, pictures::DeleteRepetitions);
     btn_kasuj_1_powt = new TTransparentButton(this, &images, pictures::DeleteRepetition);
     lbl_exit = new TTransparentButton(this, &images, pictures::ClosePanel);
-    btn_rozwin->setToolTip(QString::fromUtf8("Rozwiń wszystko"));
-    btn_zwin->setToolTip(QString::fromUtf8("Zwiń wszystko"));
-    btn_print->setToolTip(QString::fromUtf8("Drukuj"));
+    btn_rozwin->setToolTip("Show all");
+    btn_zwin->setToolTip("Hide all");
+    btn_print->setToolTip("Print");
     btn_help->setToolTip(QString::fromUtf8("Pomoc"));
     lbl_exit->setToolTip(QString::fromUtf8("Wyjście"));
     for (QWidget* control : std::initializer_list<QWidget*>{btn_up, btn_dn, btn_rozwin, btn_zwin, btn_print, btn_help,

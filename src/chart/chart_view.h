@@ -90,7 +90,8 @@ ChartPointer PointAt(const ChartLayout& layout, int x, int y);
 
 // What a mouse press at (x, y) of the paint box does: an expand box or the name of a line with
 // children expands or collapses it; the name of an exercise starts it. In mode 2 the right
-// button on an exercise's name offers to delete its repetition instead of starting it.
+// button on an exercise's name offers to delete its repetition instead of starting it (a window
+// opened at once would cover the delete button it places).
 struct ChartPress {
     ChartNode* toggle = nullptr;
     ChartNode* start = nullptr;

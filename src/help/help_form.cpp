@@ -139,7 +139,9 @@ void THelpForm::PrintPage() { PrintShownPage(*FrameViewer1, context_, printer_, 
 
 void THelpForm::showEvent(QShowEvent* event) {
     const StartupState& s = context_.startup;
-    const QPixmap bar = LoadPicture(s.ProgramDir + s.LangDir + "gfx_r\\pod_pasek_help.bmp");
+    // The bar is the program's own picture; an installation may give each language its own.
+    QPixmap bar = LoadPicture(s.ProgramDir + s.LangDir + "gfx_r\\pod_pasek_help.bmp");
+    if (bar.isNull()) bar = LoadPicture(s.ProgramDir + "gfx_r\\pod_pasek_help.bmp");
     vertical_ = bar.isNull() || bar.height() > bar.width();
     if (vertical_) {
         const int width = bar.isNull() ? kBarSize : bar.width();
