@@ -182,6 +182,22 @@ TEST_P(Server, AResultIsKeptWhateverLongTimeFormatItsTimeOfDayComesIn) {
     }
 }
 
+// A program that cuts "id#title#" to 255 characters cuts a long title's closing "#" with it.
+TEST_P(Server, AResultWhoseTitleRanIntoItsKindIsKept) {
+    AddLearner("jan", "tajne");
+    Start();
+    const Identity jan{"jan", "tajne", kCourse};
+    ResultsTable table;
+    AppendRecord(table, 46000.5, "tek_1", std::string(250, 'T'), 40, 1).Key = 2;
+    ASSERT_TRUE(Upload(jan, EncodeResults(table.records)));
+    const std::string piece = ("tek_1#" + std::string(250, 'T') + "#").substr(0, 255);
+    EXPECT_EQ(Ask("RCW:jan#tajne#qlr2_55#" + piece + "40#2#1#2026-12-09#75#1#1#D##0#0#10-00-00#L#0##\r\n"), "TRUE\r\n");
+    const std::vector<CW_Info> stored = DecodeResults(Ask(DownloadResultsRequest(jan)));
+    ASSERT_EQ(stored.size(), 1u) << "the record matched, nothing appended";
+    EXPECT_EQ(stored[0].Result, 75);
+    EXPECT_EQ(stored[0].Title, std::string(250, 'T'));
+}
+
 TEST_P(Server, AWrongPasswordChangesNothingAndNobodyReachesAnotherLearnersData) {
     AddLearner("jan", "tajne");
     AddLearner("ewa", "inne", {true, true, false});
