@@ -143,10 +143,15 @@ std::optional<RequestParts> ParseRequestLine(std::string_view line) {
     return parts;
 }
 
-std::optional<CW_Info> ParseRecordFields(const std::vector<std::string>& f) {
-    constexpr size_t kTail = 15;  // the fields after the title
-    if (f.size() < 2 + kTail) return std::nullopt;
-    const size_t t = f.size() - kTail;  // the first field after the title
+namespace {
+
+constexpr size_t kTail = 15;  // the fields after the title, Kind first
+// The id and the title travel as one piece ("id#title#") cut to this many characters.
+constexpr size_t kIdAndTitlePiece = 255;
+
+// The record of an id, a title and the fifteen fields after them, beginning at `t` of `f`.
+std::optional<CW_Info> RecordOf(const std::string& id, const std::string& title, const std::vector<std::string>& f,
+                                size_t t) {
     constexpr long long kByte = 255, kInt32Low = std::numeric_limits<std::int32_t>::min(),
                         kInt32High = std::numeric_limits<std::int32_t>::max();
     const auto kind = Number(f[t], 0, kByte), key = Number(f[t + 1], 0, kByte), level = Number(f[t + 2], 0, kByte),
@@ -161,9 +166,8 @@ std::optional<CW_Info> ParseRecordFields(const std::vector<std::string>& f) {
     const DayNumber time = TimeOfDay(f[t + 11]).value_or(0);
 
     CW_Info r;
-    r.Id = f[0].substr(0, kIdCapacity);
-    for (size_t i = 1; i < t; ++i) r.Title += (i > 1 ? "#" : "") + f[i];
-    r.Title.resize(std::min(r.Title.size(), kTitleCapacity));
+    r.Id = id.substr(0, kIdCapacity);
+    r.Title = title.substr(0, kTitleCapacity);
     r.Kind = static_cast<std::uint8_t>(*kind);
     r.Key = static_cast<std::uint8_t>(*key);
     r.Level = static_cast<std::uint8_t>(*level);
@@ -180,6 +184,30 @@ std::optional<CW_Info> ParseRecordFields(const std::vector<std::string>& f) {
     r.LessonMode = static_cast<std::uint8_t>(*lessonMode);
     r.LessonTag = f[t + 14].substr(0, kLessonTagCapacity);
     return r;
+}
+
+std::string Joined(const std::vector<std::string>& f, size_t from, size_t to) {
+    std::string text;
+    for (size_t i = from; i < to; ++i) text += (i > from ? "#" : "") + f[i];
+    return text;
+}
+
+}  // namespace
+
+std::optional<CW_Info> ParseRecordFields(const std::vector<std::string>& f) {
+    if (f.size() >= 2 + kTail) {
+        const size_t t = f.size() - kTail;  // the first field after the title
+        if (auto record = RecordOf(f[0], Joined(f, 1, t), f, t)) return record;
+    }
+    // A program that cuts the piece of id and title to its length without keeping its closing
+    // "#" runs the title into Kind: what follows the piece is Kind, the rest is as always.
+    if (f.size() < 1 + kTail) return std::nullopt;
+    const size_t merged = f.size() - kTail;  // the field the title and Kind share
+    const std::string piece = Joined(f, 0, merged + 1);
+    if (piece.size() <= kIdAndTitlePiece || f[0].size() >= kIdAndTitlePiece) return std::nullopt;
+    std::vector<std::string> tail(f.begin() + static_cast<std::ptrdiff_t>(merged), f.end());
+    tail[0] = piece.substr(kIdAndTitlePiece);
+    return RecordOf(f[0], piece.substr(f[0].size() + 1, kIdAndTitlePiece - f[0].size() - 1), tail, 0);
 }
 
 std::string LoginReplyLine(const LoginReply& reply) {

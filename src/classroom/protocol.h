@@ -121,10 +121,12 @@ std::optional<RequestParts> ParseRequestLine(std::string_view line);
 
 // The record of an RCW: request from its 17 fields (the fields after the identification). The
 // title may hold "#": the id is the first field, the last fifteen are counted from the end and
-// what lies between is the title. LastDone is the sent date with the sent time of day, read in
-// the long time formats other programs may send too (one or two digits a part, AM or PM after
-// it); a time that cannot be read leaves the date alone (midnight), so that the result is kept.
-// Nothing when a number is not a decimal integer within its field's range or the date is not
+// what lies between is the title. The id and the title travel as one piece cut to 255
+// characters; a sender that cuts the piece's closing "#" off with it runs the title into Kind,
+// and such a record is read as well: what follows the piece's 255 characters is Kind. LastDone
+// is the sent date with the sent time of day, read in the long time formats other programs may
+// send too (one or two digits a part, AM or PM after it); a time that cannot be read leaves the
+// date alone (midnight), so that the result is kept. Nothing when a number is not a decimal integer within its field's range or the date is not
 // one; strings longer than their field are cut as the record stores them.
 std::optional<CW_Info> ParseRecordFields(const std::vector<std::string>& recordFields);
 

@@ -77,7 +77,9 @@ TEST(ClassroomClient, ADownloadOfNoWholeRecordsFails) {
         const ClassroomClient::Download download = ClassroomClient(link, "host").DownloadResults({"ola", "pw", "qlr2_55"});
         EXPECT_EQ(download.ok, c.ok) << c.what;
         EXPECT_EQ(download.message.empty(), c.ok) << c.what;
-        if (!c.ok) EXPECT_TRUE(download.bytes.empty()) << c.what;
+        if (!c.ok) {
+            EXPECT_TRUE(download.bytes.empty()) << c.what;
+        }
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <sstream>
 #include <thread>
@@ -116,6 +117,42 @@ TEST_P(Server, ALoginAsTheProgramMakesItFromTheFirstUploadToAPasswordChange) {
     EXPECT_EQ(server_->Terminate(), 0) << "stopped by SIGTERM, it ends cleanly";
 }
 
+// The program closes after an upload and asks its next request at once: the upload is stored
+// after the close, and the learner's next request, whatever it is, sees it.
+TEST_P(Server, TheRequestAfterAnUploadSeesIt) {
+    const std::string table = Table({"tek_1", "tek_2"}), other = Table({"slo_1"});
+    CW_Info worked = DecodeResults(table)[1];
+    worked.Result = 64;
+    worked.DoneCount = 1;
+    struct Case {
+        const char* what;
+        std::vector<std::string> uploads;  // sent one after another, each closed at once
+        std::function<std::string(const Identity&)> next;
+        std::string reply;
+    };
+    const Case cases[] = {
+        {"login", {table}, [this](const Identity& who) { return Login(who); }, "1#1#0#0#1#0#\r\n"},
+        {"download", {table}, [this](const Identity& who) { return Ask(DownloadResultsRequest(who)); }, table},
+        {"result", {table}, [&](const Identity& who) { return Ask(RecordResultRequest(who, worked)); }, "TRUE\r\n"},
+        {"a second upload", {table, other}, [this](const Identity& who) { return Ask(DownloadResultsRequest(who)); },
+         table},
+    };
+    for (size_t n = 0; n < std::size(cases); ++n) AddLearner("uczen" + std::to_string(n), "haslo");
+    Start();
+    int n = 0;
+    for (const Case& c : cases) {
+        // Each learner new to the server, so that the upload waits for the password's check.
+        const Identity who{"uczen" + std::to_string(n++), "haslo", kCourse};
+        for (const std::string& upload : c.uploads) client_->Send(UploadResultsRequest(who) + upload);
+        EXPECT_EQ(c.next(who), c.reply) << c.what;
+    }
+    // A wrong password's upload keeps nothing and holds up the right one's only until checked.
+    AddLearner("nowy", "haslo");
+    client_->Send(UploadResultsRequest({"nowy", "zle", kCourse}) + other);
+    client_->Send(UploadResultsRequest({"nowy", "haslo", kCourse}) + table);
+    EXPECT_EQ(Ask(DownloadResultsRequest({"nowy", "haslo", kCourse})), table);
+}
+
 // A result sent by another program, whose system writes the time of day its own way, is kept;
 // so is one whose time cannot be read, with the day alone.
 TEST_P(Server, AResultIsKeptWhateverLongTimeFormatItsTimeOfDayComesIn) {
@@ -143,6 +180,22 @@ TEST_P(Server, AResultIsKeptWhateverLongTimeFormatItsTimeOfDayComesIn) {
         EXPECT_EQ(FormatDateTime(stored[i].LastDone), cases[i].kept) << cases[i].time;
         EXPECT_EQ(FormatTime(stored[i].TimeDone), std::string(cases[i].kept).substr(11)) << cases[i].time;
     }
+}
+
+// A program that cuts "id#title#" to 255 characters cuts a long title's closing "#" with it.
+TEST_P(Server, AResultWhoseTitleRanIntoItsKindIsKept) {
+    AddLearner("jan", "tajne");
+    Start();
+    const Identity jan{"jan", "tajne", kCourse};
+    ResultsTable table;
+    AppendRecord(table, 46000.5, "tek_1", std::string(250, 'T'), 40, 1).Key = 2;
+    ASSERT_TRUE(Upload(jan, EncodeResults(table.records)));
+    const std::string piece = ("tek_1#" + std::string(250, 'T') + "#").substr(0, 255);
+    EXPECT_EQ(Ask("RCW:jan#tajne#qlr2_55#" + piece + "40#2#1#2026-12-09#75#1#1#D##0#0#10-00-00#L#0##\r\n"), "TRUE\r\n");
+    const std::vector<CW_Info> stored = DecodeResults(Ask(DownloadResultsRequest(jan)));
+    ASSERT_EQ(stored.size(), 1u) << "the record matched, nothing appended";
+    EXPECT_EQ(stored[0].Result, 75);
+    EXPECT_EQ(stored[0].Title, std::string(250, 'T'));
 }
 
 TEST_P(Server, AWrongPasswordChangesNothingAndNobodyReachesAnotherLearnersData) {

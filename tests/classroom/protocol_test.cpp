@@ -194,6 +194,37 @@ TEST(ServerSide, ATitleHoldingHashSignsStaysOneTitle) {
     EXPECT_EQ(read->LessonName, "Meetings");
 }
 
+// A sender may cut the piece "id#title#" to its 255 characters with the closing "#" in the
+// cut: the title then runs into Kind. The record is read all the same, with the title as far
+// as the piece held it.
+TEST(ServerSide, AnIdAndTitleCutTo255CharactersWithTheirClosingHashIsRead) {
+    struct Case {
+        std::string title;
+        size_t keptTitle;  // characters of the title kept
+    };
+    const std::string id = WorkedRecord().Id;  // "tek_12": 7 characters with its "#"
+    const Case cases[] = {
+        {std::string(250, 't'), 248},                    // cut inside the title
+        {std::string(248, 't'), 248},                    // only the closing "#" cut
+        {"A#B#" + std::string(246, 'x'), 248},           // a title holding "#"
+        {std::string(120, 'a') + "#17#3#" + std::string(120, 'b'), 248},  // numbers inside it
+    };
+    for (const Case& c : cases) {
+        CW_Info sent = WorkedRecord();
+        sent.Title = c.title;
+        const std::vector<std::string> fields = RecordFieldsOf(sent);
+        std::string text = (id + "#" + c.title + "#").substr(0, 255);
+        for (auto field = fields.end() - 15; field != fields.end(); ++field) text += *field + "#";  // Kind on
+        const std::optional<RequestParts> parts = ParseRequestLine("RCW:" + text);
+        ASSERT_TRUE(parts) << c.title;
+        const std::optional<CW_Info> read = ParseRecordFields(parts->fields);
+        ASSERT_TRUE(read) << c.title;
+        CW_Info expected = sent;
+        expected.Title = c.title.substr(0, c.keptTitle);
+        EXPECT_EQ(*read, expected) << c.title;
+    }
+}
+
 TEST(ServerSide, RecordFieldsOutOfTheirRangesAreRefused) {
     const std::vector<std::string> good = RecordFieldsOf(WorkedRecord());
     struct Case {

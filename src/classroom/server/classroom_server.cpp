@@ -139,6 +139,8 @@ void ClassroomServer::Read(Id id) {
         c.request = std::make_shared<Request>(std::move(*read.request));
         if (c.request->command == kUploadResultsCommand) {
             c.state = Connection::State::ReadingUpload;
+            holds_[c.request->who.user].uploads.push_back(id);
+            uploadsUnderWay_.emplace(id, c.request->who.user);
             c.received.erase(0, lf + 1);
             if (c.received.size() > kMaxUploadBytes)
                 Drop(c, "closed: an upload larger than a whole results table; nothing stored");
@@ -183,7 +185,9 @@ void ClassroomServer::Disconnected(Id id) {
 void ClassroomServer::Drop(Connection& c, const std::string& why) {
     Log(c.peer, why);
     QTcpSocket* socket = c.socket;
-    connections_.erase(c.id);
+    const Id id = c.id;
+    connections_.erase(id);
+    UploadDone(id);
     socket->disconnect(this);
     socket->abort();
     socket->deleteLater();
@@ -220,7 +224,41 @@ void ClassroomServer::Sweep() {
 void ClassroomServer::Dispatch(Connection& c) {
     c.state = Connection::State::Working;
     if (options_.logRequests) Log(c.peer, Cp1250ToUtf8(c.request->command + c.request->who.user));
-    Authenticate(c.id, c.request);
+    Begin(c.id, c.request);
+}
+
+void ClassroomServer::Begin(Id id, std::shared_ptr<Request> request) {
+    if (auto hold = holds_.find(request->who.user); hold != holds_.end() && hold->second.uploads.front() != id) {
+        hold->second.waiting.emplace_back(id, std::move(request));
+        return;
+    }
+    Authenticate(id, std::move(request));
+}
+
+void ClassroomServer::UploadDone(Id id) {
+    auto upload = uploadsUnderWay_.find(id);
+    if (upload == uploadsUnderWay_.end()) return;
+    auto hold = holds_.find(upload->second);
+    uploadsUnderWay_.erase(upload);
+    if (hold == holds_.end()) return;
+    std::vector<Id>& uploads = hold->second.uploads;
+    uploads.erase(std::find(uploads.begin(), uploads.end(), id));
+    auto& waiting = hold->second.waiting;
+    if (!uploads.empty()) {
+        // The next upload goes on once its client has closed; the rest wait for it too.
+        auto next = std::find_if(waiting.begin(), waiting.end(),
+                                 [&uploads](const auto& request) { return request.first == uploads.front(); });
+        if (next != waiting.end()) {
+            auto [nextId, request] = std::move(*next);
+            waiting.erase(next);
+            Authenticate(nextId, std::move(request));
+        }
+        return;
+    }
+    const auto released = std::move(waiting);
+    holds_.erase(hold);
+    for (const auto& [nextId, request] : released)
+        if (connections_.count(nextId)) Begin(nextId, request);  // only while its client waits
 }
 
 void ClassroomServer::Authenticate(Id id, std::shared_ptr<Request> request) {
@@ -319,6 +357,7 @@ void ClassroomServer::ChangePassword(Id id, std::shared_ptr<Request> request, co
 }
 
 void ClassroomServer::Finish(Id id, const std::string& command, const Reply& reply) {
+    UploadDone(id);
     auto it = connections_.find(id);
     const std::string peer = it != connections_.end() ? it->second->peer : "-";
     if (!reply.note.empty()) Log(peer, command.empty() ? reply.note : Cp1250ToUtf8(command) + " " + reply.note);

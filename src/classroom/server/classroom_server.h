@@ -11,6 +11,8 @@
 #include <ostream>
 #include <string>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "classroom/server/classroom_store.h"
 #include "classroom/server/passwords.h"
@@ -61,6 +63,8 @@ private:
     void Sweep();
     void Drop(Connection& connection, const std::string& why);
     void Dispatch(Connection& connection);
+    void Begin(Id id, std::shared_ptr<Request> request);
+    void UploadDone(Id id);
 
     void Authenticate(Id id, std::shared_ptr<Request> request);
     void Authenticated(Id id, std::shared_ptr<Request> request, std::optional<Account> account, bool cached);
@@ -79,6 +83,15 @@ private:
     QTimer sweep_;
     std::unordered_map<Id, std::unique_ptr<Connection>> connections_;
     Id nextId_ = 1;
+    // An upload is stored after its client has closed, and the program asks its next request
+    // at once. From the moment an upload's request line is read until it is stored (or
+    // dropped), that learner's later requests wait for it, so that each sees what came before.
+    struct UploadHold {
+        std::vector<Id> uploads;  // in the order their lines came; the first one goes on
+        std::vector<std::pair<Id, std::shared_ptr<Request>>> waiting;
+    };
+    std::unordered_map<std::string, UploadHold> holds_;  // by learner name
+    std::unordered_map<Id, std::string> uploadsUnderWay_;  // upload -> learner
     std::function<void()> stopped_;
     std::chrono::steady_clock::time_point stopDeadline_{};
 

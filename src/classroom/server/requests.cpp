@@ -7,7 +7,8 @@ namespace quillan::classroom {
 namespace {
 
 constexpr size_t kIdentityFields = 3;
-constexpr size_t kRecordFields = 17;
+// A record's 17 fields, or 16 when the sender cut the title's closing "#" off (ParseRecordFields).
+constexpr size_t kLeastRecordFields = 16;
 // The results file name names the course; longer ones are no course of this program.
 constexpr size_t kMaxFileName = 100;
 
@@ -33,7 +34,7 @@ ReadLine ReadRequestLine(std::string_view line) {
                        c == kChangePasswordCommand;
     if (!known) return {std::nullopt, Refuse(c, "unknown command " + Cp1250ToUtf8(c))};
     const bool recordRequest = c == kRecordResultCommand;
-    if (recordRequest ? f.size() < kIdentityFields + kRecordFields : f.size() != kIdentityFields)
+    if (recordRequest ? f.size() < kIdentityFields + kLeastRecordFields : f.size() != kIdentityFields)
         return {std::nullopt, Refuse(c, Cp1250ToUtf8(c) + " with " + std::to_string(f.size()) + " fields")};
     if (f[0].empty()) return {std::nullopt, Refuse(c, Cp1250ToUtf8(c) + " without a user name")};
 
