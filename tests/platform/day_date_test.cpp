@@ -26,6 +26,36 @@ TEST(DayDate, KnownDaysAndTextForms) {
     EXPECT_DOUBLE_EQ(DateOnly(45356.75), 45356.0);
 }
 
+// Days before 30 December 1899 are negative, and their time of day counts away from zero, so a
+// file of the course's earlier programs that holds -1.25 means 29 December 1899 at 06:00.
+TEST(DayDate, DaysBeforeDayZeroKeepTheirDateAndTime) {
+    struct Case {
+        DayNumber day;
+        DateTimeParts parts;
+        const char* text;
+        DayNumber dateOnly, timeOnly;
+    };
+    const Case cases[] = {
+        {-1.25, {1899, 12, 29, 6, 0, 0}, "1899-12-29 06-00-00", -1.0, 0.25},
+        {-1.75, {1899, 12, 29, 18, 0, 0}, "1899-12-29 18-00-00", -1.0, 0.75},
+        {-2.0, {1899, 12, 28}, "1899-12-28 00-00-00", -2.0, 0.0},
+        {-36522.5, {1800, 1, 1, 12, 0, 0}, "1800-01-01 12-00-00", -36522.0, 0.5},
+        {-693593.0, {1, 1, 1}, "0001-01-01 00-00-00", -693593.0, 0.0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_DOUBLE_EQ(ToDayNumber(c.parts), c.day) << c.text;
+        EXPECT_EQ(FormatDateTime(c.day), c.text);
+        EXPECT_DOUBLE_EQ(DateOnly(c.day), c.dateOnly) << c.text;
+        EXPECT_DOUBLE_EQ(TimeOnly(c.day), c.timeOnly) << c.text;
+        EXPECT_DOUBLE_EQ(CombineDateTime(c.dateOnly, c.timeOnly), c.day) << c.text;
+    }
+    // The part of day 0 before noon written with a minus sign is still day 0.
+    EXPECT_EQ(FormatDateTime(-0.25), "1899-12-30 06-00-00");
+    DayNumber parsed = 0;
+    ASSERT_TRUE(ParseDateTime("1899-12-29 06:00:00", parsed));
+    EXPECT_DOUBLE_EQ(parsed, -1.25);
+}
+
 TEST(DayDate, TimeJustBeforeMidnightStaysOnItsDay) {
     const DayNumber value = ToDayNumber({2024, 3, 5, 23, 59, 59, 999});
     EXPECT_EQ(FormatDateTime(value), "2024-03-05 23-59-59");
