@@ -21,7 +21,7 @@ constexpr size_t kId = 0, kTitle = 101, kKind = 352, kKey = 353, kLevel = 354, k
 }  // namespace
 
 void EncodeCwInfo(const CW_Info& r, char* out) {
-    std::memset(out, 0, kCwInfoSize);
+    StartRecord(out, kCwInfoSize, r.Read);
     PutString(out, kId, kIdCapacity, r.Id);
     PutString(out, kTitle, kTitleCapacity, r.Title);
     PutU8(out, kKind, r.Kind);
@@ -60,6 +60,7 @@ CW_Info DecodeCwInfo(const char* in) {
     r.LessonName = GetString(in, kLessonName, kLessonNameCapacity);
     r.LessonMode = GetU8(in, kLessonMode);
     r.LessonTag = GetString(in, kLessonTag, kLessonTagCapacity);
+    r.Read = KeepBytes(in, kCwInfoSize);
     return r;
 }
 
