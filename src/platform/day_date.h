@@ -18,6 +18,8 @@ struct DateTimeParts {
 };
 
 DayNumber ToDayNumber(const DateTimeParts& parts);
+// A value before 0001-01-01 or after 9999-12-31 gives the first or the last of those days, NaN
+// gives day 0.
 DateTimeParts FromDayNumber(DayNumber value);
 
 // The whole days of a day number (midnight of its day).

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/day_date.h"
 
 namespace quillan {
@@ -54,6 +56,23 @@ TEST(DayDate, DaysBeforeDayZeroKeepTheirDateAndTime) {
     DayNumber parsed = 0;
     ASSERT_TRUE(ParseDateTime("1899-12-29 06:00:00", parsed));
     EXPECT_DOUBLE_EQ(parsed, -1.25);
+}
+
+// A damaged learner's file may hold any eight bytes where a date belongs.
+TEST(DayDate, ValuesThatNameNoDayReadAsTheNearestDay) {
+    const struct {
+        DayNumber value;
+        const char* text;
+    } cases[] = {
+        {1e300, "9999-12-31 23-59-59"},
+        {std::numeric_limits<double>::infinity(), "9999-12-31 23-59-59"},
+        {-1e300, "0001-01-01 00-00-00"},
+        {-std::numeric_limits<double>::infinity(), "0001-01-01 00-00-00"},
+        {std::numeric_limits<double>::quiet_NaN(), "1899-12-30 00-00-00"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FormatDateTime(c.value), c.text) << c.value;
+    // A far future due date is not due today.
+    EXPECT_GT(FormatDate(1e300), FormatDate(45356.0));
 }
 
 TEST(DayDate, TimeJustBeforeMidnightStaysOnItsDay) {
