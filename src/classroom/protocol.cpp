@@ -171,7 +171,7 @@ std::optional<CW_Info> RecordOf(const std::string& id, const std::string& title,
     r.Kind = static_cast<std::uint8_t>(*kind);
     r.Key = static_cast<std::uint8_t>(*key);
     r.Level = static_cast<std::uint8_t>(*level);
-    r.LastDone = date + time;
+    r.LastDone = CombineDateTime(date, time);
     r.Result = static_cast<std::uint8_t>(*result);
     r.DoneCount = static_cast<std::int32_t>(*doneCount);
     r.Completed = static_cast<std::uint8_t>(*completed);
@@ -179,7 +179,7 @@ std::optional<CW_Info> RecordOf(const std::string& id, const std::string& title,
     r.Reserved1 = f[t + 8].substr(0, kReserved1Capacity);
     r.Reserved2 = static_cast<std::int32_t>(*reserved2);
     r.Reserved3 = static_cast<std::int32_t>(*reserved3);
-    r.TimeDone = r.LastDone - std::floor(r.LastDone);  // as the program takes the time of day
+    r.TimeDone = TimeOnly(r.LastDone);  // as the program takes the time of day
     r.LessonName = f[t + 12].substr(0, kLessonNameCapacity);
     r.LessonMode = static_cast<std::uint8_t>(*lessonMode);
     r.LessonTag = f[t + 14].substr(0, kLessonTagCapacity);

@@ -1,5 +1,6 @@
 #include "platform/day_date.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <regex>
@@ -31,6 +32,8 @@ void CivilFromDays(long long z, int& year, int& month, int& day) {
 
 constexpr long long kEpochOffset = 25569;  // day number of 1970-01-01
 constexpr double kMsPerDay = 86400000.0;
+constexpr double kFirstDay = -693593.0;                          // 0001-01-01
+constexpr double kLastMoment = 2958465.0 + 86399999.0 / kMsPerDay;  // 9999-12-31 23:59:59.999
 
 int DaysInMonth(int year, int month) {
     static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -43,19 +46,21 @@ int DaysInMonth(int year, int month) {
 DayNumber ToDayNumber(const DateTimeParts& p) {
     const long long days = DaysFromCivil(p.year, static_cast<unsigned>(p.month), static_cast<unsigned>(p.day)) + kEpochOffset;
     const double ms = ((p.hour * 60.0 + p.minute) * 60.0 + p.second) * 1000.0 + p.millisecond;
-    return static_cast<double>(days) + ms / kMsPerDay;
+    return CombineDateTime(static_cast<double>(days), ms / kMsPerDay);
 }
 
 DateTimeParts FromDayNumber(DayNumber value) {
     DateTimeParts p;
     // Round to the millisecond first, so that 0.999999 of a day does not read as 23:59:59.999.
+    // The whole days count towards zero and the time of day away from it, so that a day before
+    // day 0 keeps its date: -1.25 is 29 December 1899, 06:00.
+    // A value that names no day of the years 1 to 9999 (read from a damaged file) is taken as
+    // the nearest day that does, and NaN as day 0, so that it still reads as a date.
+    if (std::isnan(value)) value = 0;
+    value = std::clamp(value, kFirstDay, kLastMoment);
     const long long totalMs = std::llround(value * kMsPerDay);
-    long long days = totalMs / 86400000LL;
-    long long ms = totalMs % 86400000LL;
-    if (ms < 0) {
-        ms += 86400000LL;
-        --days;
-    }
+    const long long days = totalMs / 86400000LL;
+    const long long ms = (totalMs < 0 ? -totalMs : totalMs) % 86400000LL;
     CivilFromDays(days - kEpochOffset, p.year, p.month, p.day);
     p.hour = static_cast<int>(ms / 3600000);
     p.minute = static_cast<int>(ms / 60000 % 60);
@@ -68,6 +73,12 @@ DayNumber DateOnly(DayNumber value) {
     DateTimeParts p = FromDayNumber(value);
     p.hour = p.minute = p.second = p.millisecond = 0;
     return ToDayNumber(p);
+}
+
+DayNumber TimeOnly(DayNumber value) { return std::fabs(value - std::trunc(value)); }
+
+DayNumber CombineDateTime(DayNumber date, DayNumber timeOfDay) {
+    return date < 0 ? date - timeOfDay : date + timeOfDay;
 }
 
 std::string FormatDate(DayNumber value) {

@@ -19,6 +19,15 @@ std::uint64_t GetLittleEndian(const char* at, int bytes) {
 
 }  // namespace
 
+void StartRecord(char* record, size_t size, const ReadBytes& read) {
+    if (read.bytes.size() == size)
+        std::memcpy(record, read.bytes.data(), size);
+    else
+        std::memset(record, 0, size);
+}
+
+ReadBytes KeepBytes(const char* record, size_t size) { return {std::string(record, size)}; }
+
 void PutU8(char* record, size_t offset, std::uint8_t value) { record[offset] = static_cast<char>(value); }
 
 void PutI32(char* record, size_t offset, std::int32_t value) {

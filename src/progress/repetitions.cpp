@@ -35,7 +35,7 @@ auto FindLast(List& list, const std::string& id, int kind, int index) -> decltyp
 }  // namespace
 
 void EncodeRepetition(const RepetitionEntry& e, char* out) {
-    std::memset(out, 0, kRepetitionSize);
+    StartRecord(out, kRepetitionSize, e.Read);
     PutString(out, kId, kIdCapacity, e.Id);
     PutI32(out, kKind, e.Kind);
     PutI32(out, kKey, e.Key);
@@ -54,6 +54,7 @@ RepetitionEntry DecodeRepetition(const char* in) {
     e.Due = GetF64(in, kDue);
     e.LastUpdate = GetF64(in, kLastUpdate);
     e.Index = GetU8(in, kIndex);
+    e.Read = KeepBytes(in, kRepetitionSize);
     return e;
 }
 

@@ -9,6 +9,7 @@
 
 #include "platform/day_date.h"
 #include "progress/learner_file.h"
+#include "progress/record_bytes.h"
 
 namespace quillan {
 
@@ -23,6 +24,7 @@ struct RepetitionEntry {
     DayNumber Due = 0;          // due from this date (a new entry: date and time)
     DayNumber LastUpdate = 0;   // date of the last report
     std::uint8_t Index = 0;     // position within its package, 0 outside packages
+    record_bytes::ReadBytes Read{};  // the file's bytes of an entry read from one
 
     bool operator==(const RepetitionEntry&) const = default;
 };

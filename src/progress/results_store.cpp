@@ -18,12 +18,10 @@ constexpr size_t kId = 0, kTitle = 101, kKind = 352, kKey = 353, kLevel = 354, k
                  kDoneCount = 368, kCompleted = 372, kLessonCode = 373, kReserved1 = 386, kReserved2 = 448,
                  kReserved3 = 452, kTimeDone = 456, kLessonName = 464, kLessonMode = 515, kLessonTag = 516;
 
-DayNumber TimeOfDay(DayNumber now) { return now - std::floor(now); }
-
 }  // namespace
 
 void EncodeCwInfo(const CW_Info& r, char* out) {
-    std::memset(out, 0, kCwInfoSize);
+    StartRecord(out, kCwInfoSize, r.Read);
     PutString(out, kId, kIdCapacity, r.Id);
     PutString(out, kTitle, kTitleCapacity, r.Title);
     PutU8(out, kKind, r.Kind);
@@ -62,6 +60,7 @@ CW_Info DecodeCwInfo(const char* in) {
     r.LessonName = GetString(in, kLessonName, kLessonNameCapacity);
     r.LessonMode = GetU8(in, kLessonMode);
     r.LessonTag = GetString(in, kLessonTag, kLessonTagCapacity);
+    r.Read = KeepBytes(in, kCwInfoSize);
     return r;
 }
 
@@ -100,7 +99,7 @@ CW_Info& AppendRecord(ResultsTable& table, DayNumber now, std::string_view id, s
     r.Kind = static_cast<std::uint8_t>(kind);
     r.Level = static_cast<std::uint8_t>(level);
     r.LastDone = now;
-    r.TimeDone = TimeOfDay(now);
+    r.TimeDone = TimeOnly(now);
     r.LessonMode = 1;
     return r;
 }
@@ -117,7 +116,7 @@ CW_Info* RecordExerciseResult(ResultsTable& table, DayNumber now, int percent, s
     CW_Info* r = FindRecord(table, id, kind, key);
     if (!r) return nullptr;
     r->LastDone = now;
-    r->TimeDone = TimeOfDay(now);
+    r->TimeDone = TimeOnly(now);
     r->LessonMode = 0;
     r->Result = static_cast<std::uint8_t>(std::clamp(percent, 0, 100));
     r->Completed = static_cast<std::uint8_t>(completed);

@@ -9,6 +9,7 @@
 
 #include "platform/day_date.h"
 #include "progress/learner_file.h"
+#include "progress/record_bytes.h"
 
 namespace quillan {
 
@@ -32,6 +33,7 @@ struct CW_Info {
     std::string LessonName;
     std::uint8_t LessonMode = 0; // 1 a new course exercise, 2 a new open task, 0 once done
     std::string LessonTag;
+    record_bytes::ReadBytes Read{};  // the file's bytes of a record read from one
 
     bool operator==(const CW_Info&) const = default;
 };
@@ -47,7 +49,8 @@ inline constexpr size_t kLessonNameCapacity = 50;
 inline constexpr size_t kReserved1Capacity = 61;
 inline constexpr size_t kLessonTagCapacity = 30;
 
-// The record's bytes at their offsets; `out` receives kCwInfoSize bytes, padding zero.
+// The record's bytes at their offsets; `out` receives kCwInfoSize bytes: the fields written over
+// the bytes the record was read from (zeros for a new record).
 void EncodeCwInfo(const CW_Info& record, char* out);
 CW_Info DecodeCwInfo(const char* bytes);
 

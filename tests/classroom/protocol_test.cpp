@@ -185,6 +185,20 @@ TEST(ServerSide, TheRecordOfAResultReadBackFromItsSeventeenFields) {
     EXPECT_EQ(*read, sent);
 }
 
+// A record of a day before 30 December 1899 (a negative day number whose time counts away from
+// zero) comes back as the same day and time.
+TEST(ServerSide, ADayBeforeDayZeroReadsBackWithItsTime) {
+    for (const DayNumber lastDone : {-1.25, -2.5, 45356.75}) {
+        CW_Info sent = WorkedRecord();
+        sent.LastDone = lastDone;
+        sent.TimeDone = TimeOnly(lastDone);
+        const std::optional<CW_Info> read = ParseRecordFields(RecordFieldsOf(sent));
+        ASSERT_TRUE(read) << lastDone;
+        EXPECT_DOUBLE_EQ(read->LastDone, lastDone);
+        EXPECT_DOUBLE_EQ(read->TimeDone, sent.TimeDone) << lastDone;
+    }
+}
+
 TEST(ServerSide, ATitleHoldingHashSignsStaysOneTitle) {
     CW_Info sent = WorkedRecord();
     sent.Title = "A#B#C";

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/day_date.h"
 
 namespace quillan {
@@ -24,6 +26,53 @@ TEST(DayDate, KnownDaysAndTextForms) {
     EXPECT_EQ(FormatDate(45356.75), "2024-03-05");
     EXPECT_EQ(FormatTime(45356.75), "18-00-00");
     EXPECT_DOUBLE_EQ(DateOnly(45356.75), 45356.0);
+}
+
+// Days before 30 December 1899 are negative, and their time of day counts away from zero, so a
+// file of the course's earlier programs that holds -1.25 means 29 December 1899 at 06:00.
+TEST(DayDate, DaysBeforeDayZeroKeepTheirDateAndTime) {
+    struct Case {
+        DayNumber day;
+        DateTimeParts parts;
+        const char* text;
+        DayNumber dateOnly, timeOnly;
+    };
+    const Case cases[] = {
+        {-1.25, {1899, 12, 29, 6, 0, 0}, "1899-12-29 06-00-00", -1.0, 0.25},
+        {-1.75, {1899, 12, 29, 18, 0, 0}, "1899-12-29 18-00-00", -1.0, 0.75},
+        {-2.0, {1899, 12, 28}, "1899-12-28 00-00-00", -2.0, 0.0},
+        {-36522.5, {1800, 1, 1, 12, 0, 0}, "1800-01-01 12-00-00", -36522.0, 0.5},
+        {-693593.0, {1, 1, 1}, "0001-01-01 00-00-00", -693593.0, 0.0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_DOUBLE_EQ(ToDayNumber(c.parts), c.day) << c.text;
+        EXPECT_EQ(FormatDateTime(c.day), c.text);
+        EXPECT_DOUBLE_EQ(DateOnly(c.day), c.dateOnly) << c.text;
+        EXPECT_DOUBLE_EQ(TimeOnly(c.day), c.timeOnly) << c.text;
+        EXPECT_DOUBLE_EQ(CombineDateTime(c.dateOnly, c.timeOnly), c.day) << c.text;
+    }
+    // The part of day 0 before noon written with a minus sign is still day 0.
+    EXPECT_EQ(FormatDateTime(-0.25), "1899-12-30 06-00-00");
+    DayNumber parsed = 0;
+    ASSERT_TRUE(ParseDateTime("1899-12-29 06:00:00", parsed));
+    EXPECT_DOUBLE_EQ(parsed, -1.25);
+}
+
+// A damaged learner's file may hold any eight bytes where a date belongs.
+TEST(DayDate, ValuesThatNameNoDayReadAsTheNearestDay) {
+    const struct {
+        DayNumber value;
+        const char* text;
+    } cases[] = {
+        {1e300, "9999-12-31 23-59-59"},
+        {std::numeric_limits<double>::infinity(), "9999-12-31 23-59-59"},
+        {-1e300, "0001-01-01 00-00-00"},
+        {-std::numeric_limits<double>::infinity(), "0001-01-01 00-00-00"},
+        {std::numeric_limits<double>::quiet_NaN(), "1899-12-30 00-00-00"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FormatDateTime(c.value), c.text) << c.value;
+    // A far future due date is not due today.
+    EXPECT_GT(FormatDate(1e300), FormatDate(45356.0));
 }
 
 TEST(DayDate, TimeJustBeforeMidnightStaysOnItsDay) {

@@ -231,6 +231,40 @@ TEST(RepetitionsFile, SavesOnlyListedEntriesAndLoadsThemBack) {
     EXPECT_EQ(loaded.entries[0], list.entries[1]);
 }
 
+// Another program may leave other bytes than zeros where the entry has no field; a report and
+// a save rewrite only the fields the schedule sets.
+TEST(RepetitionsFile, BytesWithoutAFieldComeBackAsTheyWereRead) {
+    test::TempDir dir;
+    std::string entry(136, '\0');
+    entry[0] = 5;
+    entry.replace(1, 5, "zda_2");
+    PutBytes(entry, 6, {0x55, 0x66});                                        // the id's unused tail
+    PutBytes(entry, 101, {1, 2, 3});                                         // padding after the id
+    PutBytes(entry, 104, {51, 0, 0, 0});                                     // kind 51
+    PutBytes(entry, 112, {6, 0, 0, 0});                                      // interval 6
+    PutBytes(entry, 116, {0x00, 0x00, 0x00, 0x00, 0x68, 0xF9, 0xE5, 0x40});  // due 45003.25
+    PutBytes(entry, 124, {0x00, 0x00, 0x00, 0x00, 0x00, 0xF9, 0xE5, 0x40});  // last update 45000
+    PutBytes(entry, 132, {2, 0xC1, 0xC2, 0xC3});                             // index 2, then padding
+    const std::string other = "\x05tek_1" + entry.substr(6);  // another exercise, not reported
+    dir.Write("powt_qlr2_55", entry + other);
+
+    RepetitionList list;
+    LoadRepetitions(list, dir.Path() + "powt_qlr2_55", 45010.5);
+    ASSERT_EQ(list.entries.size(), 2u);
+    EXPECT_EQ(RecordRepetition(list, {}, 45010.5, 40, "zda_2", 51, 1, 0, 2), RepetitionChange::Rescheduled);
+    SaveRepetitions(list);
+
+    const std::string saved = dir.Read("powt_qlr2_55");
+    ASSERT_EQ(saved.size(), 2 * 136u);
+    std::string expected = entry;
+    char fields[136];
+    EncodeRepetition(list.entries[0], fields);
+    for (size_t at = 112; at < 132; ++at) expected[at] = fields[at];  // interval, due, last update
+    EXPECT_EQ(saved.substr(0, 136), expected);
+    EXPECT_EQ(saved.substr(136), other);
+    EXPECT_EQ(DecodeRepetition(saved.data()).Interval, 12);
+}
+
 TEST(RepetitionsFile, ADamagedFileIsCopiedBeforeItIsReplaced) {
     test::TempDir dir;
     std::string original(136 * 2 + 10, '\0');

@@ -200,6 +200,41 @@ TEST_F(ResultsFile, SavesAndLoadsTheTableRecordByRecord) {
     EXPECT_EQ(loaded.file.state, LearnerFile::State::Whole);
 }
 
+// Another program may leave other bytes than zeros where the record has no field (padding, the
+// unused tail of a string). Recording an attempt and saving rewrites only the fields it sets.
+TEST_F(ResultsFile, BytesWithoutAFieldComeBackAsTheyWereRead) {
+    std::string untouched = HandMadeRecord(), worked = HandMadeRecord();
+    for (std::string* record : {&untouched, &worked}) {
+        PutBytes(*record, 7, {0xAA, 0xBB});    // the id's unused tail
+        PutBytes(*record, 355, {0x5A});        // padding after Level
+        PutBytes(*record, 365, {1, 2, 3});     // padding after Result
+        PutBytes(*record, 390, {0x44});        // the reserved text's tail
+        PutBytes(*record, 547, {0x7F});        // the last padding byte
+    }
+    dir.Write("qlr2_55", untouched + worked);
+
+    ResultsTable table;
+    LoadResults(table, path, now);
+    ASSERT_EQ(table.records.size(), 2u);
+    table.records[1].Key = 9;  // the second record alone is worked
+    ASSERT_NE(RecordExerciseResult(table, now, 64, "tek_12", 41, 0, 9), nullptr);
+    SaveResults(table);
+
+    const std::string saved = dir.Read("qlr2_55");
+    ASSERT_EQ(saved.size(), 2 * 548u);
+    EXPECT_EQ(saved.substr(0, 548), untouched);
+    // Fields the attempt set: Key, LastDone, Result, DoneCount, Completed, TimeDone, LessonMode.
+    std::string expected = worked;
+    char fields[548];
+    EncodeCwInfo(table.records[1], fields);
+    for (size_t at : {353, 356, 357, 358, 359, 360, 361, 362, 363, 364, 368, 369, 370, 371, 372, 456, 457, 458, 459,
+                      460, 461, 462, 463, 515})
+        expected[at] = fields[at];
+    EXPECT_EQ(saved.substr(548), expected);
+    EXPECT_EQ(DecodeResults(saved)[1].Result, 64);
+    EXPECT_EQ(DecodeResults(saved)[1], table.records[1]);
+}
+
 TEST_F(ResultsFile, MissingAndEmptyFilesGiveAnEmptyTable) {
     ResultsTable table = TableOf({{"tek_1", 40, 1}});
     LoadResults(table, path, now);
