@@ -246,8 +246,10 @@ void QtSoundDevice::EndRun() {
 
 qint64 QtSoundDevice::PlayedFrames() const {
     if (!running_ || !output_) return 0;
+    // The output counts whole microseconds, rounded down: the nearest frame is the one played.
     const qint64 us = output_->sink->processedUSecs() - format_.durationForBytes(runBaseBytes_);
-    return std::clamp<qint64>(format_.framesForDuration(std::max<qint64>(0, us)), 0, fed_);
+    const qint64 frames = (std::max<qint64>(0, us) * format_.sampleRate() + 500000) / 1000000;
+    return std::clamp<qint64>(frames, 0, fed_);
 }
 
 qint64 QtSoundDevice::Write(const short* samples, qint64 frames) {
