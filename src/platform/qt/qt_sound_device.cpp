@@ -22,6 +22,8 @@ constexpr int kFeedEveryMs = 5;
 // sound card rest.
 constexpr int kCorkAfterMs = 1000;
 constexpr int kStallLimitMs = 5000;
+// How long a sound's last frames may stand unplayed before silence is put behind them.
+constexpr int kStandingMs = 50;
 constexpr size_t kOutputsKept = 3;
 constexpr sf_count_t kChunkFrames = 2048;
 
@@ -229,6 +231,7 @@ void QtSoundDevice::StartRun() {
     runStart_ = position_;
     fed_ = 0;
     fileDone_ = false;
+    lastPlayed_ = -1;
     runBaseBytes_ = output_->bytes;
     Feed();
     if (running_) feeder_.start();
@@ -289,16 +292,30 @@ void QtSoundDevice::Feed() {
         }
         if (runStart_ + fed_ >= frames_) fileDone_ = true;
     }
-    if (fileDone_) {
-        // A sound shorter than the buffer is followed by silence up to it: the sound server
-        // starts a stream only once its buffer is full.
-        const qint64 runFrames = format_.framesForBytes(output_->bytes - runBaseBytes_);
-        const qint64 silence = std::min(room, format_.framesForBytes(output_->sink->bufferSize()) - runFrames);
-        if (silence > 0) {
-            buffer_.assign(static_cast<size_t>(silence * channels), 0);
-            Write(buffer_.data(), silence);
-        }
-        if (PlayedFrames() >= fed_) Finish();
+    if (!fileDone_) return;
+    const qint64 played = PlayedFrames();
+    if (played >= fed_) {
+        Finish();
+        return;
+    }
+    // The sound server starts a stream only once its buffer is full: a sound shorter than the
+    // buffer is followed by silence up to it, and the last frames of a sound that stand unplayed
+    // (the stream ran dry while the window was busy and what is left does not fill the buffer
+    // again) get a buffer of silence behind them.
+    if (played != lastPlayed_) {
+        lastPlayed_ = played;
+        standing_.start();
+    }
+    const qint64 bufferFrames = format_.framesForBytes(output_->sink->bufferSize());
+    qint64 silence = bufferFrames - format_.framesForBytes(output_->bytes - runBaseBytes_);
+    if (standing_.elapsed() >= kStandingMs) {
+        silence = bufferFrames;
+        standing_.start();
+    }
+    silence = std::min(room, silence);
+    if (silence > 0) {
+        buffer_.assign(static_cast<size_t>(silence * channels), 0);
+        Write(buffer_.data(), silence);
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <QAudioFormat>
 #include <QAudioSink>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -79,6 +80,8 @@ private:
     qint64 fed_ = 0;         // frames of the file written in this run
     bool fileDone_ = false;  // the file's last frame is written
     qint64 runBaseBytes_ = 0;  // written to the stream before this run
+    qint64 lastPlayed_ = -1;   // the frames played at the last feed, and since when
+    QElapsedTimer standing_;
 
     struct Output {
         std::unique_ptr<QAudioSink> sink;
