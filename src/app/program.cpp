@@ -33,7 +33,7 @@
 namespace quillan {
 namespace {
 
-// How long after the first window the media backend is started.
+// How long after the first window the sound output connects to the sound server.
 constexpr int kPrepareSoundAfterMs = 300;
 
 }  // namespace
@@ -132,7 +132,7 @@ bool Program::StartUp(const std::string& programDir) {
     CreateWindows();
 
     backdrop_->Cover();
-    // The media backend starts once the first window is up, while the learner reads it, so that
+    // The sound output connects once the first window is up, while the learner reads it, so that
     // neither that window nor the main menu's opening sound waits for it.
     QTimer::singleShot(kPrepareSoundAfterMs, forms_->form5.get(), [form5 = forms_->form5.get()] { form5->PrepareSound(); });
     if (!SignIn()) {

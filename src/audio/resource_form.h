@@ -34,7 +34,7 @@ public:
 
     SoundPlayer& Player() { return player_; }
     SharedPlayer& Shared() { return player_; }
-    // Starts the media backend now, so that the first sound of the run plays at once.
+    // Connects to the sound server now, so that the first sound of the run plays at once.
     void PrepareSound() { MediaPlayer1.Prepare(); }
 
 private:

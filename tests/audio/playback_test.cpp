@@ -7,6 +7,7 @@
 #include "audio/shared_player.h"
 #include "platform/paths.h"
 #include "platform/qt/qt_media_device.h"
+#include "platform/qt/qt_sound_device.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
 #include "support/ui_helpers.h"
@@ -95,6 +96,95 @@ TEST_F(PlaybackTest, StoppedOrReplacedSoundsAreNotToldAsEnded) {
     // Only the last one ran to its end; give a late report of the others time to come.
     test::WaitFor([] { return false; }, 300);
     EXPECT_EQ(ends, 1);
+}
+
+// The media window's controls on a sound: a pause holds the position, a seek moves it, a play
+// goes on from there to the end, which is told once; a stop goes back to the start untold.
+TEST_F(PlaybackTest, PauseSeekAndStopOnASound) {
+    dir.Write("Teksty_wav/long.wav", test::WavBytes(1500));
+    ASSERT_TRUE(device.Open(NativePath(dir.Path() + "Teksty_wav\\long.wav")));
+    EXPECT_EQ(device.LengthMs(), 1500);
+    EXPECT_EQ(device.KnownLengthMs(), 1500);
+    EXPECT_EQ(device.GetMode(), MediaDevice::Mode::Stopped);
+    device.Play();
+    ASSERT_TRUE(test::WaitFor([&] { return device.PositionMs() >= 200; }, 15000)) << "the sound did not start";
+    device.Pause();
+    EXPECT_EQ(device.GetMode(), MediaDevice::Mode::Paused);
+    const int paused = device.PositionMs();
+    EXPECT_GE(paused, 200);
+    test::WaitFor([] { return false; }, 200);
+    EXPECT_EQ(device.PositionMs(), paused) << "a paused sound went on";
+
+    device.Seek(1200);
+    EXPECT_EQ(device.PositionMs(), 1200);
+    EXPECT_EQ(device.GetMode(), MediaDevice::Mode::Paused);
+    device.Play();
+    EXPECT_EQ(device.GetMode(), MediaDevice::Mode::Playing);
+    ASSERT_TRUE(test::WaitFor([&] { return ends == 1; }, 15000)) << "the end was not told";
+    EXPECT_EQ(device.PositionMs(), 1500);
+    EXPECT_EQ(device.GetMode(), MediaDevice::Mode::Stopped);
+
+    device.Play();  // from the start again
+    ASSERT_TRUE(test::WaitFor([&] { return device.PositionMs() > 0 && device.PositionMs() < 1500; }, 15000));
+    device.Stop();
+    EXPECT_EQ(device.GetMode(), MediaDevice::Mode::Stopped);
+    EXPECT_EQ(device.PositionMs(), 0);
+    test::WaitFor([] { return false; }, 300);
+    EXPECT_EQ(ends, 1) << "a stopped sound was told as ended";
+}
+
+// Feedback sounds and recordings need not share a format: sounds of several formats, in turn,
+// each play to their end.
+TEST_F(PlaybackTest, SoundsOfDifferentFormatsPlayInTurn) {
+    const std::vector<std::pair<int, int>> formats = {{22050, 1}, {44100, 2}, {8000, 1}, {22050, 1}, {44100, 2}};
+    for (size_t i = 0; i < formats.size(); ++i) {
+        const std::string name = "Wav_r\\f" + std::to_string(i) + ".wav";
+        dir.Write("Wav_r/f" + std::to_string(i) + ".wav", test::WavBytes(150, formats[i].first, formats[i].second));
+        EXPECT_NEAR(player.OpenAndMeasure(dir.Path() + name), 150, 1) << i;
+        player.PlaySound(dir.Path() + name, false);
+        ASSERT_TRUE(test::WaitFor([&] { return ends == static_cast<int>(i) + 1; }, 15000)) << "sound " << i << " did not end";
+    }
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+// A file the sound device cannot read goes to the media player, which reports nothing of its own
+// (a broken sound plays nothing); a missing one is the shared player's message.
+TEST_F(PlaybackTest, BrokenAndMissingSoundsDoNotPlay) {
+    dir.Write("Wav_r/broken.wav", "RIFF1234WAVEfmt not a sound");
+    const std::string broken = dir.Path() + "Wav_r\\broken.wav";
+    player.PlaySound(broken, false);
+    test::WaitFor([&] { return !player.IsPlaying(); }, 5000);
+    EXPECT_EQ(ends, 0);
+    EXPECT_TRUE(messages.shown.empty());
+
+    player.PlaySound(dir.Path() + "Wav_r\\none.wav", false);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0], "Brak pliku: " + dir.Path() + "Wav_r\\none.wav.");
+
+    player.PlaySound(ok, false);  // the sound device is still there for the next sound
+    ASSERT_TRUE(test::WaitFor([&] { return ends == 1; }, 15000));
+}
+
+// Which files the sound device takes: WAV files libsndfile reads, of one or two channels.
+TEST(SoundDevice, TakesWavFilesItCanRead) {
+    test::TempDir dir;
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool taken;
+    } cases[] = {
+        {"mono.wav", test::WavBytes(100), true},
+        {"stereo.wav", test::WavBytes(100, 44100, 2), true},
+        {"garbage.wav", "RIFF1234WAVEfmt not a sound", false},
+        {"empty.wav", "", false},
+        {"text.wav", "just some text that is no sound at all", false},
+        {"no_frames.wav", test::WavBytes(0), false},
+    };
+    for (const auto& c : cases) {
+        dir.Write(c.name, c.bytes);
+        EXPECT_EQ(QtSoundDevice::CanPlay(NativePath(dir.Path() + c.name)), c.taken) << c.name;
+    }
+    EXPECT_FALSE(QtSoundDevice::CanPlay(NativePath(dir.Path() + "missing.wav")));
 }
 
 }  // namespace

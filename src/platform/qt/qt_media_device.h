@@ -1,26 +1,21 @@
 #pragma once
 
-#include <memory>
-
-#include <QAudioOutput>
-#include <QMediaPlayer>
 #include <QObject>
 
 #include "platform/media_device.h"
+#include "platform/qt/qt_player_device.h"
+#include "platform/qt/qt_sound_device.h"
 
 namespace quillan {
 
-// The media device on Qt Multimedia: a QMediaPlayer with the default sound output and, when
-// given one, a video output. It makes no file ready in advance: a second player holding the next
-// file loaded played it behind time on the GStreamer backend (a short line lasted as long as the
-// line before it and more), so each file is opened when it is asked for.
-// The player itself is made when first needed (or by Prepare()): making the first one starts
-// the media backend, which takes a good part of a second that the start-up should not wait for.
+// The program's media device: WAV sounds go to the sound device (libsndfile and one sound
+// output kept open, so that a dialogue's next line is heard within a few milliseconds of the
+// end of the one before), everything else, video and what libsndfile cannot read, to the
+// QMediaPlayer device. Opening a file decides which of the two plays it; closing closes both.
 class QtMediaDevice : public QObject, public MediaDevice {
     Q_OBJECT
 public:
     explicit QtMediaDevice(QObject* parent = nullptr);
-    ~QtMediaDevice() override;
 
     bool Open(const std::string& nativePath) override;
     void Close() override;
@@ -34,23 +29,22 @@ public:
     void WaitUntilStopped() override;
     void SetEndedHandler(std::function<void()> handler) override;
 
-    // The length as far as the player knows it now (0 while the file is still loading).
-    int KnownLengthMs() const { return player_ ? static_cast<int>(player_->duration()) : 0; }
+    // The length as far as the device knows it now (0 while a media file is still loading).
+    int KnownLengthMs();
 
-    // Makes the player now, so that the first sound does not wait for the media backend.
-    void Prepare() { Player(); }
+    // Connects to the sound server now, so that the first sound of the run plays at once. The
+    // media backend (a good part of a second to start) is left until a file needs it.
+    void Prepare() { sound_.Prepare(); }
 
-    // Where pictures of a video go (a QVideoSink or a QVideoWidget); null for none.
+    // Where pictures of a video go (a QVideoSink or a QVideoWidget); null for none. While one
+    // is set, every file goes to the media player.
     void SetVideoOutput(QObject* output);
 
 private:
-    QMediaPlayer& Player();
-
-    std::unique_ptr<QAudioOutput> audio_;
-    std::unique_ptr<QMediaPlayer> player_;
-    std::function<void()> ended_;
-    // Counts the files opened, so that the end of one file is not reported once another is.
-    unsigned generation_ = 0;
+    QtSoundDevice sound_;
+    QtPlayerDevice player_;
+    MediaDevice* active_ = &sound_;
+    QObject* videoOutput_ = nullptr;
 };
 
 }  // namespace quillan
