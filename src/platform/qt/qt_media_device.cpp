@@ -10,9 +10,13 @@ QtMediaDevice::QtMediaDevice(QObject* parent) : QObject(parent) {}
 bool QtMediaDevice::Open(const std::string& nativePath) {
     Close();
     if (!QFileInfo(QString::fromStdString(nativePath)).isFile()) return false;
-    const bool sound = !videoOutput_ && QtSoundDevice::CanPlay(nativePath);
-    active_ = sound ? static_cast<MediaDevice*>(&sound_) : &player_;
-    return active_->Open(nativePath);
+    // A sound the sound device takes is opened once, by it; the rest goes to the player.
+    if (!videoOutput_ && sound_.Open(nativePath)) {
+        active_ = &sound_;
+        return true;
+    }
+    active_ = &player_;
+    return player_.Open(nativePath);
 }
 
 void QtMediaDevice::Close() {

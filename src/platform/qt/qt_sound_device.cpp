@@ -41,6 +41,19 @@ std::unique_ptr<QAudioSink> MakeOutput(const QAudioFormat& format) {
     return output;
 }
 
+// The file opened for reading when this device plays it (a WAV file of one or two channels),
+// else null.
+SNDFILE* OpenPlayable(const std::string& nativePath, SF_INFO& info) {
+    info = SF_INFO{};
+    SNDFILE* file = sf_open(nativePath.c_str(), SFM_READ, &info);
+    if (!file) return nullptr;
+    const int type = info.format & SF_FORMAT_TYPEMASK;
+    const bool wav = type == SF_FORMAT_WAV || type == SF_FORMAT_WAVEX;
+    if (wav && info.channels >= 1 && info.channels <= 2 && info.samplerate > 0 && info.frames > 0) return file;
+    sf_close(file);
+    return nullptr;
+}
+
 }  // namespace
 
 QtSoundDevice::QtSoundDevice(QObject* parent) : QObject(parent) {
@@ -62,24 +75,17 @@ QtSoundDevice::~QtSoundDevice() {
 }
 
 bool QtSoundDevice::CanPlay(const std::string& nativePath) {
-    SF_INFO info{};
-    SNDFILE* file = sf_open(nativePath.c_str(), SFM_READ, &info);
-    if (!file) return false;
-    sf_close(file);
-    const int type = info.format & SF_FORMAT_TYPEMASK;
-    const bool wav = type == SF_FORMAT_WAV || type == SF_FORMAT_WAVEX;
-    return wav && info.channels >= 1 && info.channels <= 2 && info.samplerate > 0 && info.frames > 0;
+    SF_INFO info;
+    SNDFILE* file = OpenPlayable(nativePath, info);
+    if (file) sf_close(file);
+    return file != nullptr;
 }
 
 bool QtSoundDevice::Open(const std::string& nativePath) {
     Close();
-    SF_INFO info{};
-    SNDFILE* file = sf_open(nativePath.c_str(), SFM_READ, &info);
+    SF_INFO info;
+    SNDFILE* file = OpenPlayable(nativePath, info);
     if (!file) return false;
-    if (info.samplerate <= 0 || info.channels < 1) {
-        sf_close(file);
-        return false;
-    }
     file_ = file;
     format_ = FormatOf(info.samplerate, info.channels);
     frames_ = info.frames;

@@ -34,6 +34,7 @@ public:
     // Whether this device plays the file: a WAV file libsndfile reads, of one or two channels.
     static bool CanPlay(const std::string& nativePath);
 
+    // False, with nothing opened, for a file CanPlay does not take.
     bool Open(const std::string& nativePath) override;
     void Close() override;
     void Play() override;
